@@ -1,0 +1,227 @@
+#include "casting/CastingBoard.h"
+
+#include "casting/Chart.h"
+#include "casting/Derivation.h"
+#include "casting/InterpretationPass.h"
+#include "platform/Look.h"
+#include "platform/PictureBox.h"
+#include "platform/RichTextBox.h"
+#include "platform/Shapes.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using platform::TwipsRect;
+
+namespace {
+
+QGroupBox* Frame(QWidget* parent, const char* name, const QString& caption, double points,
+                 const QColor& captionColor, const QColor& back, const QRect& geometry) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFont(platform::Verdana(points, true));
+    platform::SetBackColor(frame, back);
+    platform::SetForeColor(frame, captionColor);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+// A column that holds the dot pictures of one figure.
+QWidget* Column(QWidget* parent, const QString& name, const QRect& geometry) {
+    auto* column = new QWidget(parent);
+    column->setObjectName(name);
+    platform::SetBackColor(column, QPalette().color(QPalette::Base));
+    column->setGeometry(geometry);
+    return column;
+}
+
+QLabel* HouseLabel(QWidget* parent, int index, const char* text, const QRect& geometry,
+                   bool windowColours) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(index));
+    label->setFont(platform::Verdana(8.25, true));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (windowColours) {
+        const QPalette system;
+        platform::SetBackColor(label, system.color(QPalette::Base));
+        platform::SetForeColor(label, system.color(QPalette::Text));
+    }
+    label->setGeometry(geometry);
+    return label;
+}
+
+QString FigureName(int slot) {
+    return slot < 4 ? QStringLiteral("Mother %1").arg(slot + 1)
+                    : QStringLiteral("Daughter %1").arg(slot - 3);
+}
+
+} // namespace
+
+CastingBoard::CastingBoard(QWidget* parent, platform::RichTextBox* RTB)
+    : QGroupBox(QStringLiteral("Renin-tsikidy"), parent), RTB(RTB) {
+    setObjectName(QStringLiteral("Frame3"));
+    setFont(platform::Verdana(9.75, true));
+    platform::SetBackColor(this, platform::DarkGrey);
+    platform::SetForeColor(this, platform::LightOrange);
+    setGeometry(TwipsRect(0, 1200, 8175, 6135));
+
+    BuildMotherFrame();
+
+    cmdProceed = new QPushButton(this);
+    cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
+    cmdProceed->setFont(platform::Verdana(9.75, true));
+    cmdProceed->setGeometry(TwipsRect(120, 3240, 6615, 615));
+    cmdProceed->setAutoDefault(true);
+    cmdProceed->setDefault(true);
+    connect(cmdProceed, &QPushButton::clicked, this, &CastingBoard::cmdProceed_Click);
+
+    Command1 = new QPushButton(QStringLiteral("&Print"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setFont(platform::Verdana(8.25, true));
+    Command1->setGeometry(TwipsRect(6840, 3240, 1215, 615));
+    connect(Command1, &QPushButton::clicked, this, &CastingBoard::printRequested);
+
+    for (QPushButton* button : {cmdProceed, Command1}) {
+        platform::SetBackColor(button, platform::LightGrey);
+        platform::SetForeColor(button, Qt::black);
+        button->setAutoFillBackground(false);
+    }
+
+    BuildDaughterFrame();
+    setTabOrder(cmdProceed, Command1);
+}
+
+void CastingBoard::BuildMotherFrame() {
+    const QColor scrollBar = QPalette().color(QPalette::Button);
+    QGroupBox* frame = Frame(this, "Frame1", QStringLiteral("Mother Figure"), 9,
+                             platform::CaptionBlue, scrollBar, TwipsRect(1200, 360, 5535, 2775));
+
+    // Column labels of houses 1 to 4, then the mother columns below them.
+    static const char* const columnLabels[4] = {"      1      Tale", "      2      Mahamay",
+                                                "      3      Fahatelo", "      4      Bilady"};
+    static const char* const columnNames[4] = {"Picture2_0", "Picture3_0", "Picture3_1",
+                                               "Picture3_2"};
+    constexpr int lefts[4] = {120, 1080, 2040, 3000};
+    for (int i = 0; i < 4; ++i) {
+        Label1[i] = HouseLabel(frame, i, columnLabels[i],
+                               TwipsRect(lefts[i], 240, i == 3 ? 990 : 980, 500), true);
+        QWidget* column =
+            Column(frame, QLatin1String(columnNames[i]), TwipsRect(lefts[i], 720, 990, 1965));
+        constexpr int tops[4] = {120, 600, 1080, 1560};
+        for (int r = 0; r < 4; ++r) {
+            const int c = 4 * i + r;
+            picCircle[c] = new platform::PictureBox(column);
+            picCircle[c]->setGeometry(TwipsRect(0, tops[r], 990, 300));
+        }
+    }
+    (new platform::Shape(frame))->setGeometry(TwipsRect(120, 240, 5280, 495));
+    (new platform::Shape(frame))->setGeometry(TwipsRect(120, 720, 3870, 1965));
+
+    // Row labels of houses 5 to 8, right of mother rows 1 to 4, with separators between them.
+    static const char* const rowLabels[4] = {"5 Fianahana", "6 Abily", "7 Alisay", "8 Fahavalo"};
+    constexpr int rowTops[4] = {880, 1380, 1860, 2355};
+    for (int i = 0; i < 4; ++i) {
+        Label1[4 + i] =
+            HouseLabel(frame, 4 + i, rowLabels[i], TwipsRect(4080, rowTops[i], 1300, 195), false);
+        Label1[4 + i]->setForegroundRole(QPalette::Text);
+        platform::SetForeColor(Label1[4 + i], Qt::black);
+    }
+    (new platform::Shape(frame))->setGeometry(TwipsRect(3980, 240, 1430, 2445));
+    for (int y : {1200, 1680, 2160}) {
+        new platform::Line(frame, 3960, y, 5400, y);
+    }
+}
+
+void CastingBoard::BuildDaughterFrame() {
+    const QColor scrollBar = QPalette().color(QPalette::Button);
+    QGroupBox* frame = Frame(this, "Frame2", QStringLiteral("Daughter Figure"), 9,
+                             platform::CaptionBlue, scrollBar, TwipsRect(120, 3960, 7935, 2055));
+    static const char* const labels[8] = {"      9      Fahasivy", "      10     Ombiasy",
+                                          "      11      Haja",    "      12      Haky",
+                                          "      13      Asorita", "      14      Saily",
+                                          "      15      Safary",  "      16      Kiba"};
+    for (int j = 0; j < 8; ++j) {
+        Label1[8 + j] =
+            HouseLabel(frame, 8 + j, labels[j], TwipsRect(120 + 960 * j, 240, 980, 495), true);
+    }
+    for (int n = 1; n <= 8; ++n) {
+        QWidget* column = Column(frame, QStringLiteral("Picture2_%1").arg(n),
+                                 TwipsRect(120 + 960 * (n - 1), 720, 990, 1245));
+        for (int r = 0; r < 4; ++r) {
+            const int c = 16 + 4 * (n - 1) + r;
+            picCircle[c] = new platform::PictureBox(column);
+            picCircle[c]->setGeometry(TwipsRect(0, 300 * r, 990, 300));
+        }
+    }
+    for (int c = 0; c < CellCount; ++c) {
+        picCircle[c]->setObjectName(QStringLiteral("picCircle%1").arg(c));
+    }
+}
+
+QString CastingBoard::StateCaption(int count) {
+    if (count <= 3) {
+        return QStringLiteral("Click to Create Mother %1").arg(count + 1);
+    }
+    if (count <= 11) {
+        return QStringLiteral("Click to Create Four Daughters %1").arg(count - 3);
+    }
+    return count == 12 ? QStringLiteral("Display Sikidy Interpretation")
+                       : QStringLiteral("Do It Once Again");
+}
+
+void CastingBoard::HideAllDots() {
+    for (platform::PictureBox* picture : picCircle) {
+        picture->hide();
+    }
+}
+
+void CastingBoard::ShowCell(int c) {
+    const DotCount v = intCells.at(static_cast<std::size_t>(c));
+    platform::PictureBox* picture = picCircle[c];
+    picture->SetPicture(v);
+    picture->setAccessibleName(
+        QStringLiteral("%1, row %2: %3")
+            .arg(FigureName(c / 4))
+            .arg(c % 4 + 1)
+            .arg(v == 2 ? QStringLiteral("two dots") : QStringLiteral("one dot")));
+    picture->show();
+}
+
+void CastingBoard::Form_Load() {
+    HideAllDots();
+    cmdProceed->setText(StateCaption(0));
+    Command1->setEnabled(false);
+}
+
+void CastingBoard::cmdProceed_Click() {
+    // Nothing may escape into the event loop: a step that fails ends this press quietly.
+    try {
+        ++intPressCount;
+        if (intPressCount > 13) {
+            HideAllDots();
+            cmdProceed->setText(StateCaption(0));
+            ClearCells();
+            Command1->setEnabled(false);
+            intPressCount = 0;
+            RTB->SetText(QString());
+            return;
+        }
+        const auto shown = [this](int cell) { ShowCell(cell); };
+        if (intPressCount <= 12) {
+            cmdProceed->setText(StateCaption(intPressCount));
+            if (intPressCount <= 4) {
+                CreateMother(intPressCount, shown);
+            } else {
+                CreateDaughter(intPressCount - 4, shown);
+            }
+            return;
+        }
+        cmdProceed->setText(StateCaption(13));
+        Command1->setEnabled(true);
+        InterpretationPass(*RTB);
+    } catch (...) {
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace platform {
+class PictureBox;
+class RichTextBox;
+} // namespace platform
+
+// The casting board, the frame "Renin-tsikidy" of the main window: the four mother columns, the
+// eight daughter columns, the casting button cmdProceed and the Print button Command1. Its
+// caption, dots and Print button always follow intPressCount.
+class CastingBoard : public QGroupBox {
+    Q_OBJECT
+
+public:
+    // `RTB` is the main window's interpretation box, which the board fills on the interpretation
+    // press and empties on the reset press.
+    CastingBoard(QWidget* parent, platform::RichTextBox* RTB);
+
+    // The caption of cmdProceed for a press count: what the next press does.
+    static QString StateCaption(int count);
+
+    // Puts the display into its initial state: no dot, first caption, Print disabled.
+    void Form_Load();
+
+    QPushButton* cmdProceed = nullptr;
+    QPushButton* Command1 = nullptr;
+    std::array<platform::PictureBox*, 48> picCircle{};
+    std::array<QLabel*, 16> Label1{};
+
+signals:
+    // Command1 was clicked: the report window is to be opened.
+    void printRequested();
+
+public slots:
+    void cmdProceed_Click();
+
+private:
+    void BuildMotherFrame();
+    void BuildDaughterFrame();
+    // Shows cell c in dot picture c.
+    void ShowCell(int c);
+    void HideAllDots();
+
+    platform::RichTextBox* RTB;
+};

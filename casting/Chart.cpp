@@ -1,0 +1,61 @@
+#include "casting/Chart.h"
+
+#include <cassert>
+
+std::vector<DotCount> intCells;
+std::int16_t intPressCount = 0;
+QString strHouseLabel;
+QString strHouseFigureName;
+
+namespace {
+
+// Houses 5 to 8 read the mothers' rows from Mother 4 back to Mother 1, so they always carry the
+// same figures as Daughters 5 to 8 (houses 13 to 16). House 10's name has two blanks before
+// "Betsimisay".
+constexpr std::array<House, HouseCount> Houses{{
+    {"Tale", "House 1(Tale)", "Taraiky", {0, 1, 2, 3}},
+    {"Mahamay", "House 2(Mahamay)", "Asambola / Asombola", {4, 5, 6, 7}},
+    {"Fahatelo", "House 3(Fahatelo)", "Adabara / Adabaraha", {8, 9, 10, 11}},
+    {"Bilady", "House 4(Bilady)", "Alahasady", {12, 13, 14, 15}},
+    {"Fianahana", "House 5(Fianahana)", "Alohotsy", {12, 8, 4, 0}},
+    {"Abily", "House 6(Abily)", "Adalo", {13, 9, 5, 1}},
+    {"Alisay", "House 7(Alisay)", "Alotsimay / Alatsimay", {14, 10, 6, 2}},
+    {"Fahavalo", "House 8(Fahavalo)", "Alokola", {15, 11, 7, 3}},
+    {"Fahasivy", "House 9(Fahasivy)", "Alahijana", {16, 17, 18, 19}},
+    {"Ombiasy",
+     "House 10(Ombiasy)",
+     "Betsivongo / Alisay /  Betsimisay / Alikasajy",
+     {20, 21, 22, 23}},
+    {"Haja", "House 11(Haja)", "Alakarabo", {24, 25, 26, 27}},
+    {"Haky", "House 12(Haky)", "Alikisy", {28, 29, 30, 31}},
+    {"Asorita", "House 13(Asorita)", "Alabiavo", {32, 33, 34, 35}},
+    {"Saily", "House 14(Saily)", "Alohamora / Alaimora / Alahamora", {36, 37, 38, 39}},
+    {"Safary", "House 15(Safary)", "Alakaosy", {40, 41, 42, 43}},
+    {"Kiba", "House 16(Kiba)", "Karija", {44, 45, 46, 47}},
+}};
+
+} // namespace
+
+void StoreCell(int c, DotCount value) {
+    assert(c == static_cast<int>(intCells.size()) && c < CellCount);
+    assert(value == 1 || value == 2);
+    intCells.push_back(value);
+}
+
+void ClearCells() {
+    intCells.clear();
+}
+
+Figure SlotFigure(int k) {
+    const auto first = static_cast<std::size_t>(4 * k);
+    return {intCells.at(first), intCells.at(first + 1), intCells.at(first + 2),
+            intCells.at(first + 3)};
+}
+
+const House& HouseEntry(int h) {
+    return Houses.at(static_cast<std::size_t>(h - 1));
+}
+
+const std::array<int, 4>& HouseFigure(int h) {
+    return HouseEntry(h).cells;
+}

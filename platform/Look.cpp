@@ -1,0 +1,58 @@
+#include "platform/Look.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+namespace platform {
+
+QFont Verdana(double pointSize, bool bold, bool italic, bool underline) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    return font;
+}
+
+void SetBackColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Button, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetForeColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
+} // namespace platform
+
+namespace platform {
+
+void FixedSingleBorder(QWidget* window) {
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void CenterOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(available.center());
+    window->move(frame.topLeft());
+}
+
+} // namespace platform

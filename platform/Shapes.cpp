@@ -1,0 +1,35 @@
+#include "platform/Shapes.h"
+
+#include "platform/Twips.h"
+
+#include <QPainter>
+
+namespace platform {
+
+Shape::Shape(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+Line::Line(QWidget* parent, int x1, int y1, int x2, int y2, int width, const QColor& color)
+    : QWidget(parent), width_(width), color_(color) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPoint from(Twips(x1), Twips(y1));
+    const QPoint to(Twips(x2), Twips(y2));
+    const QRect bounds = QRect(from, to).normalized().adjusted(0, 0, width, width);
+    setGeometry(bounds);
+    line_ = QLine(from - bounds.topLeft(), to - bounds.topLeft());
+}
+
+void Line::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(line_);
+}
+
+} // namespace platform
