@@ -1,0 +1,221 @@
+// The chart model and its derivation, driven by scripted draws.
+#include "casting/Chart.h"
+#include "casting/Derivation.h"
+#include "platform/ImageList.h"
+#include "platform/Runtime.h"
+
+#include <QImage>
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Casts a whole chart: four mothers, eight daughters.
+void CastChart() {
+    ClearCells();
+    const CellWritten ignore = [](int) {};
+    for (int n = 1; n <= 4; ++n) {
+        CreateMother(n, ignore);
+    }
+    for (int n = 1; n <= 8; ++n) {
+        CreateDaughter(n, ignore);
+    }
+}
+
+// Casts a chart whose sixteen mother cells are the bits of `pattern` (bit c set: two dots).
+void CastPattern(unsigned pattern) {
+    platform::ScriptedDraws draws([pattern](int i) { return (pattern >> i) & 1u ? 0.75f : 0.25f; });
+    CastChart();
+}
+
+Figure HouseRows(int h) {
+    const auto& cells = HouseFigure(h);
+    return {intCells.at(cells[0]), intCells.at(cells[1]), intCells.at(cells[2]),
+            intCells.at(cells[3])};
+}
+
+} // namespace
+
+class TestChart : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { ClearCells(); }
+
+    void motherRowFromDraw_data() {
+        QTest::addColumn<float>("u");
+        QTest::addColumn<int>("row");
+        QTest::newRow("zero") << 0.0f << 1;
+        QTest::newRow("largest below one half") << std::nextafter(0.5f, 0.0f) << 1;
+        QTest::newRow("one half") << 0.5f << 2;
+        QTest::newRow("smallest above one half") << std::nextafter(0.5f, 1.0f) << 2;
+        QTest::newRow("largest below one") << std::nextafter(1.0f, 0.0f) << 2;
+    }
+    void motherRowFromDraw() {
+        QFETCH(float, u);
+        QFETCH(int, row);
+        QCOMPARE(int(MotherRow(u)), row);
+    }
+
+    void uniformCastingsGiveUniformFigures_data() {
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<int>("row");
+        QTest::newRow("all draws below one half") << 0.4999f << 1;
+        QTest::newRow("all draws one half or more") << 0.5f << 2;
+    }
+    void uniformCastingsGiveUniformFigures() {
+        QFETCH(float, draw);
+        QFETCH(int, row);
+        platform::ScriptedDraws draws([draw](int) { return draw; });
+        CastChart();
+        QCOMPARE(int(intCells.size()), CellCount);
+        for (DotCount cell : intCells) {
+            QCOMPARE(int(cell), row);
+        }
+        QCOMPARE(draws.Used(), 16);
+    }
+
+    // Draws are taken one per mother row in cell order; daughters take none.
+    void drawsFillMotherCellsInOrder() {
+        const std::vector<float> script = {0.9f, 0.1f, 0.1f, 0.6f, 0.2f, 0.7f, 0.5f, 0.0f,
+                                           0.3f, 0.3f, 0.8f, 0.8f, 0.6f, 0.4f, 0.2f, 0.99f};
+        platform::ScriptedDraws draws([&script](int i) { return script.at(i); });
+        std::vector<int> shown;
+        const CellWritten record = [&shown](int c) { shown.push_back(c); };
+        for (int n = 1; n <= 4; ++n) {
+            CreateMother(n, record);
+        }
+        QCOMPARE(draws.Used(), 16);
+        for (int c = 0; c < 16; ++c) {
+            QCOMPARE(int(intCells[c]), script[c] < 0.5f ? 1 : 2);
+        }
+        for (int n = 1; n <= 8; ++n) {
+            CreateDaughter(n, record);
+        }
+        QCOMPARE(draws.Used(), 16);
+        // Every cell is reported the moment it is written, in ascending order.
+        QCOMPARE(int(shown.size()), CellCount);
+        for (int c = 0; c < CellCount; ++c) {
+            QCOMPARE(shown[c], c);
+        }
+    }
+
+    void firstMotherRowsGiveFirstAndFifthDaughter() {
+        // Mothers 1-4 have first rows 1, 1, 2, 2; all their other rows are 1.
+        CastPattern((1u << 8) | (1u << 12));
+        QCOMPARE(SlotFigure(4), (Figure{1, 1, 2, 2}));
+        QCOMPARE(SlotFigure(8), (Figure{2, 2, 1, 1}));
+        QCOMPARE(HouseRows(9), (Figure{1, 1, 2, 2}));
+        QCOMPARE(HouseRows(5), (Figure{2, 2, 1, 1}));
+    }
+
+    // Over every possible set of mothers: Daughter n is column n of the mother block read from
+    // Mother 1 to 4, Daughter n + 4 is Daughter n upside down, and houses 5-8 equal 13-16.
+    void derivationHoldsForEveryCasting() {
+        for (unsigned pattern = 0; pattern < (1u << 16); ++pattern) {
+            CastPattern(pattern);
+            for (int n = 1; n <= 4; ++n) {
+                const Figure daughter = SlotFigure(3 + n);
+                const Figure turned = SlotFigure(7 + n);
+                for (int r = 1; r <= 4; ++r) {
+                    if (daughter[r - 1] != SlotFigure(r - 1)[n - 1] ||
+                        turned[r - 1] != daughter[4 - r]) {
+                        QFAIL(qPrintable(QStringLiteral("pattern %1, daughter %2, row %3")
+                                             .arg(pattern)
+                                             .arg(n)
+                                             .arg(r)));
+                    }
+                }
+            }
+            for (int h = 5; h <= 8; ++h) {
+                if (HouseRows(h) != HouseRows(h + 8)) {
+                    QFAIL(qPrintable(QStringLiteral("pattern %1, house %2").arg(pattern).arg(h)));
+                }
+            }
+        }
+    }
+
+    void housesReadTheirSlots() {
+        CastPattern(0xA5C3);
+        for (int h = 1; h <= 4; ++h) {
+            QCOMPARE(HouseRows(h), SlotFigure(h - 1));
+        }
+        for (int h = 9; h <= 16; ++h) {
+            QCOMPARE(HouseRows(h), SlotFigure(h - 5));
+        }
+        QCOMPARE(QString::fromLatin1(HouseEntry(10).figureName),
+                 QStringLiteral("Betsivongo / Alisay /  Betsimisay / Alikasajy"));
+    }
+
+    // The generator never reaches 1.0, so a row is always 1 or 2, and each comes about half the
+    // time: with a million draws the count of twos lies within six standard deviations (500).
+    void generatorIsUniformAndBelowOne() {
+        platform::Randomize(20261207);
+        constexpr int draws = 1'000'000;
+        int twos = 0;
+        float largest = 0.0f;
+        for (int i = 0; i < draws; ++i) {
+            const float u = platform::Rnd();
+            QVERIFY(u >= 0.0f && u < 1.0f);
+            largest = std::max(largest, u);
+            const DotCount row = MotherRow(u);
+            QVERIFY(row == 1 || row == 2);
+            twos += row == 2;
+        }
+        QVERIFY(std::abs(twos - draws / 2) < 3000);
+        QVERIFY(largest > 0.999f);
+    }
+
+    void generatorSeedsDiffer() {
+        platform::Randomize(1);
+        const float a = platform::Rnd();
+        platform::Randomize(1);
+        QCOMPARE(platform::Rnd(), a);
+        // Seeding from the clock twice, a moment apart, gives different sequences.
+        platform::Randomize();
+        std::vector<float> first(8);
+        for (float& u : first) {
+            u = platform::Rnd();
+        }
+        QTest::qWait(2);
+        platform::Randomize();
+        std::vector<float> second(8);
+        for (float& u : second) {
+            u = platform::Rnd();
+        }
+        QVERIFY(first != second);
+    }
+
+    // Picture 1 has one dot in the middle, picture 2 two dots beside it; both stay 66 x 20 logical
+    // pixels and are drawn at full resolution for a high-DPI screen.
+    void dotPictures_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("96 dpi") << qreal(1.0);
+        QTest::newRow("double density") << qreal(2.0);
+        QTest::newRow("fractional") << qreal(1.5);
+    }
+    void dotPictures() {
+        QFETCH(qreal, dpr);
+        const auto dark = [](const QImage& image, qreal x, qreal y, qreal ratio) {
+            return qAlpha(image.pixel(int(x * ratio), int(y * ratio))) > 200;
+        };
+        const QPixmap one = platform::ImageList::Picture(1, dpr);
+        const QPixmap two = platform::ImageList::Picture(2, dpr);
+        for (const QPixmap& picture : {one, two}) {
+            QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(66, 20));
+            QCOMPARE(picture.size(), QSize(qRound(66 * dpr), qRound(20 * dpr)));
+        }
+        const QImage a = one.toImage();
+        const QImage b = two.toImage();
+        QVERIFY(dark(a, 33, 10, dpr));
+        QVERIFY(!dark(a, 20, 10, dpr) && !dark(a, 46, 10, dpr));
+        QVERIFY(!dark(b, 33, 10, dpr));
+        QVERIFY(dark(b, 20, 10, dpr) && dark(b, 46, 10, dpr));
+        QVERIFY(!dark(a, 2, 2, dpr) && !dark(b, 2, 2, dpr));
+    }
+};
+
+QTEST_MAIN(TestChart)
+#include "tst_chart.moc"

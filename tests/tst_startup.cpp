@@ -1,0 +1,97 @@
+// The single-instance guard across real processes: a running kelvora refuses this one, a killed
+// one does not.
+#include "platform/Runtime.h"
+#include "shell/Startup.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/time.h>
+#include <utime.h>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private:
+    QProcess first;
+
+    // The process id written in the lock file, 0 when there is none.
+    static qint64 LockHolder() {
+        QFile lock(platform::PrevInstanceLockPath());
+        if (!lock.open(QIODevice::ReadOnly)) {
+            return 0;
+        }
+        return lock.readLine().trimmed().toLongLong();
+    }
+
+    // Starts the real program and waits until it holds the lock.
+    void StartFirstCopy() {
+        first.setProgram(QStringLiteral(KELVORA_BINARY));
+        first.start();
+        QVERIFY(first.waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(LockHolder(), first.processId(), 20000);
+    }
+
+private slots:
+    void initTestCase() { platform::SetAppTitle(QString::fromLatin1(AppTitle)); }
+
+    void cleanup() {
+        if (first.state() != QProcess::NotRunning) {
+            first.kill();
+            first.waitForFinished();
+        }
+    }
+
+    void secondCopyIsRefusedWithMessage() {
+        StartFirstCopy();
+        QString text, title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        int buttons = 0;
+        QTimer::singleShot(200, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            buttons = int(box->buttons().size());
+            box->button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(RefuseSecondInstance());
+        QCOMPARE(text, QStringLiteral("Application is already running"));
+        QCOMPARE(title, QStringLiteral("Kelvora"));
+        QCOMPARE(icon, QMessageBox::Information);
+        QCOMPARE(buttons, 1);
+        // The first copy is left running.
+        QVERIFY(first.state() == QProcess::Running);
+    }
+
+    // A copy that has run for a long time still holds its lock: the lock's age alone never
+    // makes it stale.
+    void longRunningCopyStillRefuses() {
+        StartFirstCopy();
+        const QByteArray path = QFile::encodeName(platform::PrevInstanceLockPath());
+        struct utimbuf old {};
+        old.actime = old.modtime = time(nullptr) - 3600;
+        QCOMPARE(utime(path.constData(), &old), 0);
+        QVERIFY(platform::App_PrevInstance());
+    }
+
+    // After the first copy is killed outright, its lock is left behind but taken over.
+    void killedCopyDoesNotBlock() {
+        StartFirstCopy();
+        QVERIFY(platform::App_PrevInstance());
+        ::kill(pid_t(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished());
+        QVERIFY(QFile::exists(platform::PrevInstanceLockPath()));
+        QVERIFY(!platform::App_PrevInstance());
+        // Once this copy holds the lock, asking again does not refuse itself.
+        QVERIFY(!platform::App_PrevInstance());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
