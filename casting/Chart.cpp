@@ -36,7 +36,7 @@ constexpr std::array<House, HouseCount> Houses{{
 
 } // namespace
 
-void StoreCell(int c, DotCount value) {
+void StoreCell([[maybe_unused]] int c, DotCount value) {
     assert(c == static_cast<int>(intCells.size()) && c < CellCount);
     assert(value == 1 || value == 2);
     intCells.push_back(value);

@@ -1,0 +1,74 @@
+// A whole casting on the real main window: thirteen presses and the reset, beside the cheapest
+// possible press, a bare button whose click sets its own caption.
+#include "casting/Chart.h"
+#include "platform/Runtime.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_BareButtonPress(benchmark::State& state) {
+    QPushButton button;
+    int count = 0;
+    QObject::connect(&button, &QPushButton::clicked,
+                     [&] { button.setText(QStringLiteral("Press %1").arg(++count)); });
+    button.show();
+    for (auto _ : state) {
+        button.click();
+        QApplication::processEvents();
+    }
+}
+
+// One press of the casting board: items/s is presses per second.
+void BM_CastingPresses(benchmark::State& state) {
+    ClearCells();
+    intPressCount = 0;
+    platform::Randomize(7);
+    frmMain window;
+    window.show();
+    QApplication::processEvents();
+    auto* cmdProceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+    for (auto _ : state) {
+        cmdProceed->click();
+        QApplication::processEvents();
+    }
+}
+
+// Thirteen presses and the reset, painted after each press.
+void BM_WholeCasting(benchmark::State& state) {
+    ClearCells();
+    intPressCount = 0;
+    platform::Randomize(7);
+    frmMain window;
+    window.show();
+    QApplication::processEvents();
+    auto* cmdProceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+    for (auto _ : state) {
+        for (int press = 1; press <= 14; ++press) {
+            cmdProceed->click();
+            QApplication::processEvents();
+        }
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_BareButtonPress)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CastingPresses)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WholeCasting)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

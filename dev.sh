@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Sets up everything Kelvora needs on a Debian machine, builds it, and then either starts it
+# (./dev.sh start) or runs every test (./dev.sh test). Safe to run again: it installs only
+# what is missing and rebuilds only what changed.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libbenchmark-dev
+          xvfb xauth xdotool imagemagick fonts-dejavu-core
+          unrtf pandoc poppler-utils)
+
+install_packages() {
+    local missing=() p
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# build DIR [cmake options...]
+build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j"$(nproc)"
+}
+
+case "${1:-}" in
+start)
+    install_packages
+    build build
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display: starting Kelvora on a private virtual screen (Xvfb :99)." >&2
+        Xvfb :99 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        export DISPLAY=:99
+        sleep 1
+    fi
+    exec build/shell/kelvora
+    ;;
+test)
+    install_packages
+    build build
+    (cd build && ctest --output-on-failure)
+    # The same tests again with AddressSanitizer and UndefinedBehaviorSanitizer.
+    build build-asan -DKELVORA_SANITIZE=ON -DKELVORA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+    (cd build-asan && ctest --output-on-failure)
+    ;;
+*)
+    echo "usage: $0 start|test" >&2
+    exit 2
+    ;;
+esac

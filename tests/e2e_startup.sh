@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The real kelvora binary in a private X server, driven as a person would drive it: it opens
+# centred, a second copy is refused with its message and leaves the first alone, and a copy
+# killed outright does not block the next start.
+# usage: e2e_startup.sh path/to/kelvora
+set -u
+kelvora=$1
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no Xvfb/xdotool"; exit 77; }
+
+work=$(mktemp -d)
+chmod 700 "$work"
+export XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
+for n in $(seq 140 199); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
+Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=:$n
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
+    kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+
+failures=0
+check() { # check DESCRIPTION COMMAND...
+    if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
+}
+# wait_window PID NAME: the id of PID's visible window called NAME, within 15 s.
+wait_window() {
+    local id
+    for _ in $(seq 150); do
+        id=$(xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+has_window() { xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" >/dev/null 2>&1; }
+running() { kill -0 "$1" 2>/dev/null; }
+
+"$kelvora" & first=$!
+pids+=("$first")
+main=$(wait_window "$first" "Kelvora v1.0")
+check "the first copy shows its main window" test -n "$main"
+if [ -n "$main" ]; then
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    centred() { [ $((X + WIDTH / 2 - 640)) -ge -2 ] && [ $((X + WIDTH / 2 - 640)) -le 2 ] &&
+                [ $((Y + HEIGHT / 2 - 512)) -ge -2 ] && [ $((Y + HEIGHT / 2 - 512)) -le 2 ]; }
+    check "the main window is centred on the screen (${WIDTH}x${HEIGHT} at $X,$Y)" centred
+    check "the client area is 835 pixels wide" test "$WIDTH" -eq 835
+fi
+
+"$kelvora" & second=$!
+pids+=("$second")
+box=$(wait_window "$second" "Kelvora")
+check "a second copy shows a message box titled Kelvora" test -n "$box"
+no_window() { ! has_window "$@"; }
+check "the second copy shows no main window" no_window "$second" "Kelvora v1.0"
+if [ -n "$box" ]; then
+    xdotool windowfocus --sync "$box" 2>/dev/null
+    xdotool key --window "$box" Return
+fi
+for _ in $(seq 100); do running "$second" || break; sleep 0.1; done
+stopped() { ! running "$1"; }
+check "OK ends the second copy" stopped "$second"
+wait "$second" 2>/dev/null
+status=$?
+check "the second copy ends with status 0 (got $status)" test "$status" -eq 0
+check "the first copy keeps running with its main window" has_window "$first" "Kelvora v1.0"
+
+kill -9 "$first"
+wait "$first" 2>/dev/null
+"$kelvora" & third=$!
+pids+=("$third")
+check "after the first copy is killed, a new copy starts" test -n "$(wait_window "$third" "Kelvora v1.0")"
+
+[ "$failures" -eq 0 ]
