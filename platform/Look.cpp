@@ -27,10 +27,13 @@ void SetBackColor(QWidget* widget, const QColor& color) {
 }
 
 void SetForeColor(QWidget* widget, const QColor& color) {
+    // Active and inactive only: a disabled control keeps the style's greyed text.
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, color);
+        palette.setColor(group, QPalette::Text, color);
+        palette.setColor(group, QPalette::ButtonText, color);
+    }
     widget->setPalette(palette);
 }
 
