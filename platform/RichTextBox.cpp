@@ -1,6 +1,14 @@
 #include "platform/RichTextBox.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -18,11 +26,24 @@ QString WithCrLf(QString text) {
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(false);
+    hWnd_ = RegisterWindow(this, &RichTextBox::RichTextBoxProc);
+    viewport()->setMouseTracking(true);
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int charsRemoved, int charsAdded) {
+                if (detectUrls_) {
+                    DetectLinks(position, charsRemoved, charsAdded);
+                }
+            });
     connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
         if (!inserting_) {
             pending_ = QTextCharFormat();
         }
     });
+}
+
+RichTextBox::~RichTextBox() {
+    // The document goes after the box and reports its last changes to nobody.
+    disconnect(document(), nullptr, this, nullptr);
 }
 
 void RichTextBox::SelText(const QString& text) {
@@ -85,6 +106,310 @@ void RichTextBox::SetText(const QString& text) {
 int RichTextBox::SelLength() const {
     const QTextCursor cursor = textCursor();
     return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+// ---- Window messaging and web addresses ----
+
+namespace {
+
+// Web addresses: a scheme of the web or "www." not glued to a word before it, then the
+// characters an address may hold.
+const QRegularExpression& AddressPattern() {
+    static const QRegularExpression pattern(
+        QStringLiteral(
+            R"((?<![A-Za-z0-9])((?:https?|ftp)://|mailto:|www\.)[A-Za-z0-9\-._~:/?#@!$&'()*+,;=%]+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return pattern;
+}
+
+// Length of a detected address without the punctuation that ends the sentence around it.
+qsizetype TrimmedLength(QStringView address) {
+    qsizetype length = address.size();
+    while (length > 0) {
+        const QChar last = address.at(length - 1);
+        if (QStringView(u".,;:!?'").contains(last)) {
+            --length;
+        } else if (last == u')' &&
+                   address.left(length).count(u')') > address.left(length).count(u'(')) {
+            --length;
+        } else {
+            break;
+        }
+    }
+    return length;
+}
+
+LPARAM MakeLParam(int low, int high) {
+    return static_cast<LPARAM>((static_cast<std::uint32_t>(high & 0xFFFF) << 16) |
+                               static_cast<std::uint32_t>(low & 0xFFFF));
+}
+
+WPARAM KeyState(const QMouseEvent* event) {
+    WPARAM state = 0;
+    const Qt::MouseButtons buttons = event->buttons();
+    if (buttons & Qt::LeftButton) {
+        state |= MK_LBUTTON;
+    }
+    if (buttons & Qt::RightButton) {
+        state |= MK_RBUTTON;
+    }
+    if (buttons & Qt::MiddleButton) {
+        state |= MK_MBUTTON;
+    }
+    if (event->modifiers() & Qt::ShiftModifier) {
+        state |= MK_SHIFT;
+    }
+    if (event->modifiers() & Qt::ControlModifier) {
+        state |= MK_CONTROL;
+    }
+    return state;
+}
+
+UINT ButtonMessage(Qt::MouseButton button, UINT left, UINT right) {
+    if (button == Qt::LeftButton) {
+        return left;
+    }
+    return button == Qt::RightButton ? right : 0;
+}
+
+} // namespace
+
+LRESULT RichTextBox::RichTextBoxProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    auto* box = qobject_cast<RichTextBox*>(WidgetOf(hWnd));
+    if (box == nullptr) {
+        return 0;
+    }
+    switch (uMsg) {
+    case EM_GETEVENTMASK:
+        return box->eventMask_;
+    case EM_SETEVENTMASK: {
+        const LONG previous = box->eventMask_;
+        box->eventMask_ = static_cast<LONG>(lParam);
+        return previous;
+    }
+    case EM_AUTOURLDETECT:
+        box->SetUrlDetection(wParam != 0);
+        return 0;
+    case EM_GETTEXTRANGE:
+        return box->GetTextRange(reinterpret_cast<TEXTRANGEA*>(lParam));
+    default:
+        return 0;
+    }
+}
+
+LRESULT RichTextBox::GetTextRange(TEXTRANGEA* range) const {
+    if (range == nullptr || range->lpstrText == nullptr) {
+        return 0;
+    }
+    const int length = document()->characterCount() - 1;
+    const int from = std::clamp<int>(range->chrg.cpMin, 0, length);
+    const int to =
+        range->chrg.cpMax < 0 ? length : std::clamp<int>(range->chrg.cpMax, from, length);
+    QTextCursor cursor(document());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    const QString text = cursor.selectedText();
+    // One byte per character: paragraph ends as CR, characters beyond Latin-1 as '?'.
+    qsizetype n = 0;
+    for (const QChar c : text) {
+        char byte = '?';
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            byte = '\r';
+        } else if (c.unicode() < 0x100) {
+            byte = static_cast<char>(c.unicode());
+        }
+        range->lpstrText[n++] = byte;
+    }
+    range->lpstrText[n] = '\0';
+    return n;
+}
+
+void RichTextBox::SetUrlDetection(bool on) {
+    if (on == detectUrls_) {
+        return;
+    }
+    detectUrls_ = on;
+    links_.clear();
+    if (on) {
+        DetectLinks(0, 0, document()->characterCount());
+    } else {
+        ShowLinks();
+        viewport()->setCursor(textInteractionFlags() &
+                                      (Qt::TextEditable | Qt::TextSelectableByMouse)
+                                  ? Qt::IBeamCursor
+                                  : Qt::ArrowCursor);
+    }
+}
+
+// Called when the text from `position` on changed: the addresses behind it move along, and those
+// of the changed paragraphs are detected again. The document may be in the middle of an edit, so
+// no text cursor is made or dropped here; the look follows once the edit is over.
+void RichTextBox::DetectLinks(int position, int charsRemoved, int charsAdded) {
+    const int shift = charsAdded - charsRemoved;
+    QList<LinkRange> kept;
+    kept.reserve(links_.size());
+    for (const LinkRange& link : std::as_const(links_)) {
+        if (link.end < position) {
+            kept.append(link);
+        } else if (link.start > position + charsRemoved) {
+            kept.append({link.start + shift, link.end + shift});
+        }
+    }
+    links_.swap(kept);
+
+    QTextDocument* doc = document();
+    QTextBlock block = doc->findBlock(position);
+    QTextBlock last = doc->findBlock(position + charsAdded);
+    if (!last.isValid()) {
+        last = doc->lastBlock();
+    }
+    const int start = block.isValid() ? block.position() : 0;
+    const int end = last.position() + last.length() - 1;
+    links_.removeIf(
+        [start, end](const LinkRange& link) { return link.start <= end && link.end >= start; });
+
+    for (; block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        auto matches = AddressPattern().globalMatch(text);
+        while (matches.hasNext()) {
+            const QRegularExpressionMatch match = matches.next();
+            const qsizetype length = TrimmedLength(match.capturedView());
+            // A letter or digit must follow the scheme or "www.".
+            const qsizetype prefix = match.capturedLength(1);
+            if (length <= prefix || !match.capturedView().at(prefix).isLetterOrNumber()) {
+                continue;
+            }
+            const int linkStart = block.position() + static_cast<int>(match.capturedStart());
+            links_.append({linkStart, linkStart + static_cast<int>(length)});
+        }
+        if (block == last) {
+            break;
+        }
+    }
+    std::sort(links_.begin(), links_.end(),
+              [](const LinkRange& a, const LinkRange& b) { return a.start < b.start; });
+
+    if (!showPending_) {
+        showPending_ = true;
+        QMetaObject::invokeMethod(this, &RichTextBox::ShowLinks, Qt::QueuedConnection);
+    }
+}
+
+void RichTextBox::ShowLinks() {
+    showPending_ = false;
+    QTextCharFormat look;
+    look.setFontUnderline(true);
+    look.setForeground(palette().link());
+    QList<QTextEdit::ExtraSelection> shown;
+    const int length = document()->characterCount() - 1;
+    for (const LinkRange& link : std::as_const(links_)) {
+        QTextEdit::ExtraSelection selection;
+        selection.cursor = QTextCursor(document());
+        selection.cursor.setPosition(std::min(link.start, length));
+        selection.cursor.setPosition(std::min(link.end, length), QTextCursor::KeepAnchor);
+        selection.format = look;
+        shown.append(selection);
+    }
+    setExtraSelections(shown);
+}
+
+const RichTextBox::LinkRange* RichTextBox::LinkAt(const QPoint& viewportPos) const {
+    if (links_.isEmpty()) {
+        return nullptr;
+    }
+    const QPointF docPos(viewportPos.x() + horizontalScrollBar()->value(),
+                         viewportPos.y() + verticalScrollBar()->value());
+    const int hit = document()->documentLayout()->hitTest(docPos, Qt::ExactHit);
+    if (hit < 0) {
+        return nullptr;
+    }
+    // The hit is the character boundary nearest the point: at a link's first or last boundary
+    // the point may lie on the character outside it.
+    const auto leftOf = [this](int position) {
+        QTextCursor at(document());
+        at.setPosition(std::min(position, document()->characterCount() - 1));
+        return cursorRect(at).left();
+    };
+    for (const LinkRange& link : links_) {
+        if (hit < link.start || hit > link.end ||
+            (hit == link.start && viewportPos.x() < leftOf(link.start)) ||
+            (hit == link.end && viewportPos.x() >= leftOf(link.end))) {
+            continue;
+        }
+        return &link;
+    }
+    return nullptr;
+}
+
+// Sends WM_NOTIFY/EN_LINK for `msg` when the mouse is over an address and the box is asked to.
+// True when the mouse event is not the box's any more: its window answered non-zero, or the box
+// went away while its window handled the notification.
+bool RichTextBox::NotifyLink(UINT msg, const QMouseEvent* event) {
+    if (!detectUrls_ || (eventMask_ & ENM_LINK) == 0 || msg == 0 || window() == this) {
+        return false;
+    }
+    const QPoint pos = event->position().toPoint();
+    const LinkRange* link = LinkAt(pos);
+    if (link == nullptr) {
+        return false;
+    }
+    ENLINK record{};
+    record.nmhdr.hwndFrom = hWnd_;
+    record.nmhdr.idFrom = 0;
+    record.nmhdr.code = EN_LINK;
+    record.msg = msg;
+    if (msg == WM_SETCURSOR) {
+        record.wParam = reinterpret_cast<WPARAM>(hWnd_);
+        record.lParam = MakeLParam(HTCLIENT, WM_MOUSEMOVE);
+    } else {
+        record.wParam = KeyState(event);
+        record.lParam = MakeLParam(pos.x(), pos.y());
+    }
+    record.chrg.cpMin = link->start;
+    record.chrg.cpMax = link->end;
+
+    const QPointer<RichTextBox> self(this);
+    LRESULT answer = 0;
+    try {
+        answer = SendMessageA(HandleOf(window()), WM_NOTIFY, record.nmhdr.idFrom,
+                              reinterpret_cast<LPARAM>(&record));
+    } catch (...) {
+        // A window procedure's failure stays in it; the box carries on.
+    }
+    return self.isNull() || answer != 0;
+}
+
+void RichTextBox::mouseMoveEvent(QMouseEvent* event) {
+    if (detectUrls_) {
+        const bool overLink = LinkAt(event->position().toPoint()) != nullptr;
+        viewport()->setCursor(overLink ? Qt::PointingHandCursor
+                              : textInteractionFlags() &
+                                      (Qt::TextEditable | Qt::TextSelectableByMouse)
+                                  ? Qt::IBeamCursor
+                                  : Qt::ArrowCursor);
+        if (NotifyLink(WM_SETCURSOR, event) || NotifyLink(WM_MOUSEMOVE, event)) {
+            return;
+        }
+    }
+    QTextEdit::mouseMoveEvent(event);
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent* event) {
+    if (!NotifyLink(ButtonMessage(event->button(), WM_LBUTTONDOWN, WM_RBUTTONDOWN), event)) {
+        QTextEdit::mousePressEvent(event);
+    }
+}
+
+void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (!NotifyLink(ButtonMessage(event->button(), WM_LBUTTONUP, WM_RBUTTONUP), event)) {
+        QTextEdit::mouseReleaseEvent(event);
+    }
+}
+
+void RichTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!NotifyLink(ButtonMessage(event->button(), WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK), event)) {
+        QTextEdit::mouseDoubleClickEvent(event);
+    }
 }
 
 } // namespace platform

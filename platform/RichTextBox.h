@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WindowMessaging.h"
+
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -14,6 +16,7 @@ class RichTextBox : public QTextEdit {
 
 public:
     explicit RichTextBox(QWidget* parent = nullptr);
+    ~RichTextBox() override;
 
     // Inserts `text` at the caret, replacing the selection if there is one, and leaves the caret
     // behind the inserted text. CR LF (or a lone CR or LF) starts a new paragraph.
@@ -34,6 +37,14 @@ public:
     // Length of the selection in characters; 0 when nothing is selected.
     int SelLength() const;
 
+    // The box's window handle. Its window procedure answers EM_GETEVENTMASK, EM_SETEVENTMASK,
+    // EM_AUTOURLDETECT and EM_GETTEXTRANGE. With address detection on, web addresses (http://,
+    // https://, ftp://, mailto: and www. forms, no other scheme) are underlined and show a
+    // pointing hand; with ENM_LINK in the event mask as well, mouse activity over one is sent
+    // as WM_NOTIFY/EN_LINK to the current procedure of the box's top-level window. When that
+    // answers non-zero, the box leaves the mouse event alone.
+    HWND hWnd() const { return hWnd_; }
+
     // Groups many insertions into one undo step and one layout pass.
     class EditBlock {
     public:
@@ -46,8 +57,35 @@ public:
         QTextCursor cursor_;
     };
 
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
 private:
     void ApplyToSelection(const QTextCharFormat& format);
+
+    static LRESULT RichTextBoxProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    LRESULT GetTextRange(TEXTRANGEA* range) const;
+    void SetUrlDetection(bool on);
+    void DetectLinks(int position, int charsRemoved, int charsAdded);
+    void ShowLinks();
+    struct LinkRange {
+        int start;
+        int end;
+    };
+    const LinkRange* LinkAt(const QPoint& viewportPos) const;
+    bool NotifyLink(UINT msg, const QMouseEvent* event);
+
+    HWND hWnd_ = nullptr;
+    LONG eventMask_ = 0;
+    bool detectUrls_ = false;
+    // The detected addresses in document order. They are shown as extra selections, so that
+    // their look never enters the document, its plain text, its saved form or the text typed
+    // next to them.
+    QList<LinkRange> links_;
+    bool showPending_ = false;
 
     // Formatting asked for since the caret last moved, applied to the next insertion.
     QTextCharFormat pending_;
