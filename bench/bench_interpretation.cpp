@@ -1,0 +1,141 @@
+// The interpretation press on the real interpretation panel: the sixteen house sections written
+// into RTB of the main window, beside one setPlainText of the same text into the same box (the
+// cheapest way to put that text there), and beside the same sections written without an edit
+// block. Each run ends with the whole document laid out, as the panel needs it to paint.
+#include "casting/Chart.h"
+#include "casting/Derivation.h"
+#include "casting/InterpretationPass.h"
+#include "interpretation/modSikidy.h"
+#include "platform/RichTextBox.h"
+#include "platform/Runtime.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QTextDocument>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+namespace {
+
+frmMain* window = nullptr;
+
+void CastChart() {
+    ClearCells();
+    platform::Randomize(2024);
+    const auto none = [](int) {};
+    for (int n = 1; n <= 4; ++n) {
+        CreateMother(n, none);
+    }
+    for (int n = 1; n <= 8; ++n) {
+        CreateDaughter(n, none);
+    }
+}
+
+// Lays the whole document out (the size of a document is known only once it is all laid out).
+void LayOut(platform::RichTextBox& box) {
+    benchmark::DoNotOptimize(box.document()->size());
+}
+
+void Empty(benchmark::State& state, platform::RichTextBox& box) {
+    state.PauseTiming();
+    box.SetText(QString());
+    LayOut(box);
+    QApplication::processEvents();
+    state.ResumeTiming();
+}
+
+void BM_InterpretationPress(benchmark::State& state) {
+    platform::RichTextBox& RTB = *window->RTB;
+    for (auto _ : state) {
+        Empty(state, RTB);
+        InterpretationPass(RTB);
+        LayOut(RTB);
+    }
+}
+
+void BM_SetPlainText(benchmark::State& state) {
+    platform::RichTextBox& RTB = *window->RTB;
+    RTB.SetText(QString());
+    InterpretationPass(RTB);
+    const QString text = RTB.toPlainText();
+    for (auto _ : state) {
+        Empty(state, RTB);
+        RTB.setPlainText(text);
+        LayOut(RTB);
+    }
+}
+
+void BM_SectionsWithoutEditBlock(benchmark::State& state) {
+    platform::RichTextBox& RTB = *window->RTB;
+    for (auto _ : state) {
+        Empty(state, RTB);
+        for (int h = 1; h <= HouseCount; ++h) {
+            const House& house = HouseEntry(h);
+            strHouseLabel = QLatin1String(house.label);
+            strHouseFigureName = QLatin1String(house.figureName);
+            const auto& c = house.cells;
+            modSikidy::InterpretHouse(RTB, h, intCells[c[0]], intCells[c[1]], intCells[c[2]],
+                                      intCells[c[3]]);
+        }
+        LayOut(RTB);
+    }
+}
+
+BENCHMARK(BM_SetPlainText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InterpretationPress)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SectionsWithoutEditBlock)->Unit(benchmark::kMillisecond);
+
+// Prints every run as usual and, at the end, each benchmark's best time against the baseline's.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        // The fastest repetition: the one least disturbed by the rest of the machine.
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration) {
+                const auto [it, fresh] =
+                    times.try_emplace(run.benchmark_name(), run.GetAdjustedRealTime());
+                if (!fresh) {
+                    it->second = std::min(it->second, run.GetAdjustedRealTime());
+                }
+            }
+        }
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        const auto base = times.find("BM_SetPlainText");
+        if (base == times.end()) {
+            return;
+        }
+        for (const auto& [name, time] : times) {
+            std::printf("%-32s %8.3f ms  %5.2fx setPlainText\n", name.c_str(), time,
+                        time / base->second);
+        }
+    }
+
+private:
+    std::map<std::string, double> times;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    frmMain main;
+    window = &main;
+    main.show();
+    QApplication::processEvents();
+    CastChart();
+
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,488 @@
+// The interpretation: the figure and house catalogues, the composer InterpretHouse, and the
+// interpretation press in the real main window.
+#include "casting/Chart.h"
+#include "interpretation/modSikidy.h"
+#include "platform/RichTextBox.h"
+#include "platform/Runtime.h"
+#include "shell/frmMain.h"
+
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtTest>
+
+#include <memory>
+#include <set>
+
+using namespace modSikidy;
+
+namespace {
+
+const QString CrLf2 = QStringLiteral("\r\n\r\n");
+
+// The line labels of a section, in order.
+const char* const Labels[16] = {"Geomantic Figure Name :- ",
+                                "Keywords :- ",
+                                "European Name :- ",
+                                "Category :- ",
+                                "Direction :- ",
+                                "Significance :- ",
+                                "Sikidy Figure Name :- ",
+                                "Keyword :- ",
+                                "Associated Day :- ",
+                                "Associated Element :- ",
+                                "Associated Quality :- ",
+                                "Associated Planet :- ",
+                                "Associated Sign :- ",
+                                "Associated Body Part :- ",
+                                "Direction :- ",
+                                "Significance Of Geomancy :- "};
+
+// Identification index of a record, -1 for none.
+int IndexOf(const FigureInfo* figure) {
+    for (int i = 0; i < FigureCount; ++i) {
+        if (figure == &FigureRecord(i)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The section of house h for a cast figure, composed alone into a fresh box.
+QString Section(int h, const Figure& rows) {
+    strHouseLabel = QLatin1String(HouseEntry(h).label);
+    strHouseFigureName = QLatin1String(HouseEntry(h).figureName);
+    platform::RichTextBox box;
+    InterpretHouse(box, h, rows[0], rows[1], rows[2], rows[3]);
+    return box.Text();
+}
+
+// A section's heading and its sixteen lines, as plain text without the line breaks.
+QStringList Entries(const QString& section) {
+    QStringList entries = section.split(CrLf2);
+    if (!entries.isEmpty() && entries.last().isEmpty()) {
+        entries.removeLast();
+    }
+    return entries;
+}
+
+// The box's text cut into its sections, each starting at its heading.
+QStringList Sections(const QString& text) {
+    const QString heading = QStringLiteral("Characteristics Of ");
+    QStringList sections;
+    for (qsizetype at = text.indexOf(heading); at >= 0;) {
+        const qsizetype next = text.indexOf(heading, at + 1);
+        sections << text.mid(at, next < 0 ? -1 : next - at);
+        at = next;
+    }
+    return sections;
+}
+
+Figure HouseRows(int h) {
+    const auto& cells = HouseFigure(h);
+    return {intCells.at(cells[0]), intCells.at(cells[1]), intCells.at(cells[2]),
+            intCells.at(cells[3])};
+}
+
+} // namespace
+
+class TestInterpretation : public QObject {
+    Q_OBJECT
+
+private slots:
+    // --- Figure catalogue ---------------------------------------------------------------------
+
+    void identificationCoversEveryPattern() {
+        // All sixteen row patterns name distinct figures, and the named record has those rows.
+        std::set<QString> seen;
+        for (int bits = 0; bits < 16; ++bits) {
+            const Figure rows{DotCount(1 + (bits >> 3 & 1)), DotCount(1 + (bits >> 2 & 1)),
+                              DotCount(1 + (bits >> 1 & 1)), DotCount(1 + (bits & 1))};
+            const QString id = IdentifyFigure(rows[0], rows[1], rows[2], rows[3]);
+            const FigureInfo* figure = FindFigure(id);
+            QVERIFY2(figure, qPrintable(id));
+            QVERIFY(figure->rows == rows);
+            seen.insert(id);
+        }
+        QCOMPARE(int(seen.size()), 16);
+    }
+
+    void identifyFigure_data() {
+        QTest::addColumn<Figure>("rows");
+        QTest::addColumn<QString>("identifier");
+        QTest::newRow("all single") << Figure{1, 1, 1, 1} << "VIA";
+        QTest::newRow("all double") << Figure{2, 2, 2, 2} << "POPULUS";
+        QTest::newRow("double on top") << Figure{2, 1, 1, 1} << "CAPUT DRACONIS";
+        QTest::newRow("double at bottom") << Figure{1, 1, 1, 2} << "CAUDA DRACONIS";
+        QTest::newRow("girl") << Figure{1, 2, 1, 1} << "PUELLA";
+        QTest::newRow("boy") << Figure{1, 1, 2, 1} << "PUER";
+        QTest::newRow("greater fortune") << Figure{2, 2, 1, 1} << "FORTUNA MAJOR";
+        QTest::newRow("lesser fortune") << Figure{1, 1, 2, 2} << "FORTUNA MINOR";
+        QTest::newRow("row of 3") << Figure{1, 3, 1, 1} << QString();
+        QTest::newRow("row of 0") << Figure{0, 1, 1, 1} << QString();
+    }
+    void identifyFigure() {
+        QFETCH(Figure, rows);
+        QFETCH(QString, identifier);
+        QCOMPARE(IdentifyFigure(rows[0], rows[1], rows[2], rows[3]), identifier);
+    }
+
+    void findFigure_data() {
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<int>("index");
+        QTest::newRow("VIA") << "VIA" << 0;
+        QTest::newRow("Via") << "Via" << -1;
+        QTest::newRow("via") << "via" << -1;
+        QTest::newRow("FORTUNA MAJOR") << "FORTUNA MAJOR" << 4;
+        QTest::newRow("Fortuna Major") << "Fortuna Major" << -1;
+        QTest::newRow("two blanks") << "FORTUNA  MAJOR" << -1;
+        QTest::newRow("trailing blank") << "VIA " << -1;
+        QTest::newRow("prefix") << "CAUDA" << -1;
+        QTest::newRow("last") << "CAUDA DRACONIS" << 15;
+        QTest::newRow("empty") << "" << -1;
+    }
+    void findFigure() {
+        QFETCH(QString, identifier);
+        QFETCH(int, index);
+        QCOMPARE(IndexOf(FindFigure(identifier)), index);
+    }
+
+    void figureRecordsHangTogether() {
+        int longStartsWithShort = 0;
+        QStringList separateWordings;
+        for (int i = 0; i < FigureCount; ++i) {
+            const FigureInfo& f = FigureRecord(i);
+            const QString id = QLatin1String(f.identifier);
+            // The European name is the identifier in mixed case.
+            QStringList words = id.toLower().split(u' ');
+            for (QString& word : words) {
+                word[0] = word[0].toUpper();
+            }
+            QCOMPARE(QLatin1String(f.europeanName), words.join(u' '));
+            // The title is the European name, " - " and the meaning (POPULUS: two blanks).
+            const QString separator =
+                id == u"POPULUS" ? QStringLiteral("  ") : QStringLiteral(" - ");
+            QVERIFY2(QLatin1String(f.title).startsWith(f.europeanName + separator), f.title);
+            // The paired house agrees with house order, and the category follows it.
+            QCOMPARE(FigureInHouseOrder(f.pairedHouse), &f);
+            QCOMPARE(QLatin1String(f.category), f.pairedHouse <= 8
+                                                    ? QLatin1String("Mpanjaka (Princes)")
+                                                    : QLatin1String("Andevo (Slaves)"));
+            if (QLatin1String(f.longSignificance).startsWith(QLatin1String(f.shortSignificance))) {
+                ++longStartsWithShort;
+            } else {
+                separateWordings << id;
+            }
+        }
+        QCOMPARE(longStartsWithShort, 11);
+        QCOMPARE(separateWordings,
+                 QStringList({"VIA", "POPULUS", "ALBUS", "RUBEUS", "CAPUT DRACONIS"}));
+        QCOMPARE(FigureInHouseOrder(0), nullptr);
+        QCOMPARE(FigureInHouseOrder(17), nullptr);
+    }
+
+    void blanksOnlyWhereTheyBelong() {
+        // A stray blank is invisible on screen but lands in every saved report.
+        QStringList trailing;
+        for (int i = 0; i < FigureCount; ++i) {
+            const FigureInfo& f = FigureRecord(i);
+            for (const char* text : {f.identifier, f.europeanName, f.title, f.keyword, f.category,
+                                     f.direction, f.day, f.element, f.quality, f.planet, f.sign,
+                                     f.bodyPart, f.shortSignificance, f.longSignificance}) {
+                const QString s = QLatin1String(text);
+                QVERIFY2(!s.isEmpty() && !s.startsWith(u' '), text);
+                QVERIFY2(!s.contains(QLatin1String("  ")) || s == u"Populus  The People", text);
+                if (s.endsWith(u' ')) {
+                    trailing << s;
+                }
+            }
+        }
+        QCOMPARE(trailing,
+                 QStringList(
+                     {"You may hear some bad news. You may suffer from heartbreak. ", "Mobile "}));
+        QCOMPARE(QLatin1String(FindFigure("RUBEUS")->quality), QLatin1String("Mobile "));
+        QCOMPARE(QLatin1String(FindFigure("TRISTITIA")->keyword), QLatin1String("Lonliness"));
+        QCOMPARE(QLatin1String(FindFigure("RUBEUS")->bodyPart),
+                 QLatin1String("Reproductivity System"));
+    }
+
+    // --- House catalogue ----------------------------------------------------------------------
+
+    void houses_data() {
+        QTest::addColumn<int>("house");
+        QTest::addColumn<QString>("meaning");
+        QTest::addColumn<QString>("paired");
+        QTest::newRow("1") << 1 << "Ascendant"
+                           << "VIA";
+        QTest::newRow("4") << 4 << "Land/ Place of Dwelling"
+                           << "FORTUNA MINOR";
+        QTest::newRow("7") << 7 << "Spouse"
+                           << "CONJUNCTIO";
+        QTest::newRow("8") << 8 << "Enemies"
+                           << "CARCER";
+        QTest::newRow("11") << 11 << "Food"
+                            << "PUER";
+        QTest::newRow("12") << 12 << "The Creator"
+                            << "PUELLA";
+        QTest::newRow("14") << 14 << "Voyages"
+                            << "ALBUS";
+        QTest::newRow("15") << 15 << "Voyages"
+                            << "CAPUT DRACONIS";
+        QTest::newRow("16") << 16 << "The house and its members"
+                            << "CAUDA DRACONIS";
+    }
+    void houses() {
+        QFETCH(int, house);
+        QFETCH(QString, meaning);
+        QFETCH(QString, paired);
+        const HouseInfo* record = HouseRecord(house);
+        QVERIFY(record);
+        QCOMPARE(record->number, house);
+        QCOMPARE(QLatin1String(record->meaning), meaning);
+        QCOMPARE(record->pairedFigure, FindFigure(paired));
+    }
+
+    void houseCatalogueHangsTogether() {
+        std::set<QString> meanings;
+        std::set<const FigureInfo*> paired;
+        for (int h = 1; h <= HouseCount; ++h) {
+            meanings.insert(QLatin1String(HouseRecord(h)->meaning));
+            paired.insert(HouseRecord(h)->pairedFigure);
+            QCOMPARE(HouseRecord(h)->pairedFigure->pairedHouse, h);
+        }
+        QCOMPARE(int(meanings.size()), 15); // only "Voyages" repeats
+        QCOMPARE(int(paired.size()), 16);
+        QCOMPARE(HouseRecord(0), nullptr);
+        QCOMPARE(HouseRecord(17), nullptr);
+    }
+
+    // --- Composer -----------------------------------------------------------------------------
+
+    void house8Example() {
+        const QString expected = QStringLiteral(
+            "Characteristics Of House 8(Fahavalo)\r\n\r\n"
+            "Geomantic Figure Name :- Alokola\r\n\r\n"
+            "Keywords :- Enemies\r\n\r\n"
+            "European Name :- Carcer\r\n\r\n"
+            "Category :- Mpanjaka (Princes)\r\n\r\n"
+            "Direction :- West\r\n\r\n"
+            "Significance :- This signifies a comfortable house and food to eat. You will be "
+            "protected from vagabonds.\r\n\r\n"
+            "Sikidy Figure Name :- Conjunctio - Union\r\n\r\n"
+            "Keyword :- Interaction\r\n\r\n"
+            "Associated Day :- Wednesday\r\n\r\n"
+            "Associated Element :- Earth\r\n\r\n"
+            "Associated Quality :- Mobile\r\n\r\n"
+            "Associated Planet :- Mercury\r\n\r\n"
+            "Associated Sign :- Virgo\r\n\r\n"
+            "Associated Body Part :- Intestines\r\n\r\n"
+            "Direction :- East\r\n\r\n"
+            "Significance Of Geomancy :- There may be some heavy weight of problems on your "
+            "head. You will be protected from enemies and thieves. You will be successful in "
+            "relationships, partnerships or new ventures.\r\n\r\n");
+        QCOMPARE(Section(8, {2, 1, 1, 2}), expected);
+    }
+
+    void castFigureLines_data() {
+        QTest::addColumn<Figure>("rows");
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("VIA") << Figure{1, 1, 1, 1}
+                             << QStringList{"Via - The Way", "Change",
+                                            "Monday",        "Water",
+                                            "Mobile",        "Moon",
+                                            "Cancer",        "Stomach",
+                                            "South",         FigureRecord(0).longSignificance};
+        QTest::newRow("RUBEUS") << Figure{2, 1, 2, 2}
+                                << QStringList{
+                                       "Rubeus - Red", "Passion",
+                                       "Tuesday",      "Water",
+                                       "Mobile ",      "Mars",
+                                       "Scorpio",      "Reproductivity System",
+                                       "North",        FindFigure("RUBEUS")->longSignificance};
+    }
+    void castFigureLines() {
+        QFETCH(Figure, rows);
+        QFETCH(QStringList, values);
+        const QStringList entries = Entries(Section(3, rows));
+        QCOMPARE(entries.size(), 17);
+        for (int line = 7; line <= 16; ++line) {
+            QCOMPARE(entries[line], QLatin1String(Labels[line - 1]) + values[line - 7]);
+        }
+    }
+
+    void firstBlockDependsOnlyOnHouse() {
+        const QStringList a = Entries(Section(2, {1, 1, 1, 1}));
+        const QStringList b = Entries(Section(2, {2, 1, 2, 1}));
+        const QStringList expected{"Characteristics Of House 2(Mahamay)",
+                                   "Geomantic Figure Name :- Asambola / Asombola",
+                                   "Keywords :- Prosperity, Object in Question",
+                                   "European Name :- Populus",
+                                   "Category :- Mpanjaka (Princes)",
+                                   "Direction :- South",
+                                   "Significance :- This figure stands for abundance."};
+        QCOMPARE(a.mid(0, 7), expected);
+        QCOMPARE(b.mid(0, 7), expected);
+        QVERIFY(a.mid(7) != b.mid(7));
+    }
+
+    void colourWeightAndSize() {
+        strHouseLabel = QStringLiteral("House 1(Tale)");
+        strHouseFigureName = QStringLiteral("Taraiky");
+        platform::RichTextBox box;
+        const QFont face = box.document()->defaultFont();
+        InterpretHouse(box, 1, 1, 2, 2, 1);
+
+        const auto check = [](const QTextCharFormat& format, const QColor& colour, bool bold) {
+            QCOMPARE(format.foreground().color(), colour);
+            QCOMPARE(format.fontWeight(), bold ? int(QFont::Bold) : int(QFont::Normal));
+            QCOMPARE(format.fontPointSize(), 11.0);
+            QVERIFY(!format.hasProperty(QTextFormat::FontFamilies));
+        };
+        int lines = 0;
+        bool heading = true;
+        for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+            QList<QTextFragment> fragments;
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                fragments << it.fragment();
+            }
+            if (block.text().isEmpty()) {
+                continue;
+            }
+            if (heading) {
+                QCOMPARE(fragments.size(), 1);
+                check(fragments[0].charFormat(), QColor(255, 255, 0), true);
+                heading = false;
+                continue;
+            }
+            QCOMPARE(fragments.size(), 2);
+            QCOMPARE(fragments[0].text(), QLatin1String(Labels[lines]));
+            check(fragments[0].charFormat(), QColor(255, 255, 255), true);
+            check(fragments[1].charFormat(), QColor(192, 192, 192), false);
+            ++lines;
+        }
+        QCOMPARE(lines, 16);
+        QCOMPARE(box.document()->defaultFont(), face);
+    }
+
+    void writesAtTheCaret() {
+        // The composer neither moves the caret nor clears: text before and after it stays, and
+        // the caret ends behind the section.
+        const QString section = Section(1, {1, 1, 1, 1});
+        platform::RichTextBox box;
+        box.SelText(QStringLiteral("A\r\nB"));
+        QTextCursor caret = box.textCursor();
+        caret.setPosition(1);
+        box.setTextCursor(caret);
+        InterpretHouse(box, 1, 1, 1, 1, 1);
+        box.SelText(QStringLiteral("|"));
+        QCOMPARE(box.Text(), QStringLiteral("A") + section + QStringLiteral("|\r\nB"));
+    }
+
+    void nothingForAnUnknownHouseOrFigure() {
+        platform::RichTextBox box;
+        InterpretHouse(box, 0, 1, 1, 1, 1);
+        InterpretHouse(box, 17, 1, 1, 1, 1);
+        InterpretHouse(box, 1, 1, 1, 3, 1);
+        QCOMPARE(box.Text(), QString());
+    }
+
+    // --- The interpretation press in the main window -----------------------------------------
+
+    void init() {
+        ClearCells();
+        intPressCount = 0;
+        strHouseLabel.clear();
+        strHouseFigureName.clear();
+    }
+
+    void interpretationPress() {
+        platform::ScriptedDraws draws(
+            [](int i) { return (0x9E3779B9u >> (i % 32)) & 1u ? 0.75f : 0.0f; });
+        frmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* cmdProceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+        auto* RTB = window.findChild<platform::RichTextBox*>(QStringLiteral("RTB"));
+        QVERIFY(cmdProceed && RTB);
+        for (int press = 1; press <= 12; ++press) {
+            QTest::mouseClick(cmdProceed, Qt::LeftButton);
+        }
+        QCOMPARE(RTB->Text(), QString());
+        const std::vector<DotCount> before = intCells;
+        QTest::mouseClick(cmdProceed, Qt::LeftButton);
+        QCOMPARE(intCells, before);
+
+        const QString text = RTB->Text();
+        const QStringList sections = Sections(text);
+        QCOMPARE(sections.size(), 16);
+        QString expected;
+        for (int h = 1; h <= HouseCount; ++h) {
+            const QStringList entries = Entries(sections[h - 1]);
+            QCOMPARE(entries.size(), 17);
+            QCOMPARE(entries[0], QStringLiteral("Characteristics Of House %1(%2)")
+                                     .arg(h)
+                                     .arg(QLatin1String(HouseEntry(h).name)));
+            for (int line = 1; line <= 16; ++line) {
+                QVERIFY(entries[line].startsWith(QLatin1String(Labels[line - 1])));
+            }
+            expected += Section(h, HouseRows(h));
+        }
+        QCOMPARE(text, expected);
+        QCOMPARE(strHouseLabel, QStringLiteral("House 16(Kiba)"));
+        QCOMPARE(strHouseFigureName, QStringLiteral("Karija"));
+
+        // Houses 5-8 carry the figures of houses 13-16; only the house lines differ.
+        for (int h = 5; h <= 8; ++h) {
+            const QStringList low = Entries(sections[h - 1]);
+            const QStringList high = Entries(sections[h + 7]);
+            QCOMPARE(low.mid(7), high.mid(7));
+            for (int line = 0; line <= 6; ++line) {
+                QVERIFY2(low[line] != high[line], qPrintable(low[line]));
+            }
+        }
+    }
+
+    void housesReadTheRightCells() {
+        // First mother rows 1, 1, 2, 2: house 9 reads them top to bottom, house 5 bottom to top.
+        platform::ScriptedDraws draws([](int i) { return i == 8 || i == 12 ? 0.5f : 0.25f; });
+        frmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* cmdProceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+        for (int press = 1; press <= 13; ++press) {
+            QTest::mouseClick(cmdProceed, Qt::LeftButton);
+        }
+        const QStringList sections = Sections(window.RTB->Text());
+        QCOMPARE(sections.size(), 16);
+        QCOMPARE(Entries(sections[8])[7],
+                 QStringLiteral("Sikidy Figure Name :- Fortuna Minor - The Lesser Fortune"));
+        QCOMPARE(Entries(sections[4])[7],
+                 QStringLiteral("Sikidy Figure Name :- Fortuna Major - Greater Fortune"));
+        QCOMPARE(Entries(sections[0])[7], QStringLiteral("Sikidy Figure Name :- Via - The Way"));
+        QCOMPARE(Entries(sections[3])[7],
+                 QStringLiteral("Sikidy Figure Name :- Caput Draconis - Dragon's Head"));
+    }
+
+    void secondCastingReplacesTheFirst() {
+        platform::ScriptedDraws draws([](int i) { return i < 16 ? 0.0f : 0.75f; });
+        frmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* cmdProceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+        for (int press = 1; press <= 27; ++press) {
+            QTest::mouseClick(cmdProceed, Qt::LeftButton);
+        }
+        QCOMPARE(int(intPressCount), 13);
+        // The second casting is all double dots: sixteen POPULUS sections, nothing of the first.
+        QString expected;
+        for (int h = 1; h <= HouseCount; ++h) {
+            expected += Section(h, {2, 2, 2, 2});
+        }
+        QCOMPARE(window.RTB->Text(), expected);
+        QTest::mouseClick(cmdProceed, Qt::LeftButton);
+        QCOMPARE(window.RTB->Text(), QString());
+    }
+};
+
+QTEST_MAIN(TestInterpretation)
+#include "tst_interpretation.moc"
