@@ -165,6 +165,12 @@ WPARAM KeyState(const QMouseEvent* event) {
     return state;
 }
 
+// The mouse pointer over the box's text, as QTextEdit shows it.
+Qt::CursorShape TextCursorShape(Qt::TextInteractionFlags flags) {
+    return flags & (Qt::TextEditable | Qt::TextSelectableByMouse) ? Qt::IBeamCursor
+                                                                  : Qt::ArrowCursor;
+}
+
 UINT ButtonMessage(Qt::MouseButton button, UINT left, UINT right) {
     if (button == Qt::LeftButton) {
         return left;
@@ -234,10 +240,7 @@ void RichTextBox::SetUrlDetection(bool on) {
         DetectLinks(0, 0, document()->characterCount());
     } else {
         ShowLinks();
-        viewport()->setCursor(textInteractionFlags() &
-                                      (Qt::TextEditable | Qt::TextSelectableByMouse)
-                                  ? Qt::IBeamCursor
-                                  : Qt::ArrowCursor);
+        viewport()->setCursor(TextCursorShape(textInteractionFlags()));
     }
 }
 
@@ -383,10 +386,7 @@ void RichTextBox::mouseMoveEvent(QMouseEvent* event) {
     if (detectUrls_) {
         const bool overLink = LinkAt(event->position().toPoint()) != nullptr;
         viewport()->setCursor(overLink ? Qt::PointingHandCursor
-                              : textInteractionFlags() &
-                                      (Qt::TextEditable | Qt::TextSelectableByMouse)
-                                  ? Qt::IBeamCursor
-                                  : Qt::ArrowCursor);
+                                       : TextCursorShape(textInteractionFlags()));
         if (NotifyLink(WM_SETCURSOR, event) || NotifyLink(WM_MOUSEMOVE, event)) {
             return;
         }
