@@ -52,7 +52,11 @@ void RichTextBox::SelText(const QString& text) {
     format.merge(pending_);
     inserting_ = true;
     cursor.insertText(text, format);
-    setTextCursor(cursor);
+    // The box's own caret moves along with text inserted where it stands; it needs setting only
+    // when a selection was replaced, which is far the rarer case (and setting it costs a relayout).
+    if (textCursor().position() != cursor.position()) {
+        setTextCursor(cursor);
+    }
     inserting_ = false;
 }
 
