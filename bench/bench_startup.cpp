@@ -1,5 +1,6 @@
-// Start-up time: whole runs of the probe, from process start to the first exposed window,
-// for Kelvora and for a bare QApplication + QMainWindow. Compare the two in the same run.
+// Start-up time: whole runs of the probe, from process start to the first exposed window, for
+// Kelvora, for a bare QApplication + QMainWindow, and for the same with one line of text.
+// Compare them in the same run.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -33,6 +34,9 @@ void RunProbe(benchmark::State& state, const char* mode) {
 void BM_StartupBareMainWindow(benchmark::State& state) {
     RunProbe(state, "bare");
 }
+void BM_StartupMainWindowWithText(benchmark::State& state) {
+    RunProbe(state, "text");
+}
 void BM_StartupKelvora(benchmark::State& state) {
     RunProbe(state, "kelvora");
 }
@@ -40,6 +44,7 @@ void BM_StartupKelvora(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_StartupBareMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+BENCHMARK(BM_StartupMainWindowWithText)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK(BM_StartupKelvora)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
 int main(int argc, char** argv) {
