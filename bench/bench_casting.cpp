@@ -23,15 +23,20 @@ void BM_BareButtonPress(benchmark::State& state) {
     }
 }
 
-// One press of the casting board: items/s is presses per second.
-void BM_CastingPresses(benchmark::State& state) {
+// A fresh board on a shown main window; returns its casting button.
+QPushButton* ShowBoard(frmMain& window) {
     ClearCells();
     intPressCount = 0;
     platform::Randomize(7);
-    frmMain window;
     window.show();
     QApplication::processEvents();
-    auto* cmdProceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+    return window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+}
+
+// One press of the casting board, averaged over whole castings.
+void BM_CastingPresses(benchmark::State& state) {
+    frmMain window;
+    QPushButton* cmdProceed = ShowBoard(window);
     for (auto _ : state) {
         cmdProceed->click();
         QApplication::processEvents();
@@ -40,13 +45,8 @@ void BM_CastingPresses(benchmark::State& state) {
 
 // Thirteen presses and the reset, painted after each press.
 void BM_WholeCasting(benchmark::State& state) {
-    ClearCells();
-    intPressCount = 0;
-    platform::Randomize(7);
     frmMain window;
-    window.show();
-    QApplication::processEvents();
-    auto* cmdProceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+    QPushButton* cmdProceed = ShowBoard(window);
     for (auto _ : state) {
         for (int press = 1; press <= 14; ++press) {
             cmdProceed->click();

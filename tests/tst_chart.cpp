@@ -3,6 +3,7 @@
 #include "casting/Derivation.h"
 #include "platform/ImageList.h"
 #include "platform/Runtime.h"
+#include "tests/ChartSupport.h"
 
 #include <QImage>
 #include <QtTest>
@@ -28,12 +29,6 @@ void CastChart() {
 void CastPattern(unsigned pattern) {
     platform::ScriptedDraws draws([pattern](int i) { return (pattern >> i) & 1u ? 0.75f : 0.25f; });
     CastChart();
-}
-
-Figure HouseRows(int h) {
-    const auto& cells = HouseFigure(h);
-    return {intCells.at(cells[0]), intCells.at(cells[1]), intCells.at(cells[2]),
-            intCells.at(cells[3])};
 }
 
 } // namespace

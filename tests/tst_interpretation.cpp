@@ -5,6 +5,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/Runtime.h"
 #include "shell/frmMain.h"
+#include "tests/ChartSupport.h"
 
 #include <QPushButton>
 #include <QTextBlock>
@@ -76,12 +77,6 @@ QStringList Sections(const QString& text) {
         at = next;
     }
     return sections;
-}
-
-Figure HouseRows(int h) {
-    const auto& cells = HouseFigure(h);
-    return {intCells.at(cells[0]), intCells.at(cells[1]), intCells.at(cells[2]),
-            intCells.at(cells[3])};
 }
 
 } // namespace

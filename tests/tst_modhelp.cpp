@@ -1,6 +1,7 @@
 #include "platform/Shell.h"
 #include "shell/WebAddresses.h"
 #include "shell/modHelp.h"
+#include "tests/UrlRecorder.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -9,17 +10,6 @@
 #include <QtTest>
 
 using namespace platform;
-
-// Records the addresses that reach the desktop.
-class Recorder : public QObject {
-    Q_OBJECT
-
-public:
-    QStringList opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(QString::fromLatin1(url.toEncoded())); }
-};
 
 using Opener = void (*)();
 Q_DECLARE_METATYPE(Opener)

@@ -1,6 +1,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/WindowMessaging.h"
 #include "report/modRTB.h"
+#include "tests/UrlRecorder.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>
@@ -55,17 +56,6 @@ std::vector<UINT> LinkMessages() {
 }
 
 } // namespace
-
-// Records the addresses that reach the desktop.
-class Recorder : public QObject {
-    Q_OBJECT
-
-public:
-    QStringList opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(QString::fromLatin1(url.toEncoded())); }
-};
 
 class tst_modRTB : public QObject {
     Q_OBJECT
