@@ -80,6 +80,17 @@ private slots:
         QVERIFY(platform::App_PrevInstance());
     }
 
+    // Closing the main window ends the program through the exit routine, with status 0.
+    void closingMainWindowEndsProgram() {
+        QProcess probe;
+        probe.start(QStringLiteral(CLOSE_PROBE), QStringList());
+        QVERIFY(probe.waitForFinished(20000));
+        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(probe.exitCode(), 0);
+        // The exit routine gave the lock back.
+        QCOMPARE(LockHolder(), 0);
+    }
+
     // After the first copy is killed outright, its lock is left behind but taken over.
     void killedCopyDoesNotBlock() {
         StartFirstCopy();

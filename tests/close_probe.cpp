@@ -1,0 +1,16 @@
+// Starts Kelvora and closes its main window as the close button would. Closing it must end the
+// process through QuitProgram with status 0; if the event loop ever returns instead, the exit
+// routine was bypassed and this program ends with status 3.
+#include "shell/Startup.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    StartProgram();
+    QTimer::singleShot(0, [] { MainWindow()->close(); });
+    QApplication::exec();
+    return 3;
+}
