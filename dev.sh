@@ -36,7 +36,7 @@ start)
     build build
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display: starting Kelvora on a private virtual screen (Xvfb :99)." >&2
-        Xvfb :99 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb :99 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         export DISPLAY=:99
         sleep 1
     fi

@@ -23,7 +23,7 @@ chmod +x "$work/bin/xdg-open"
 
 # The server picks a free display itself and writes its number.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 exec 3>&-
 pids=()

@@ -10,10 +10,12 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no 
 work=$(mktemp -d)
 chmod 700 "$work"
 export XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
-for n in $(seq 140 199); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
-Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and writes its number. -noreset: with no client left
+# (after a copy is killed) a resetting server would refuse the next copy for a moment.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY=:$n
+exec 3>&-
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
@@ -22,7 +24,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -1 "$work/display")
 
 failures=0
 check() { # check DESCRIPTION COMMAND...
@@ -76,5 +79,12 @@ wait "$first" 2>/dev/null
 "$kelvora" & third=$!
 pids+=("$third")
 check "after the first copy is killed, a new copy starts" test -n "$(wait_window "$third" "Kelvora v1.0")"
+if [ "$failures" -ne 0 ]; then
+    echo "lock file: $(tr '\n' ' ' < "$work/kelvora.lock" 2>/dev/null)"
+    echo "copies: first $first, second $second, third $third; running: $(pgrep -d ' ' -f "$kelvora")"
+    for p in "$first" "$second" "$third"; do
+        echo "windows of $p: $(xdotool search --all --pid "$p" --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
+    done
+fi
 
 [ "$failures" -eq 0 ]
