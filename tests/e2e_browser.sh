@@ -6,12 +6,8 @@
 # usage: e2e_browser.sh path/to/link_probe
 set -u
 probe=$1
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no Xvfb/xdotool"; exit 77; }
-
-work=$(mktemp -d)
-chmod 700 "$work"
-mkdir -p "$work/bin" "$work/empty" "$work/config"
-export XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/e2e_common.sh"
+mkdir -p "$work/bin" "$work/empty"
 unset BROWSER DEFAULT_BROWSER
 log=$work/opened.log
 : >"$log"
@@ -21,26 +17,6 @@ for a in "\$@"; do printf '%s\n' "\$a" >>"$log"; done
 FAKE
 chmod +x "$work/bin/xdg-open"
 
-# The server picks a free display itself and writes its number.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-exec 3>&-
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$work/display")
-
-failures=0
-check() { # check DESCRIPTION COMMAND...
-    if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
 # wait_lines N: the log holds N lines, within 10 s.
 wait_lines() {
     for _ in $(seq 100); do [ "$(wc -l <"$log")" -ge "$1" ] && return 0; sleep 0.1; done

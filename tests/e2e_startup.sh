@@ -5,32 +5,8 @@
 # usage: e2e_startup.sh path/to/kelvora
 set -u
 kelvora=$1
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no Xvfb/xdotool"; exit 77; }
+source "$(dirname "$0")/e2e_common.sh"
 
-work=$(mktemp -d)
-chmod 700 "$work"
-export XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
-# The server picks a free display itself and writes its number. -noreset: with no client left
-# (after a copy is killed) a resetting server would refuse the next copy for a moment.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-exec 3>&-
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
-    kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$work/display")
-
-failures=0
-check() { # check DESCRIPTION COMMAND...
-    if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
 # wait_window PID NAME: the id of PID's visible window called NAME, within 15 s.
 wait_window() {
     local id
