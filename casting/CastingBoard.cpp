@@ -44,10 +44,12 @@ QLabel* HouseLabel(QWidget* parent, int index, const char* text, const QRect& ge
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Text in the system's text colour, not the frame's blue caption colour; the column labels
+    // also take the system window background.
+    const QPalette system;
+    platform::SetForeColor(label, system.color(QPalette::Text));
     if (windowColours) {
-        const QPalette system;
         platform::SetBackColor(label, system.color(QPalette::Base));
-        platform::SetForeColor(label, system.color(QPalette::Text));
     }
     label->setGeometry(geometry);
     return label;
@@ -126,8 +128,6 @@ void CastingBoard::BuildMotherFrame() {
     for (int i = 0; i < 4; ++i) {
         Label1[4 + i] =
             HouseLabel(frame, 4 + i, rowLabels[i], TwipsRect(4080, rowTops[i], 1300, 195), false);
-        Label1[4 + i]->setForegroundRole(QPalette::Text);
-        platform::SetForeColor(Label1[4 + i], Qt::black);
     }
     (new platform::Shape(frame))->setGeometry(TwipsRect(3980, 240, 1430, 2445));
     for (int y : {1200, 1680, 2160}) {
