@@ -6,10 +6,16 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+class QPrinter;
+
 // A rich-text box in the manner of the Windows one: text goes in at the caret through SelText,
 // with the bold, colour and size set beforehand; Text reads the whole content back as plain
 // text with CR LF between lines.
 namespace platform {
+
+// Formats of SaveFile.
+inline constexpr int rtfRTF = 0;
+inline constexpr int rtfText = 1;
 
 class RichTextBox : public QTextEdit {
     Q_OBJECT
@@ -36,6 +42,14 @@ public:
 
     // Length of the selection in characters; 0 when nothing is selected.
     int SelLength() const;
+
+    // Writes the whole content, selection or not, to `path`: as Rich Text Format (rtfRTF) or as
+    // plain text with CR LF line ends (rtfText). The file is replaced whole or not at all.
+    // Returns false and says why in `error` when the file could not be written.
+    bool SaveFile(const QString& path, int format = rtfRTF, QString* error = nullptr) const;
+    // Prints the selection, or the whole content when nothing is selected. A null printer (no
+    // printer was chosen) prints nothing and returns false; so does a printer that failed.
+    bool SelPrint(QPrinter* printer) const;
 
     // The box's window handle. Its window procedure answers EM_GETEVENTMASK, EM_SETEVENTMASK,
     // EM_AUTOURLDETECT and EM_GETTEXTRANGE. With address detection on, web addresses (http://,

@@ -4,6 +4,7 @@
 #include "platform/Look.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
+#include "report/frmSave.h"
 #include "shell/Startup.h"
 
 #include <QCloseEvent>
@@ -42,6 +43,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
     Frame3 = new CastingBoard(client, RTB);
     setTabOrder(Frame3->Command1, RTB);
+    connect(Frame3, &CastingBoard::printRequested, this, &frmMain::Command1_Click);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
@@ -59,4 +61,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::Form_Unload() {
     QuitProgram();
+}
+
+void frmMain::Command1_Click() {
+    // A new report window each time, composed from the report as it is now; the main window
+    // waits until it is closed.
+    frmSave report(*RTB);
+    report.exec();
 }

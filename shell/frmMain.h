@@ -20,6 +20,10 @@ public:
     QGroupBox* Frame4 = nullptr;
     platform::RichTextBox* RTB = nullptr;
 
+public slots:
+    // Print: opens the report window on the current report.
+    void Command1_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
