@@ -16,6 +16,9 @@ HWND hWndRTB = nullptr;
 HWND hWndParent = nullptr;
 
 void HookRichTextLinks(HWND rtb, HWND parent) {
+    // Hooking again would make RichTextLinkProc its own predecessor, calling itself without
+    // end: the window hooked before gets its own procedure back first.
+    UnhookRichTextLinks();
     lpPrevWndProc =
         SetWindowLongA(parent, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&RichTextLinkProc));
     const LRESULT mask = SendMessageA(rtb, EM_GETEVENTMASK, 0, 0);
@@ -45,13 +48,15 @@ LRESULT RichTextLinkProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
                 std::array<char, LinkBufferChars> buffer;
                 buffer.fill(' ');
                 TEXTRANGEA range;
-                range.chrg = link.chrg;
-                // The box writes the characters and a NUL: keep the range to what fits.
+                // The box writes the characters and a NUL: keep the range to what fits. A range
+                // that starts before the text starts at its beginning, and an end of -1 (the
+                // text's end) or past the buffer is cut to the buffer.
+                range.chrg.cpMin = std::max<LONG>(link.chrg.cpMin, 0);
                 const long long last =
                     static_cast<long long>(range.chrg.cpMin) + (LinkBufferChars - 1);
-                if (range.chrg.cpMax < 0 || range.chrg.cpMax > last) {
-                    range.chrg.cpMax = static_cast<LONG>(std::min<long long>(last, INT32_MAX));
-                }
+                range.chrg.cpMax = static_cast<LONG>(
+                    std::min<long long>({link.chrg.cpMax < 0 ? last : link.chrg.cpMax, last,
+                                         static_cast<long long>(INT32_MAX)}));
                 range.lpstrText = buffer.data();
                 const LRESULT n =
                     SendMessageA(hWndRTB, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));

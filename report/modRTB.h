@@ -19,7 +19,8 @@ extern platform::HWND hWndParent;
 inline constexpr int LinkBufferChars = 1024;
 
 // Hooks the window `parent`, which receives the notifications of the box `rtb`, and switches on
-// the box's link notifications and address detection. Call it only while unhooked.
+// the box's link notifications and address detection. Hooking again first unhooks the window
+// hooked before.
 void HookRichTextLinks(platform::HWND rtb, platform::HWND parent);
 // Switches address detection off and gives the parent its previous procedure back; does nothing
 // while unhooked.
