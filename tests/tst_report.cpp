@@ -58,25 +58,28 @@ QString Run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The text of an RTF file as LibreOffice reads it, lines ending in LF.
-QString OfficeText(const QString& rtf) {
+// An RTF file converted by LibreOffice to `format` ("txt:Text (encoded):UTF8" or "html").
+QString Office(const QString& rtf, const QString& format, const QString& suffix) {
     QTemporaryDir out;
     QProcess office;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), out.path());
     office.setProcessEnvironment(env);
-    office.start(QStringLiteral("soffice"),
-                 {"--headless", "--infilter=Rich Text Format", "--convert-to",
-                  "txt:Text (encoded):UTF8", "--outdir", out.path(), rtf});
+    office.start(QStringLiteral("soffice"), {"--headless", "--infilter=Rich Text Format",
+                                             "--convert-to", format, "--outdir", out.path(), rtf});
     office.waitForFinished(120000);
-    QFile text(out.filePath(QFileInfo(rtf).completeBaseName() + ".txt"));
+    QFile text(out.filePath(QFileInfo(rtf).completeBaseName() + suffix));
     if (!text.open(QIODevice::ReadOnly)) {
         return QStringLiteral("(LibreOffice wrote nothing)");
     }
-    QString read = QString::fromUtf8(text.readAll());
+    return QString::fromUtf8(text.readAll());
+}
+
+// The text of an RTF file as LibreOffice reads it, lines ending in LF.
+QString OfficeText(const QString& rtf) {
+    QString read = Office(rtf, QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral(".txt"));
     read.remove(QChar(0xFEFF));
-    read.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return read;
+    return read.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 QStringList Files(const QString& folder) {
@@ -97,6 +100,9 @@ private slots:
     void controlsAtTheirPlaces_data();
     void controlsAtTheirPlaces();
     void linksOpenTheirPages();
+    void rtfReadsBackInLibreOffice_data();
+    void rtfReadsBackInLibreOffice();
+    void formatsReachTheReader();
     void saveNames_data();
     void saveNames();
     void saveAsksBeforeReplacing();
@@ -207,6 +213,64 @@ void tst_Report::linksOpenTheirPages() {
     QCOMPARE(recorder_.opened, (QStringList{"https://kelvora.example", "https://kelvora.example",
                                             "https://help.kelvora.example/fully-branded.html",
                                             "https://kelvora.example"}));
+}
+
+void tst_Report::rtfReadsBackInLibreOffice_data() {
+    // What LibreOffice reads: every line ends in LF, and an empty last line is no line.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("RTF's own characters") << "{a}\\b\\par {\\b c}"
+                                          << "{a}\\b\\par {\\b c}\n";
+    QTest::newRow("tabs and lines") << "a\tb\t\tc\r\n\r\nd"
+                                    << "a\tb\t\tc\n\nd\n";
+    // Writer has no place for C0 control characters: it drops them and keeps the rest.
+    QTest::newRow("control characters") << QString::fromLatin1("a\x01"
+                                                               "b\x07"
+                                                               "c\x1b")
+                                        << "abc\n";
+    QTest::newRow("beyond ASCII and the BMP") << QString::fromUtf8("Fa\u1E3Fy é€ ☯ 😀𝄞 ünï")
+                                              << QString::fromUtf8("Fa\u1E3Fy é€ ☯ 😀𝄞 ünï\n");
+    QString mega;
+    for (int line = 0; mega.size() < 1'000'000; ++line) {
+        mega += QStringLiteral("%1 Keyword :- {Peace} \\ é 😀\r\n").arg(line);
+    }
+    QTest::newRow("1 MB") << mega
+                          << QString(mega).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void tst_Report::rtfReadsBackInLibreOffice() {
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    RichTextBox box;
+    box.SelText(text);
+    const QString path = dir_.filePath(QStringLiteral("bad.rtf"));
+    QVERIFY(box.SaveFile(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray rtf = file.readAll();
+    QVERIFY(std::all_of(rtf.begin(), rtf.end(), [](char c) { return c > 0; }));
+    QCOMPARE(OfficeText(path), read);
+}
+
+void tst_Report::formatsReachTheReader() {
+    RichTextBox box;
+    box.setFont(QFont(QStringLiteral("Verdana"), 9));
+    box.SelText(QStringLiteral("plain "));
+    box.SelBold(true);
+    box.SelColor(QColor(255, 255, 0));
+    box.SelFontSize(12);
+    box.SelText(QStringLiteral("bold"));
+    QTextCharFormat slanted;
+    slanted.setFontItalic(true);
+    slanted.setFontUnderline(true);
+    box.textCursor().insertText(QStringLiteral("iu"), slanted);
+    const QString path = dir_.filePath(QStringLiteral("formats.rtf"));
+    QVERIFY(box.SaveFile(path));
+    const QString html = Office(path, QStringLiteral("html"), QStringLiteral(".html"));
+    for (const char* mark : {"face=\"Verdana", "font-size: 9pt\">plain", "font-size: 12pt",
+                             "color=\"#ffff00\"", "<b>bold", "<i><u>iu"}) {
+        QVERIFY2(html.contains(QLatin1String(mark)), mark);
+    }
 }
 
 void tst_Report::saveNames_data() {
