@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libbenchmark-dev
           xvfb xauth xdotool imagemagick fonts-dejavu-core
-          unrtf pandoc poppler-utils libreoffice-writer-nogui)
+          unrtf pandoc poppler-utils libreoffice-writer-nogui xclip)
 
 install_packages() {
     local missing=() p
