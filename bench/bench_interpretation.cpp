@@ -2,6 +2,7 @@
 // into RTB of the main window, beside one setPlainText of the same text into the same box (the
 // cheapest way to put that text there), and beside the same sections written without an edit
 // block. Each run ends with the whole document laid out, as the panel needs it to paint.
+#include "bench/RatioReporter.h"
 #include "casting/Chart.h"
 #include "casting/Derivation.h"
 #include "casting/InterpretationPass.h"
@@ -13,10 +14,6 @@
 #include <QApplication>
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
-
-#include <algorithm>
-#include <map>
-#include <string>
 
 namespace {
 
@@ -88,38 +85,6 @@ BENCHMARK(BM_SetPlainText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InterpretationPress)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SectionsWithoutEditBlock)->Unit(benchmark::kMillisecond);
 
-// Prints every run as usual and, at the end, each benchmark's best time against the baseline's.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        // The fastest repetition: the one least disturbed by the rest of the machine.
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration) {
-                const auto [it, fresh] =
-                    times.try_emplace(run.benchmark_name(), run.GetAdjustedRealTime());
-                if (!fresh) {
-                    it->second = std::min(it->second, run.GetAdjustedRealTime());
-                }
-            }
-        }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        const auto base = times.find("BM_SetPlainText");
-        if (base == times.end()) {
-            return;
-        }
-        for (const auto& [name, time] : times) {
-            std::printf("%-32s %8.3f ms  %5.2fx setPlainText\n", name.c_str(), time,
-                        time / base->second);
-        }
-    }
-
-private:
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -134,7 +99,7 @@ int main(int argc, char** argv) {
     CastChart();
 
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    RatioReporter reporter("BM_SetPlainText", "setPlainText");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -1,0 +1,78 @@
+// The report window: saving its full report as RTF (with and without the file) beside
+// QTextDocument::toHtml() of the same document, and opening the window (compose and first paint).
+#include "bench/RatioReporter.h"
+#include "casting/CastingBoard.h"
+#include "platform/RichTextBox.h"
+#include "platform/RtfWriter.h"
+#include "platform/Runtime.h"
+#include "report/frmSave.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+frmMain* window = nullptr;
+
+void BM_ToHtml(benchmark::State& state) {
+    frmSave report(*window->RTB);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(report.RTB->document()->toHtml());
+    }
+}
+
+void BM_RtfFromDocument(benchmark::State& state) {
+    frmSave report(*window->RTB);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(platform::RtfFromDocument(*report.RTB->document()));
+    }
+}
+
+void BM_SaveFile(benchmark::State& state) {
+    frmSave report(*window->RTB);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart.rtf"));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(report.RTB->SaveFile(path));
+    }
+}
+
+void BM_OpenReportWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        frmSave report(*window->RTB);
+        report.show();
+        benchmark::DoNotOptimize(report.grab());
+    }
+}
+
+BENCHMARK(BM_ToHtml)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RtfFromDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenReportWindow)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    frmMain main;
+    window = &main;
+    main.show();
+    platform::Randomize(2024);
+    for (int press = 1; press <= 13; ++press) {
+        main.Frame3->cmdProceed->click();
+    }
+    QApplication::processEvents();
+
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter("BM_ToHtml", "toHtml");
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
