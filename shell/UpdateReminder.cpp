@@ -13,8 +13,8 @@ namespace {
 const QString DateKey = QStringLiteral("LastUpdateReminder");
 
 std::unique_ptr<QSettings> OpenStore() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("Kelvora"), QStringLiteral("Kelvora"));
+    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Kelvora"),
+                                       QStringLiteral("Kelvora"));
 }
 
 // A store that cannot be written is not reported: the reminder simply comes again next time.
