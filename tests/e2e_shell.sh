@@ -20,6 +20,16 @@ for a in "\$@"; do printf '%s\n' "\$a" >>"$log"; done
 FAKE
 chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
+# xclose asks a window to close as a window manager's close button would (a bare Xvfb has none).
+xclose=$(command -v xclose || echo "$(dirname "$0")/../../shared/tools/xclose")
+# close_window ID KEYS: its close button, or the keys that do the same where xclose is missing.
+close_window() {
+    if [ -x "$xclose" ]; then "$xclose" "$1"; else
+        echo "NOTE: no xclose; closing by $2 instead"
+        xdotool windowfocus --sync "$1" 2>/dev/null
+        keys $2
+    fi
+}
 
 # The compiled-in addresses, one a line: help, home, update, full-brand, co-brand.
 pages=$("$probe" openers)
@@ -94,7 +104,7 @@ keys Escape
 check "Esc closes About" wait_count "$app" 1
 check "About opened no page" test ! -s "$log"
 
-/work/shared/tools/xclose "$main" 2>/dev/null || xdotool windowclose "$main"
+close_window "$main" "alt+f x"
 sleep 0.5
 exit_window=$(windows "$app")
 check "closing the main window brings up the exit window at once" test -n "$exit_window"
@@ -110,7 +120,7 @@ xdotool type --delay 50 "bo@example.org"
 keys alt+s
 check "Send opens the refer page with the fields encoded" opened \
     "${home%/}/refer.html?yourname=Ana%20%26%20Co&friendname=&friendemail=bo%40example.org"
-/work/shared/tools/xclose "$exit_window" 2>/dev/null || xdotool windowclose "$exit_window"
+close_window "$exit_window" alt+x
 check "closing the exit window ends the program with status 0" ended_with_0 "$app"
 check "... and gives the lock back" test ! -e "$work/kelvora.lock"
 

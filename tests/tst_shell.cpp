@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QProcess>
