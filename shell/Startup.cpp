@@ -1,7 +1,9 @@
 #include "shell/Startup.h"
 
+#include "platform/Cursors.h"
 #include "platform/Look.h"
 #include "platform/Runtime.h"
+#include "shell/UpdateReminder.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 namespace {
 
 QPointer<frmMain> g_frmMain;
+bool g_quitting = false;
 
 } // namespace
 
@@ -30,27 +33,33 @@ bool RefuseSecondInstance() {
 
 void StartProgram() {
     platform::SetAppTitle(QString::fromLatin1(AppTitle));
+    QApplication::setWindowIcon(platform::ProgramIcon());
     if (RefuseSecondInstance()) {
         QuitProgram();
     }
     platform::Randomize();
+    RemindOfUpdate();
     g_frmMain = new frmMain;
     g_frmMain->setAttribute(Qt::WA_DeleteOnClose);
     g_frmMain->adjustSize();
     platform::CenterOnScreen(g_frmMain);
     g_frmMain->show();
+    g_frmMain->CoBrand_Randomize();
+}
+
+bool Quitting() {
+    return g_quitting;
 }
 
 void QuitProgram() {
-    static bool quitting = false;
-    if (!quitting) {
-        quitting = true;
-        // Unload every window; a window's unload handler may itself call QuitProgram.
+    if (!g_quitting) {
+        g_quitting = true;
+        // Unload every window, so that each window's unload handler (its closeEvent) runs.
         const QWidgetList windows = QApplication::topLevelWidgets();
         for (QWidget* window : windows) {
-            window->hide();
-            window->deleteLater();
+            window->close();
         }
     }
+    platform::ReleasePrevInstanceLock();
     std::exit(0);
 }

@@ -1,31 +1,78 @@
 #include "shell/frmMain.h"
 
 #include "casting/CastingBoard.h"
+#include "platform/Cursors.h"
+#include "platform/LinkLabel.h"
 #include "platform/Look.h"
 #include "platform/RichTextBox.h"
+#include "platform/Runtime.h"
 #include "platform/Twips.h"
 #include "report/frmSave.h"
 #include "shell/Startup.h"
+#include "shell/frmAbout.h"
+#include "shell/frmExit.h"
+#include "shell/modHelp.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLayout>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 
 using platform::TwipsRect;
+
+int intCoBrandRandomNumber = 0;
+
+namespace {
+
+QAction* Item(QMenu* menu, const char* name, const QString& caption) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    return item;
+}
+
+QAction* Separator(QMenu* menu, const char* name) {
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(QLatin1String(name));
+    return separator;
+}
+
+} // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Kelvora v1.0"));
     platform::FixedSingleBorder(this);
     setFont(platform::Verdana(8.25));
+    BuildMenus();
 
-    // The client area: 12525 x 8250 twips.
+    // The client area below the menu bar: 12525 x 8250 twips.
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(platform::Twips(12525), platform::Twips(8250));
     platform::SetBackColor(client, platform::DarkGrey);
     platform::SetForeColor(client, Qt::white);
     setCentralWidget(client);
+
+    Label61 = new platform::LinkLabel(
+        QStringLiteral("Join the Kelvora discussion board: click here to visit us online."), client,
+        platform::LinkCursor());
+    platform::PlaceLabel(Label61, "Label61", platform::Verdana(8.25, true, false, true),
+                         platform::LightOrange, Qt::AlignHCenter | Qt::AlignTop,
+                         TwipsRect(427, 120, 11670, 195));
+    connect(Label61, &platform::LinkLabel::clicked, this, &frmMain::Label61_Click);
+
+    Label2 = new platform::LinkLabel(
+        QStringLiteral("Kelvora is a method of geomancy from Madagascar. This word is derived "
+                       "from the Arabic word for \"figure\". This form of divination can be used "
+                       "to know if the sign shown by the reading is good or bad and help us "
+                       "prepare ourselves for the worst."),
+        client, QCursor(Qt::ArrowCursor));
+    platform::PlaceLabel(Label2, "Label2", platform::Verdana(9.75, true, true), QColor(255, 128, 0),
+                         Qt::AlignHCenter | Qt::AlignTop, TwipsRect(120, 480, 12375, 855));
+    Label2->setWordWrap(true);
+    connect(Label2, &platform::LinkLabel::clicked, this, &frmMain::Label2_Click);
 
     Frame4 = new QGroupBox(QStringLiteral("Sikidy Interpretation"), client);
     Frame4->setObjectName(QStringLiteral("Frame4"));
@@ -45,8 +92,61 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setTabOrder(Frame3->Command1, RTB);
     connect(Frame3, &CastingBoard::printRequested, this, &frmMain::Command1_Click);
 
+    BuildFooter(client);
+
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
+}
+
+void frmMain::BuildMenus() {
+    // Alt mnemonics only: no item has a shortcut key.
+    nuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    nuFile->setObjectName(QStringLiteral("nuFile"));
+    mnuExit = Item(nuFile, "mnuExit", QStringLiteral("E&xit"));
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnline = Item(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
+    mnuVisit = Item(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    Separator(mnuHelp, "mnuFileSep1");
+    mnuUpdate = Item(mnuHelp, "mnuUpdate", QStringLiteral("&Check for Software Update"));
+    Separator(mnuHelp, "mnuFileSep2");
+    mnuAbout = Item(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
+    connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
+    connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
+    connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+}
+
+void frmMain::BuildFooter(QWidget* client) {
+    Frame5 = new QGroupBox(client);
+    Frame5->setObjectName(QStringLiteral("Frame5"));
+    platform::SetBackColor(Frame5, platform::DarkGrey);
+    Frame5->setGeometry(TwipsRect(0, 7440, 12495, 735));
+
+    // Both offers lie on the same rectangle with an opaque ground, so only the one in front can
+    // be seen and clicked. Created in this order, lblFullBrand starts in front.
+    lblCobrand = new platform::LinkLabel(
+        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
+                       "your site. Put your site's name &  link here. See \"Help\" for details.  "
+                       "  Click Here for more info on co-branding."),
+        Frame5, platform::LinkCursor());
+    lblFullBrand = new platform::LinkLabel(
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                       "money online. Get this software fully branded for your website. Click "
+                       "here for more details."),
+        Frame5, platform::FullBrandCursor());
+    platform::PlaceLabel(lblCobrand, "lblCobrand", platform::Verdana(8.25, true, false, true),
+                         platform::LightOrange, Qt::AlignCenter, TwipsRect(510, 165, 11385, 495));
+    platform::PlaceLabel(lblFullBrand, "lblFullBrand", platform::Verdana(8.25, true, false, true),
+                         platform::LightOrange, Qt::AlignCenter, TwipsRect(510, 165, 11385, 495));
+    for (QLabel* label : {static_cast<QLabel*>(lblCobrand), static_cast<QLabel*>(lblFullBrand)}) {
+        label->setWordWrap(true);
+        platform::SetBackColor(label, platform::DarkGrey);
+    }
+    connect(lblCobrand, &platform::LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(lblFullBrand, &platform::LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 }
 
 void frmMain::Form_Load() {
@@ -54,13 +154,66 @@ void frmMain::Form_Load() {
     Frame3->cmdProceed->setFocus();
 }
 
+void frmMain::CoBrand_Randomize() {
+    intCoBrandRandomNumber = static_cast<int>(6 * platform::Rnd()) + 1;
+    if (intCoBrandRandomNumber % 2 == 1) {
+        lblCobrand->raise();
+    } else {
+        lblFullBrand->raise();
+    }
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
     Form_Unload();
 }
 
+// The chart is discarded without a question. The exit window takes over, and closing it ends
+// the program; while the program is already ending, nothing more is shown.
 void frmMain::Form_Unload() {
-    QuitProgram();
+    if (Quitting()) {
+        return;
+    }
+    auto* exitWindow = new frmExit;
+    exitWindow->setAttribute(Qt::WA_DeleteOnClose);
+    platform::CenterOnScreen(exitWindow);
+    exitWindow->show();
+}
+
+void frmMain::mnuExit_Click() {
+    close();
+}
+
+void frmMain::mnuOnline_Click() {
+    modHelp::OpenHelpPage();
+}
+
+void frmMain::mnuVisit_Click() {
+    modHelp::OpenHomePage();
+}
+
+void frmMain::mnuUpdate_Click() {
+    modHelp::OpenUpdatePage();
+}
+
+void frmMain::mnuAbout_Click() {
+    frmAbout::ShowModal();
+}
+
+void frmMain::Label61_Click() {
+    modHelp::OpenHomePage();
+}
+
+void frmMain::Label2_Click() {
+    modHelp::OpenFullBrandPage();
+}
+
+void frmMain::lblCobrand_Click() {
+    modHelp::OpenCoBrandPage();
+}
+
+void frmMain::lblFullBrand_Click() {
+    modHelp::OpenFullBrandPage();
 }
 
 void frmMain::Command1_Click() {

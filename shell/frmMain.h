@@ -3,22 +3,47 @@
 #include <QMainWindow>
 
 class CastingBoard;
+class QAction;
 class QGroupBox;
+class QLabel;
+class QMenu;
 
 namespace platform {
+class LinkLabel;
 class RichTextBox;
-}
+} // namespace platform
 
-// The main window: the casting board and, beside it, the interpretation panel RTB.
+// The footer pick of this run, 1 to 6: odd shows the co-brand offer, even the full-brand one.
+extern int intCoBrandRandomNumber;
+
+// The main window: banner, description, the casting board and, beside it, the interpretation
+// panel RTB, the promotional footer and the File and Help menus.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit frmMain(QWidget* parent = nullptr);
 
+    // Draws 1 to 6 and brings lblCobrand (odd) or lblFullBrand (even) to the front of the
+    // footer. The last step of start-up.
+    void CoBrand_Randomize();
+
+    QMenu* nuFile = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    platform::LinkLabel* Label61 = nullptr;
+    platform::LinkLabel* Label2 = nullptr;
     CastingBoard* Frame3 = nullptr;
     QGroupBox* Frame4 = nullptr;
     platform::RichTextBox* RTB = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    platform::LinkLabel* lblCobrand = nullptr;
+    platform::LinkLabel* lblFullBrand = nullptr;
 
 public slots:
     // Print: opens the report window on the current report.
@@ -27,7 +52,20 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+private slots:
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void Label61_Click();
+    void Label2_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
 private:
+    void BuildMenus();
+    void BuildFooter(QWidget* client);
     void Form_Load();
     void Form_Unload();
 };

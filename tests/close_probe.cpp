@@ -1,6 +1,6 @@
-// Starts Kelvora and closes its main window as the close button would. Closing it must end the
-// process through QuitProgram with status 0; if the event loop ever returns instead, the exit
-// routine was bypassed and this program ends with status 3.
+// Starts Kelvora and closes its main window as the close button would, then the exit window that
+// it brings up. That must end the process through QuitProgram with status 0; if the event loop
+// ever returns instead, the exit routine was bypassed and this program ends with status 3.
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
 
@@ -10,7 +10,16 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     StartProgram();
-    QTimer::singleShot(0, [] { MainWindow()->close(); });
+    QTimer::singleShot(0, [] {
+        MainWindow()->close();
+        QTimer::singleShot(0, [] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->isVisible()) {
+                    window->close();
+                }
+            }
+        });
+    });
     QApplication::exec();
     return 3;
 }

@@ -14,12 +14,12 @@ done
 mkdir -p "$work/out"
 export HOME=$work
 
-# wait_window NAME [GEOMETRY]: the id of kelvora's visible window NAME (of that size), within 15 s.
+# wait_window NAME [SIZE]: the id of kelvora's visible window NAME whose size matches SIZE, within 15 s.
 wait_window() {
     local id
     for _ in $(seq 150); do
         for id in $(xdotool search --all --onlyvisible --pid "$app" --name "^$1\$" 2>/dev/null); do
-            if [ -z "${2:-}" ] || xdotool getwindowgeometry "$id" | grep -q "Geometry: $2\$"; then
+            if [ -z "${2:-}" ] || xdotool getwindowgeometry "$id" | grep -q "Geometry: $2"; then
                 echo "$id"
                 return 0
             fi
@@ -39,10 +39,10 @@ wait_file() { for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.1; done; 
 
 (cd "$work/out" && exec "$kelvora") & app=$!
 pids+=("$app")
-main=$(wait_window "Kelvora v1.0" 835x550)
+main=$(wait_window "Kelvora v1.0" 835x)
 must "the main window is up" test -n "$main"
 keys "$main" $(printf 'space %.0s' $(seq 13)) alt+p
-report=$(wait_window "Kelvora v1.0" 515x506)
+report=$(wait_window "Kelvora v1.0" 515x506$)
 must "Print opens the report window" test -n "$report"
 [ -n "$shot" ] && sleep 0.5 && import -window root "$shot"
 

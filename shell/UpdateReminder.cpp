@@ -1,0 +1,63 @@
+#include "shell/UpdateReminder.h"
+
+#include "platform/Clock.h"
+#include "platform/Runtime.h"
+#include "shell/modHelp.h"
+
+#include <QSettings>
+
+#include <memory>
+
+namespace {
+
+const QString DateKey = QStringLiteral("LastUpdateReminder");
+
+std::unique_ptr<QSettings> OpenStore() {
+    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Kelvora"),
+                                       QStringLiteral("Kelvora"));
+}
+
+// A store that cannot be written is not reported: the reminder simply comes again next time.
+void RememberToday() {
+    const auto store = OpenStore();
+    store->setValue(DateKey, platform::Today().toString(Qt::ISODate));
+    store->sync();
+}
+
+} // namespace
+
+QString UpdateReminderText() {
+    return QStringLiteral("There maybe an update to this software available") + QChar(13) +
+           QStringLiteral("Do you want to check for an update?");
+}
+
+QString ReminderSettingsPath() {
+    const auto store = OpenStore();
+    return store->fileName();
+}
+
+QDate RememberedReminderDate() {
+    const auto store = OpenStore();
+    if (store->status() != QSettings::NoError) {
+        return {};
+    }
+    return QDate::fromString(store->value(DateKey).toString(), Qt::ISODate);
+}
+
+void RemindOfUpdate() {
+    const QDate remembered = RememberedReminderDate();
+    if (!remembered.isValid()) {
+        RememberToday();
+        return;
+    }
+    const qint64 days = platform::Today().daysTo(remembered);
+    if (days >= -14 && days <= 14) {
+        return;
+    }
+    const int answer =
+        platform::MsgBox(UpdateReminderText(), platform::vbYesNo | platform::vbInformation);
+    RememberToday();
+    if (answer == platform::vbYes) {
+        modHelp::OpenUpdatePage();
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace platform {
+class LinkLabel;
+}
+
+// The About window: the program's name, a description of sikidy, two links to the maker's pages
+// and OK, which is both the default and the cancel button.
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmAbout(QWidget* parent = nullptr);
+
+    // Shows a fresh About window modal and discards it when it closes.
+    static void ShowModal();
+
+    QLabel* Picture1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1_0 = nullptr;
+    platform::LinkLabel* lblHomePage = nullptr;
+    QLabel* Label3 = nullptr;
+    platform::LinkLabel* lblCobrand = nullptr;
+    QWidget* Line1_2 = nullptr;
+    QPushButton* cmdOK = nullptr;
+
+private slots:
+    void cmdOK_Click();
+    void lblHomePage_Click();
+    void lblCobrand_Click();
+};

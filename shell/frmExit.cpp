@@ -1,0 +1,143 @@
+#include "shell/frmExit.h"
+
+#include "platform/Cursors.h"
+#include "platform/LinkLabel.h"
+#include "platform/Look.h"
+#include "platform/Twips.h"
+#include "shell/Startup.h"
+#include "shell/modHelp.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using platform::TwipsRect;
+
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
+                    const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(platform::Verdana(8.25, true));
+    button->setGeometry(geometry);
+    platform::SetBackColor(button, platform::LightGrey);
+    platform::SetForeColor(button, Qt::black);
+    button->setAutoFillBackground(false);
+    return button;
+}
+
+QLineEdit* Field(QWidget* parent, const char* label, const char* name, const QString& caption,
+                 int top) {
+    auto* text = new QLabel(caption, parent);
+    platform::PlaceLabel(text, label, platform::Verdana(8.25), Qt::white,
+                         Qt::AlignLeft | Qt::AlignVCenter, TwipsRect(120, top, 1800, 315));
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setFont(platform::Verdana(8.25));
+    field->setGeometry(TwipsRect(1980, top, 4440, 315));
+    field->setMaxLength(200);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    field->setPalette(palette);
+    text->setBuddy(field);
+    return field;
+}
+
+const QString ReferNote =
+    QStringLiteral("Nothing is sent from here: Send opens our page in your browser.");
+
+} // namespace
+
+frmExit::frmExit(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmExit"));
+    setWindowTitle(QStringLiteral("Kelvora v1.0"));
+    platform::FixedSingleBorder(this);
+    setFixedSize(platform::Twips(6825), platform::Twips(4920));
+    platform::SetBackColor(this, platform::DarkGrey);
+    setFont(platform::Verdana(8.25));
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setPixmap(platform::ProgramIconPixmap());
+    Picture1->setGeometry(TwipsRect(120, 120, 480, 480));
+
+    lblTitle = new QLabel(QStringLiteral("Thank you for using Kelvora"), this);
+    platform::PlaceLabel(lblTitle, "lblTitle", platform::Verdana(9.75, true), platform::LightOrange,
+                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(840, 240, 5800, 240));
+
+    lblSupport = new QLabel(QStringLiteral("Kelvora is free. If it has helped you, please support "
+                                           "our web site: tell a friend about Kelvora, link to us "
+                                           "from your own site, and come back to see what is "
+                                           "new."),
+                            this);
+    platform::PlaceLabel(lblSupport, "lblSupport", platform::Verdana(8.25), Qt::white,
+                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(240, 720, 6375, 780));
+    lblSupport->setWordWrap(true);
+
+    lblOtherPrograms = new platform::LinkLabel(
+        QStringLiteral("Click here to see our other programs."), this, platform::LinkCursor());
+    platform::PlaceLabel(lblOtherPrograms, "lblOtherPrograms",
+                         platform::Verdana(8.25, true, false, true), platform::LightOrange,
+                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(240, 1560, 6375, 195));
+    connect(lblOtherPrograms, &platform::LinkLabel::clicked, this,
+            &frmExit::lblOtherPrograms_Click);
+
+    auto* Frame1 = new QGroupBox(QStringLiteral("Refer a Friend"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFont(platform::Verdana(9.75, true));
+    platform::SetBackColor(Frame1, platform::DarkGrey);
+    platform::SetForeColor(Frame1, platform::LightOrange);
+    Frame1->setGeometry(TwipsRect(120, 1920, 6585, 2280));
+
+    txtYourName = Field(Frame1, "lblYourName", "txtYourName", QStringLiteral("&Your name:"), 360);
+    txtFriendName =
+        Field(Frame1, "lblFriendName", "txtFriendName", QStringLiteral("&Friend's name:"), 780);
+    txtFriendEmail = Field(Frame1, "lblFriendEmail", "txtFriendEmail",
+                           QStringLiteral("Friend's &e-mail:"), 1200);
+
+    lblReferNote = new QLabel(ReferNote, Frame1);
+    platform::PlaceLabel(lblReferNote, "lblReferNote", platform::Verdana(8.25), Qt::white,
+                         Qt::AlignLeft | Qt::AlignVCenter, TwipsRect(120, 1680, 4920, 435));
+    lblReferNote->setWordWrap(true);
+
+    cmdSend = Button(Frame1, "cmdSend", QStringLiteral("&Send"), TwipsRect(5160, 1740, 1260, 345));
+    connect(cmdSend, &QPushButton::clicked, this, &frmExit::cmdSend_Click);
+    connect(txtFriendEmail, &QLineEdit::returnPressed, this, &frmExit::cmdSend_Click);
+
+    cmdExit = Button(this, "cmdExit", QStringLiteral("E&xit"), TwipsRect(5400, 4440, 1260, 345));
+    connect(cmdExit, &QPushButton::clicked, this, &frmExit::cmdExit_Click);
+
+    setTabOrder(txtYourName, txtFriendName);
+    setTabOrder(txtFriendName, txtFriendEmail);
+    setTabOrder(txtFriendEmail, cmdSend);
+    setTabOrder(cmdSend, cmdExit);
+    cmdExit->setFocus();
+}
+
+void frmExit::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!Quitting()) {
+        QuitProgram();
+    }
+}
+
+void frmExit::lblOtherPrograms_Click() {
+    modHelp::OpenOtherProgramsPage();
+}
+
+void frmExit::cmdSend_Click() {
+    if (modHelp::OpenReferPage(txtYourName->text(), txtFriendName->text(),
+                               txtFriendEmail->text())) {
+        lblReferNote->setText(QStringLiteral("Thank you! Finish on our page in your browser."));
+    } else {
+        lblReferNote->setText(QStringLiteral("Please enter your friend's e-mail address."));
+        txtFriendEmail->setFocus();
+    }
+}
+
+void frmExit::cmdExit_Click() {
+    QuitProgram();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace platform {
+class LinkLabel;
+}
+
+// The window shown when the main window closes: a few lines asking the user to support the
+// maker's site, a link to the maker's other programs, a refer-a-friend form and Exit. Closing it
+// in any way ends the program. The form sends nothing itself: Send opens the maker's refer page
+// in the browser with the fields filled in.
+class frmExit : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmExit(QWidget* parent = nullptr);
+
+    QLabel* Picture1 = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblSupport = nullptr;
+    platform::LinkLabel* lblOtherPrograms = nullptr;
+    QLineEdit* txtYourName = nullptr;
+    QLineEdit* txtFriendName = nullptr;
+    QLineEdit* txtFriendEmail = nullptr;
+    QLabel* lblReferNote = nullptr;
+    QPushButton* cmdSend = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void lblOtherPrograms_Click();
+    void cmdSend_Click();
+    void cmdExit_Click();
+};

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# The real kelvora binary in a private X server, used as a person would: the Help menu items and
+# the banner open their pages in a fake browser, About opens and closes with Enter and Esc, the
+# footer offer that can be seen opens its own page, closing the main window brings up the exit
+# window, whose refer form opens the refer page, and closing that ends the program with status 0.
+# With SHOTS set to a folder, screenshots of the main window, About and the exit window go there.
+# usage: e2e_shell.sh path/to/kelvora path/to/link_probe
+set -u
+kelvora=$1
+probe=$2
+source "$(dirname "$0")/e2e_common.sh"
+command -v import >/dev/null && command -v convert >/dev/null || { echo "SKIP: no ImageMagick"; exit 77; }
+mkdir -p "$work/bin"
+unset BROWSER DEFAULT_BROWSER
+log=$work/opened.log
+: >"$log"
+cat >"$work/bin/xdg-open" <<FAKE
+#!/bin/sh
+for a in "\$@"; do printf '%s\n' "\$a" >>"$log"; done
+FAKE
+chmod +x "$work/bin/xdg-open"
+export PATH="$work/bin:$PATH"
+# xclose asks a window to close as a window manager's close button would (a bare Xvfb has none).
+xclose=$(command -v xclose || echo "$(dirname "$0")/../../shared/tools/xclose")
+# close_window ID KEYS: its close button, or the keys that do the same where xclose is missing.
+close_window() {
+    if [ -x "$xclose" ]; then "$xclose" "$1"; else
+        echo "NOTE: no xclose; closing by $2 instead"
+        xdotool windowfocus --sync "$1" 2>/dev/null
+        keys $2
+    fi
+}
+
+# The compiled-in addresses, one a line: help, home, update, full-brand, co-brand.
+pages=$("$probe" openers)
+help=$(sed -n 1p <<<"$pages") home=$(sed -n 2p <<<"$pages") update=$(sed -n 3p <<<"$pages")
+full=$(sed -n 4p <<<"$pages") co=$(sed -n 5p <<<"$pages")
+sleep 1
+: >"$log"
+
+windows() { xdotool search --all --onlyvisible --pid "$1" --name '^Kelvora v1.0$' 2>/dev/null; }
+# wait_count PID N: PID shows N windows called "Kelvora v1.0", within 10 s.
+wait_count() {
+    for _ in $(seq 100); do [ "$(windows "$1" | wc -l)" -eq "$2" ] && return 0; sleep 0.1; done
+    return 1
+}
+# opened ADDRESS: the log holds exactly ADDRESS, within 10 s; the log is emptied.
+opened() {
+    local got=""
+    for _ in $(seq 100); do [ -s "$log" ] && break; sleep 0.1; done
+    sleep 0.3
+    got=$(cat "$log")
+    : >"$log"
+    [ "$got" == "$1" ] || { printf 'expected: %s\nopened:   %s\n' "$1" "$got"; return 1; }
+}
+keys() { for k in "$@"; do xdotool key "$k"; sleep 0.3; done; }
+shot() { [ -n "${SHOTS:-}" ] && import -window root "$SHOTS/$1.png"; return 0; }
+running() { kill -0 "$1" 2>/dev/null; }
+ended_with_0() {
+    for _ in $(seq 100); do running "$1" || break; sleep 0.1; done
+    wait "$1" 2>/dev/null
+    local status=$?
+    [ "$status" -eq 0 ] || { echo "status $status"; return 1; }
+}
+
+"$kelvora" & app=$!
+pids+=("$app")
+wait_count "$app" 1
+main=$(windows "$app")
+check "the main window is up" test -n "$main"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+menu=$((HEIGHT - 550))
+check "the client area is 835 x 550 below a menu bar (${WIDTH}x${HEIGHT})" \
+    test "$WIDTH" -eq 835 -a "$menu" -ge 15 -a "$menu" -le 40
+xdotool windowfocus --sync "$main"
+shot main
+
+keys alt+h o
+check "Help, Online Help opens the help page" opened "$help"
+keys alt+h v
+check "Help, Visit Us Online opens the home page" opened "$home"
+keys alt+h c
+check "Help, Check for Software Update opens the download page" opened "$update"
+
+xdotool mousemove $((X + 417)) $((Y + menu + 14)) click 1
+check "the banner opens the home page" opened "$home"
+
+# The footer: the co-brand text wraps to a longer second line than the full-brand one, which
+# tells which offer is in front; a click there must open that offer's page.
+import -window root -crop 759x16+$((X + 34))+$((Y + menu + 524)) +repage "$work/line2.png"
+width=$(convert "$work/line2.png" -fuzz 20% -trim -format '%w' info:)
+if [ "$width" -gt 330 ]; then front=$co; else front=$full; fi
+xdotool mousemove $((X + 417)) $((Y + menu + 523)) click 1
+check "the footer offer in front (second line ${width}px wide) opens its own page" opened "$front"
+
+keys alt+h a
+check "Help, About Software opens About" wait_count "$app" 2
+shot about
+keys Return
+check "Enter closes About" wait_count "$app" 1
+keys alt+h a
+wait_count "$app" 2
+keys Escape
+check "Esc closes About" wait_count "$app" 1
+check "About opened no page" test ! -s "$log"
+
+close_window "$main" "alt+f x"
+sleep 0.5
+exit_window=$(windows "$app")
+check "closing the main window brings up the exit window at once" test -n "$exit_window"
+[ -n "$exit_window" ] && eval "$(xdotool getwindowgeometry --shell "$exit_window")"
+check "... in place of the main window (${WIDTH}x${HEIGHT})" test "$WIDTH" -eq 455
+check "... and the program is still running" running "$app"
+xdotool windowfocus --sync "$exit_window" 2>/dev/null
+shot exit
+keys alt+y
+xdotool type --delay 50 "Ana & Co"
+keys alt+e
+xdotool type --delay 50 "bo@example.org"
+keys alt+s
+check "Send opens the refer page with the fields encoded" opened \
+    "${home%/}/refer.html?yourname=Ana%20%26%20Co&friendname=&friendemail=bo%40example.org"
+close_window "$exit_window" alt+x
+check "closing the exit window ends the program with status 0" ended_with_0 "$app"
+check "... and gives the lock back" test ! -e "$work/kelvora.lock"
+
+# File, Exit and the exit window's Exit button.
+"$kelvora" & app=$!
+pids+=("$app")
+wait_count "$app" 1
+xdotool windowfocus --sync "$(windows "$app")"
+keys alt+f x
+sleep 0.5
+exit_window=$(windows "$app")
+[ -n "$exit_window" ] && eval "$(xdotool getwindowgeometry --shell "$exit_window")"
+check "File, Exit brings up the exit window in place of the main window" \
+    test "$(wc -l <<<"$exit_window")" -eq 1 -a "$WIDTH" -eq 455
+xdotool windowfocus --sync "$(windows "$app")" 2>/dev/null
+keys alt+x
+check "its Exit button ends the program with status 0" ended_with_0 "$app"
+check "nothing else was opened" test ! -s "$log"
+
+[ "$failures" -eq 0 ]

@@ -1,0 +1,312 @@
+// The main window's frame, About, the exit window, the single-instance lock's failures and
+// QuitProgram. Run with the argument "quit-probe", this program is instead a copy of Kelvora that
+// the test closes through its exit window.
+#include "platform/LinkLabel.h"
+#include "platform/Runtime.h"
+#include "shell/Startup.h"
+#include "shell/WebAddresses.h"
+#include "shell/frmAbout.h"
+#include "shell/frmExit.h"
+#include "shell/frmMain.h"
+#include "tests/UrlRecorder.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+
+QString Page(const char* address) {
+    return QString::fromLatin1(address);
+}
+
+// Clicks a link label or triggers a menu item called `name` in `window`.
+bool Activate(QWidget* window, const QString& name) {
+    if (auto* item = window->findChild<QAction*>(name)) {
+        item->trigger();
+        return true;
+    }
+    if (auto* label = window->findChild<platform::LinkLabel*>(name)) {
+        QTest::mouseClick(label, Qt::LeftButton);
+        return true;
+    }
+    return false;
+}
+
+frmExit* ExitWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* exitWindow = qobject_cast<frmExit*>(window); exitWindow && window->isVisible()) {
+            return exitWindow;
+        }
+    }
+    return nullptr;
+}
+
+// A window that says when its unload handler runs.
+class ProbeWindow : public QWidget {
+public:
+    explicit ProbeWindow(const char* name) : name_(name) {}
+
+protected:
+    void closeEvent(QCloseEvent*) override {
+        std::printf("unloaded %s\n", name_);
+        std::fflush(stdout);
+    }
+
+private:
+    const char* name_;
+};
+
+// Starts Kelvora with two more windows, one hidden, then closes the main window and presses Exit
+// in the exit window. QuitProgram must end the process with status 0; status 3 means the event
+// loop returned instead.
+int QuitProbe(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    StartProgram();
+    ProbeWindow shown("shown"), hidden("hidden");
+    shown.show();
+    QTimer::singleShot(0, [] {
+        MainWindow()->close();
+        QTimer::singleShot(0, [] {
+            if (frmExit* exitWindow = ExitWindow()) {
+                std::printf("exit window\n");
+                exitWindow->cmdExit->click();
+            }
+        });
+    });
+    QApplication::exec();
+    return 3;
+}
+
+} // namespace
+
+class tst_Shell : public QObject {
+    Q_OBJECT
+
+private:
+    Recorder recorder_;
+
+private slots:
+    void cleanupTestCase() {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+
+    void init() {
+        recorder_.opened.clear();
+        for (const char* scheme : {"http", "https"}) {
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder_, "open");
+        }
+    }
+
+    // A draw u gives 1 + int(6u), 1 to 6; odd numbers show the co-brand offer. The label in
+    // front is the one a click at the footer reaches, and it opens its own page.
+    void footerPick_data() {
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("front");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("0 -> 1") << 0.0f << 1 << "lblCobrand" << Page(WebAddresses::CoBrandPage);
+        QTest::newRow("just below 1/6 -> 1")
+            << 0.1666f << 1 << "lblCobrand" << Page(WebAddresses::CoBrandPage);
+        QTest::newRow("1/6 -> 2") << 0.1667f << 2 << "lblFullBrand"
+                                  << Page(WebAddresses::FullBrandPage);
+        QTest::newRow("0.7 -> 5") << 0.7f << 5 << "lblCobrand" << Page(WebAddresses::CoBrandPage);
+        QTest::newRow("largest draw -> 6")
+            << 0.99999994f << 6 << "lblFullBrand" << Page(WebAddresses::FullBrandPage);
+    }
+    void footerPick() {
+        QFETCH(float, draw);
+        frmMain window;
+        {
+            platform::ScriptedDraws draws([draw](int) { return draw; });
+            window.CoBrand_Randomize();
+            QCOMPARE(draws.Used(), 1);
+        }
+        QFETCH(int, number);
+        QFETCH(QString, front);
+        QFETCH(QString, page);
+        QCOMPARE(intCoBrandRandomNumber, number);
+        QWidget* atFooter = window.Frame5->childAt(window.lblCobrand->geometry().center());
+        QVERIFY(atFooter);
+        QCOMPARE(atFooter->objectName(), front);
+        QTest::mouseClick(atFooter, Qt::LeftButton);
+        QCOMPARE(recorder_.opened, QStringList{page});
+    }
+
+    // Each menu item and link opens its own page once, and no other.
+    void linkOpensItsOwnPage_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("Help, Online Help") << "main"
+                                           << "mnuOnline" << Page(WebAddresses::HelpPage);
+        QTest::newRow("Help, Visit Us Online") << "main"
+                                               << "mnuVisit" << Page(WebAddresses::HomePage);
+        QTest::newRow("Help, Check for Software Update")
+            << "main"
+            << "mnuUpdate" << Page(WebAddresses::UpdatePage);
+        QTest::newRow("banner") << "main"
+                                << "Label61" << Page(WebAddresses::HomePage);
+        QTest::newRow("description") << "main"
+                                     << "Label2" << Page(WebAddresses::FullBrandPage);
+        QTest::newRow("About, home page") << "about"
+                                          << "lblHomePage" << Page(WebAddresses::HomePage);
+        QTest::newRow("About, more details") << "about"
+                                             << "lblCobrand" << Page(WebAddresses::FullBrandPage);
+        QTest::newRow("exit window, other programs")
+            << "exit"
+            << "lblOtherPrograms" << Page(WebAddresses::OtherProgramsPage);
+    }
+    void linkOpensItsOwnPage() {
+        QFETCH(QString, window);
+        std::unique_ptr<QWidget> shown;
+        if (window == "main") {
+            shown = std::make_unique<frmMain>();
+        } else if (window == "about") {
+            shown = std::make_unique<frmAbout>();
+        } else {
+            shown = std::make_unique<frmExit>();
+        }
+        shown->show();
+        QFETCH(QString, control);
+        QFETCH(QString, page);
+        QVERIFY(Activate(shown.get(), control));
+        QCOMPARE(recorder_.opened, QStringList{page});
+        QVERIFY(shown->isVisible());
+    }
+
+    // About opens modal and fresh, with OK focused as default; Enter and Esc both close it.
+    void aboutLifecycle() {
+        frmMain window;
+        window.show();
+        for (int key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Enter}) {
+            QPointer<frmAbout> opened;
+            bool ready = false;
+            QTimer::singleShot(0, [&] {
+                opened = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+                QVERIFY(opened);
+                QVERIFY(opened->isModal());
+                QCOMPARE(opened->focusWidget(), opened->cmdOK);
+                QVERIFY(opened->cmdOK->isDefault());
+                ready = true;
+                QTest::keyClick(opened, Qt::Key(key));
+            });
+            window.mnuAbout->trigger();
+            QVERIFY(ready);
+            QVERIFY2(!opened, "the About window is discarded when it closes");
+        }
+    }
+
+    // Send opens the refer page only for a plausible address, with every field percent-encoded.
+    void referAFriend_data() {
+        QTest::addColumn<QString>("yourName");
+        QTest::addColumn<QString>("friendName");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("query"); // empty: nothing opens
+        QTest::newRow("plain") << "Ana"
+                               << "Bo"
+                               << "bo@example.org"
+                               << "yourname=Ana&friendname=Bo&friendemail=bo%40example.org";
+        QTest::newRow("blanks, & = # + and accents")
+            << " Ana & Co "
+            << "Bo=Bé#1+2"
+            << " bo@mail.example.org "
+            << "yourname=Ana%20%26%20Co&friendname=Bo%3DB%C3%A9%231%2B2"
+               "&friendemail=bo%40mail.example.org";
+        QTest::newRow("empty address") << "Ana"
+                                       << "Bo"
+                                       << ""
+                                       << "";
+        QTest::newRow("no @") << "Ana"
+                              << "Bo"
+                              << "bo.example.org"
+                              << "";
+        QTest::newRow("no dot in host") << "Ana"
+                                        << "Bo"
+                                        << "bo@localhost"
+                                        << "";
+    }
+    void referAFriend() {
+        QFETCH(QString, query);
+        QFETCH(QString, yourName);
+        QFETCH(QString, friendName);
+        QFETCH(QString, email);
+        frmExit window;
+        window.txtYourName->setText(yourName);
+        window.txtFriendName->setText(friendName);
+        window.txtFriendEmail->setText(email);
+        QVERIFY(recorder_.opened.isEmpty());
+        QTest::mouseClick(window.cmdSend, Qt::LeftButton);
+        const QStringList expected = query.isEmpty()
+                                         ? QStringList()
+                                         : QStringList{Page(WebAddresses::ReferPage) + '?' + query};
+        QCOMPARE(recorder_.opened, expected);
+    }
+
+    // Only a live copy's lock refuses; a lock that cannot be taken for any other reason lets the
+    // program start.
+    void lockFailures_data() {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("folder is a file") << "file" << false;
+        QTest::newRow("lock path is a folder") << "folder" << false;
+        QTest::newRow("lock without a process id") << "garbage" << false;
+        QTest::newRow("a live copy holds it") << "live" << true;
+    }
+    void lockFailures() {
+        QFETCH(QString, setup);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("kelvora.lock"));
+        QLockFile holder(path);
+        if (setup == "file") {
+            QFile file(dir.filePath(QStringLiteral("plain")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            path = file.fileName() + QStringLiteral("/kelvora.lock");
+        } else if (setup == "folder") {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("kelvora.lock")));
+        } else if (setup == "garbage") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("not a process\n");
+        } else {
+            QVERIFY(holder.tryLock(0));
+        }
+        QFETCH(bool, refused);
+        QCOMPARE(platform::App_PrevInstance(path), refused);
+        platform::ReleasePrevInstanceLock();
+    }
+
+    // QuitProgram closes every window, shown or hidden, gives the lock back and ends with 0.
+    void quitProgramUnloadsEveryWindow() {
+        QProcess probe;
+        probe.start(QCoreApplication::applicationFilePath(), {QStringLiteral("quit-probe")});
+        QVERIFY(probe.waitForFinished(30000));
+        const QByteArray output = probe.readAllStandardOutput();
+        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(probe.exitCode(), 0);
+        QVERIFY2(output.startsWith("exit window\n"), output.constData());
+        QVERIFY2(output.contains("unloaded shown\n"), output.constData());
+        QVERIFY2(output.contains("unloaded hidden\n"), output.constData());
+        QVERIFY(!QFile::exists(platform::PrevInstanceLockPath()));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && qstrcmp(argv[1], "quit-probe") == 0) {
+        return QuitProbe(argc, argv);
+    }
+    QApplication app(argc, argv);
+    tst_Shell test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_shell.moc"
