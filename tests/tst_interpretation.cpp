@@ -347,37 +347,27 @@ private slots:
     void castFigureLines_data() {
         QTest::addColumn<Figure>("rows");
         QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("significance");
         QTest::newRow("VIA") << Figure{1, 1, 1, 1}
-                             << QStringList{"Via - The Way",
-                                            "Change",
-                                            "Monday",
-                                            "Water",
-                                            "Mobile",
-                                            "Moon",
-                                            "Cancer",
-                                            "Stomach",
-                                            "South",
-                                            "This figure signifies some kind of action and "
-                                            "forward motion. You may also face loneliness. This "
-                                            "is only favorable for travel."};
+                             << QStringList{"Via - The Way", "Change", "Monday",  "Water", "Mobile",
+                                            "Moon",          "Cancer", "Stomach", "South"}
+                             << "This figure signifies some kind of action and forward motion. "
+                                "You may also face loneliness. This is only favorable for travel.";
         QTest::newRow("RUBEUS") << Figure{2, 1, 2, 2}
-                                << QStringList{
-                                       "Rubeus - Red",
-                                       "Passion",
-                                       "Tuesday",
-                                       "Water",
-                                       "Mobile ",
-                                       "Mars",
-                                       "Scorpio",
-                                       "Reproductivity System",
-                                       "North",
-                                       "There may be a lot of passion and violence involved. "
-                                       "Hear what your inner voice has to tell you. Find the "
-                                       "good in the bad."};
+                                << QStringList{"Rubeus - Red", "Passion",
+                                               "Tuesday",      "Water",
+                                               "Mobile ",      "Mars",
+                                               "Scorpio",      "Reproductivity System",
+                                               "North"}
+                                << "There may be a lot of passion and violence involved. Hear "
+                                   "what your inner voice has to tell you. Find the good in the "
+                                   "bad.";
     }
     void castFigureLines() {
         QFETCH(Figure, rows);
         QFETCH(QStringList, values);
+        QFETCH(QString, significance);
+        values << significance;
         const QStringList entries = Entries(Section(3, rows));
         QCOMPARE(entries.size(), 17);
         for (int line = 7; line <= 16; ++line) {
