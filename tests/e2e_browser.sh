@@ -48,12 +48,10 @@ sleep 0.5
 check "... once" same 1 "$(wc -l <"$log")"
 
 # No browser at all: the opener returns at once and the program ends normally.
-: >"$log"
 start=$(date +%s)
 timeout 10 env PATH="$work/empty" "$probe" openers >/dev/null 2>&1
 status=$?
 check "with no browser the openers return and the program ends normally" same 0 "$status"
 check "... promptly" test $(($(date +%s) - start)) -le 5
-check "... and nothing was opened" test ! -s "$log"
 
 [ "$failures" -eq 0 ]

@@ -94,15 +94,11 @@ private:
 };
 
 void tst_modRTB::initTestCase() {
-    for (const char* scheme : {"http", "https", "ftp", "mailto"}) {
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder_, "open");
-    }
+    recorder_.Watch();
 }
 
 void tst_modRTB::cleanupTestCase() {
-    for (const char* scheme : {"http", "https", "ftp", "mailto"}) {
-        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
+    Recorder::Unwatch();
 }
 
 void tst_modRTB::init() {

@@ -42,15 +42,11 @@ private:
 
 private slots:
     void initTestCase() { platform::SetAppTitle(QString::fromLatin1(AppTitle)); }
-    void cleanupTestCase() {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
+    void cleanupTestCase() { Recorder::Unwatch(); }
 
     void init() {
         recorder_.opened.clear();
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder_, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder_, "open");
+        recorder_.Watch();
         const QString path = ReminderSettingsPath();
         QDir(path).removeRecursively();
         QFile::remove(path);

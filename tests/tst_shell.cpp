@@ -95,16 +95,11 @@ private:
     Recorder recorder_;
 
 private slots:
-    void cleanupTestCase() {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
+    void cleanupTestCase() { Recorder::Unwatch(); }
 
     void init() {
         recorder_.opened.clear();
-        for (const char* scheme : {"http", "https"}) {
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder_, "open");
-        }
+        recorder_.Watch();
     }
 
     // A draw u gives 1 + int(6u), 1 to 6; odd numbers show the co-brand offer. The label in
