@@ -1,4 +1,5 @@
 #include "platform/RichTextBox.h"
+#include "platform/AddressDetection.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
@@ -115,33 +116,6 @@ int RichTextBox::SelLength() const {
 // ---- Window messaging and web addresses ----
 
 namespace {
-
-// Web addresses: a scheme of the web or "www." not glued to a word before it, then the
-// characters an address may hold.
-const QRegularExpression& AddressPattern() {
-    static const QRegularExpression pattern(
-        QStringLiteral(
-            R"((?<![A-Za-z0-9])((?:https?|ftp)://|mailto:|www\.)[A-Za-z0-9\-._~:/?#@!$&'()*+,;=%]+)"),
-        QRegularExpression::CaseInsensitiveOption);
-    return pattern;
-}
-
-// Length of a detected address without the punctuation that ends the sentence around it.
-qsizetype TrimmedLength(QStringView address) {
-    qsizetype length = address.size();
-    while (length > 0) {
-        const QChar last = address.at(length - 1);
-        if (QStringView(u".,;:!?'").contains(last)) {
-            --length;
-        } else if (last == u')' &&
-                   address.left(length).count(u')') > address.left(length).count(u'(')) {
-            --length;
-        } else {
-            break;
-        }
-    }
-    return length;
-}
 
 LPARAM MakeLParam(int low, int high) {
     return static_cast<LPARAM>((static_cast<std::uint32_t>(high & 0xFFFF) << 16) |
@@ -277,17 +251,8 @@ void RichTextBox::DetectLinks(int position, int charsRemoved, int charsAdded) {
 
     for (; block.isValid(); block = block.next()) {
         const QString text = block.text();
-        auto matches = AddressPattern().globalMatch(text);
-        while (matches.hasNext()) {
-            const QRegularExpressionMatch match = matches.next();
-            const qsizetype length = TrimmedLength(match.capturedView());
-            // A letter or digit must follow the scheme or "www.".
-            const qsizetype prefix = match.capturedLength(1);
-            if (length <= prefix || !match.capturedView().at(prefix).isLetterOrNumber()) {
-                continue;
-            }
-            const int linkStart = block.position() + static_cast<int>(match.capturedStart());
-            links_.append({linkStart, linkStart + static_cast<int>(length)});
+        for (const TextRange& address : FindWebAddresses(text)) {
+            links_.append({block.position() + address.start, block.position() + address.end});
         }
         if (block == last) {
             break;
