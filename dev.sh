@@ -7,7 +7,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libbenchmark-dev
           xvfb xauth xdotool imagemagick fonts-dejavu-core
-          unrtf pandoc poppler-utils libreoffice-writer-nogui xclip)
+          unrtf pandoc poppler-utils libreoffice-writer-nogui xclip
+          clang libclang-rt-14-dev)
 
 install_packages() {
     local missing=() p
@@ -49,6 +50,11 @@ test)
     # The same tests again with AddressSanitizer and UndefinedBehaviorSanitizer.
     build build-asan -DKELVORA_SANITIZE=ON -DKELVORA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
     (cd build-asan && ctest --output-on-failure)
+    # Short runs of the fuzzers (clang's libFuzzer) from their committed corpus.
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DKELVORA_FUZZ=ON -DKELVORA_BUILD_TESTS=OFF \
+        -DKELVORA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build-fuzz -j"$(nproc)" --target fuzz_rtf fuzz_links
+    (cd build-fuzz && ctest --output-on-failure)
     ;;
 *)
     echo "usage: $0 start|test" >&2
