@@ -1,11 +1,14 @@
 // What screen readers and keyboard users meet: names in the accessibility tree, the casting
 // button's description, and the focus through a whole casting.
+#include "UrlRecorder.h"
 #include "casting/CastingBoard.h"
 #include "casting/Chart.h"
+#include "platform/LinkLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/RichTextBox.h"
 #include "platform/Runtime.h"
 #include "report/frmSave.h"
+#include "shell/WebAddresses.h"
 #include "shell/frmAbout.h"
 #include "shell/frmExit.h"
 #include "shell/frmMain.h"
@@ -132,6 +135,17 @@ private slots:
             // The exit window's close would end the program; hide it instead.
             other->hide();
         }
+    }
+
+    // A screen reader's "press" on a link label opens the label's own page.
+    void linkPressOpensItsPage() {
+        Recorder recorder;
+        recorder.Watch();
+        QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(window->Label61);
+        QVERIFY(banner->actionInterface());
+        banner->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        Recorder::Unwatch();
+        QCOMPARE(recorder.opened, QStringList{QString::fromLatin1(WebAddresses::HomePage)});
     }
 
     void dotsSayWhatTheyShow_data() {
