@@ -5,14 +5,17 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libbenchmark-dev
-          xvfb xauth xdotool imagemagick fonts-dejavu-core
-          unrtf pandoc poppler-utils libreoffice-writer-nogui xclip
-          clang libclang-rt-14-dev)
+# What building and running Kelvora needs (Xvfb for machines without a display) ...
+RUN_PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth)
+# ... and what only the tests and benchmarks need on top.
+TEST_PACKAGES=(libbenchmark-dev xdotool imagemagick unrtf pandoc poppler-utils
+               libreoffice-writer-nogui xclip desktop-file-utils appstream
+               clang libclang-rt-14-dev)
 
+# install_packages PACKAGE...: installs those that are missing.
 install_packages() {
     local missing=() p
-    for p in "${PACKAGES[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -23,18 +26,18 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# build DIR [cmake options...]
+# build DIR TARGET [cmake options...]: TARGET "all" builds everything.
 build() {
-    local dir=$1
-    shift
+    local dir=$1 target=$2
+    shift 2
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" -j"$(nproc)"
+    cmake --build "$dir" -j"$(nproc)" --target "$target"
 }
 
 case "${1:-}" in
 start)
-    install_packages
-    build build
+    install_packages "${RUN_PACKAGES[@]}"
+    build build kelvora
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display: starting Kelvora on a private virtual screen (Xvfb :99)." >&2
         Xvfb :99 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -44,11 +47,11 @@ start)
     exec build/shell/kelvora
     ;;
 test)
-    install_packages
-    build build
+    install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    build build all
     (cd build && ctest --output-on-failure)
     # The same tests again with AddressSanitizer and UndefinedBehaviorSanitizer.
-    build build-asan -DKELVORA_SANITIZE=ON -DKELVORA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+    build build-asan all -DKELVORA_SANITIZE=ON -DKELVORA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
     (cd build-asan && ctest --output-on-failure)
     # Short runs of the fuzzers (clang's libFuzzer) from their committed corpus.
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DKELVORA_FUZZ=ON -DKELVORA_BUILD_TESTS=OFF \

@@ -84,6 +84,8 @@ CastingBoard::CastingBoard(QWidget* parent, platform::RichTextBox* RTB)
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setFont(platform::Verdana(8.25, true));
     Command1->setGeometry(TwipsRect(6840, 3240, 1215, 615));
+    Command1->setAccessibleDescription(QStringLiteral("Opens the report window to save or "
+                                                      "print the interpretation."));
     connect(Command1, &QPushButton::clicked, this, &CastingBoard::printRequested);
 
     for (QPushButton* button : {cmdProceed, Command1}) {
@@ -172,6 +174,27 @@ QString CastingBoard::StateCaption(int count) {
                        : QStringLiteral("Do It Once Again");
 }
 
+QString CastingBoard::StateDescription(int count) {
+    if (count <= 3) {
+        return QStringLiteral(
+                   "Next: casts Mother %1, four rows of one or two dots drawn at random.")
+            .arg(count + 1);
+    }
+    if (count <= 11) {
+        return QStringLiteral("Next: derives Daughter %1 from rows of the four mothers.")
+            .arg(count - 3);
+    }
+    return count == 12 ? QStringLiteral("Next: writes the interpretation of the sixteen houses "
+                                        "into the Sikidy Interpretation panel and enables Print.")
+                       : QStringLiteral("Next: clears the board and the interpretation for a new "
+                                        "casting.");
+}
+
+void CastingBoard::ShowState(int count) {
+    cmdProceed->setText(StateCaption(count));
+    cmdProceed->setAccessibleDescription(StateDescription(count));
+}
+
 void CastingBoard::HideAllDots() {
     for (platform::PictureBox* picture : picCircle) {
         picture->hide();
@@ -192,7 +215,7 @@ void CastingBoard::ShowCell(int c) {
 
 void CastingBoard::Form_Load() {
     HideAllDots();
-    cmdProceed->setText(StateCaption(0));
+    ShowState(0);
     Command1->setEnabled(false);
 }
 
@@ -202,7 +225,7 @@ void CastingBoard::cmdProceed_Click() {
         ++intPressCount;
         if (intPressCount > 13) {
             HideAllDots();
-            cmdProceed->setText(StateCaption(0));
+            ShowState(0);
             ClearCells();
             Command1->setEnabled(false);
             intPressCount = 0;
@@ -211,7 +234,7 @@ void CastingBoard::cmdProceed_Click() {
         }
         const auto shown = [this](int cell) { ShowCell(cell); };
         if (intPressCount <= 12) {
-            cmdProceed->setText(StateCaption(intPressCount));
+            ShowState(intPressCount);
             if (intPressCount <= 4) {
                 CreateMother(intPressCount, shown);
             } else {
@@ -219,7 +242,7 @@ void CastingBoard::cmdProceed_Click() {
             }
             return;
         }
-        cmdProceed->setText(StateCaption(13));
+        ShowState(13);
         Command1->setEnabled(true);
         InterpretationPass(*RTB);
     } catch (...) {

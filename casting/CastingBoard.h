@@ -25,6 +25,8 @@ public:
 
     // The caption of cmdProceed for a press count: what the next press does.
     static QString StateCaption(int count);
+    // The longer account of the next press, the casting button's accessible description.
+    static QString StateDescription(int count);
 
     // Puts the display into its initial state: no dot, first caption, Print disabled.
     void Form_Load();
@@ -47,6 +49,8 @@ private:
     // Shows cell c in dot picture c.
     void ShowCell(int c);
     void HideAllDots();
+    // Shows on cmdProceed what the press after count `count` will do.
+    void ShowState(int count);
 
     platform::RichTextBox* RTB;
 };

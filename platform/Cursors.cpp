@@ -68,13 +68,18 @@ QCursor FullBrandCursor() {
     return HandCursor(QColor(255, 192, 128), true);
 }
 
-QPixmap ProgramIconPixmap() {
+QIcon ProgramIcon() {
+    // Several sizes, so that the icon stays sharp on high-DPI screens and in task switchers.
     InitIconResource();
-    return QPixmap(QStringLiteral(":/kelvora/kelvora-32.png"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        icon.addFile(QStringLiteral(":/kelvora/kelvora-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
-QIcon ProgramIcon() {
-    return QIcon(ProgramIconPixmap());
+QPixmap ProgramIconPixmap(qreal devicePixelRatio) {
+    return ProgramIcon().pixmap(QSize(32, 32), devicePixelRatio);
 }
 
 } // namespace platform

@@ -11,8 +11,9 @@ QCursor LinkCursor();
 // The hand of the full-brand offer: light orange with a star beside the finger.
 QCursor FullBrandCursor();
 
-// The program icon: a geomantic figure in light orange on dark grey, 32 x 32.
+// The program icon: a geomantic figure in light orange on dark grey, in several sizes.
 QIcon ProgramIcon();
-QPixmap ProgramIconPixmap();
+// The icon at 32 x 32 logical pixels, drawn for a screen of the given pixel ratio.
+QPixmap ProgramIconPixmap(qreal devicePixelRatio = 1.0);
 
 } // namespace platform

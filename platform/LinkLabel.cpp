@@ -2,12 +2,50 @@
 
 #include "platform/Look.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 
 namespace platform {
 
+namespace {
+
+// Shows a link label to screen readers as a link named by its text, which their "press" action
+// follows. The labels stay out of the Tab chain; the menus and buttons carry the keyboard.
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && own.isEmpty() ? Label()->text() : own;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            emit Label()->clicked();
+        }
+    }
+
+private:
+    LinkLabel* Label() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* LinkLabelAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(LinkLabel::staticMetaObject.className())) {
+        return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(const QString& text, QWidget* parent, const QCursor& cursor)
     : QLabel(text, parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(LinkLabelAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setTextFormat(Qt::PlainText);
     setCursor(cursor);
 }

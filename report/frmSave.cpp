@@ -69,6 +69,7 @@ frmSave::frmSave(const platform::RichTextBox& mainReport) {
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setFont(platform::Verdana(9.75));
     RTB->setTabChangesFocus(true);
+    RTB->setAccessibleName(QStringLiteral("Report"));
     // Black on white, as a report is printed, rather than the window's grey.
     platform::SetBackColor(RTB, Qt::white);
     platform::SetForeColor(RTB, Qt::black);

@@ -21,7 +21,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(platform::ProgramIconPixmap());
+    Picture1->setPixmap(platform::ProgramIconPixmap(devicePixelRatioF()));
+    Picture1->setAccessibleName(QStringLiteral("Kelvora icon"));
     Picture1->setGeometry(TwipsRect(120, 120, 480, 480));
 
     Label2 = new QLabel(QStringLiteral("Kelvora v1.0"), this);

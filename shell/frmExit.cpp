@@ -61,7 +61,8 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent) {
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(platform::ProgramIconPixmap());
+    Picture1->setPixmap(platform::ProgramIconPixmap(devicePixelRatioF()));
+    Picture1->setAccessibleName(QStringLiteral("Kelvora icon"));
     Picture1->setGeometry(TwipsRect(120, 120, 480, 480));
 
     lblTitle = new QLabel(QStringLiteral("Thank you for using Kelvora"), this);

@@ -87,6 +87,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     platform::SetBackColor(RTB, platform::DarkGrey);
     platform::SetForeColor(RTB, Qt::white);
     RTB->setGeometry(TwipsRect(120, 240, 3975, 5775));
+    // Tab leaves the panel rather than typing a tab, so keyboard users are never caught in it.
+    RTB->setTabChangesFocus(true);
+    RTB->setAccessibleName(QStringLiteral("Sikidy Interpretation"));
 
     Frame3 = new CastingBoard(client, RTB);
     setTabOrder(Frame3->Command1, RTB);
@@ -221,4 +224,6 @@ void frmMain::Command1_Click() {
     // waits until it is closed.
     frmSave report(*RTB);
     report.exec();
+    // Tab or a click moved the focus to Print: the next step is the casting button's again.
+    Frame3->cmdProceed->setFocus();
 }

@@ -1,0 +1,267 @@
+// What screen readers and keyboard users meet: names in the accessibility tree, the casting
+// button's description, and the focus through a whole casting.
+#include "UrlRecorder.h"
+#include "casting/CastingBoard.h"
+#include "casting/Chart.h"
+#include "platform/LinkLabel.h"
+#include "platform/PictureBox.h"
+#include "platform/RichTextBox.h"
+#include "platform/Runtime.h"
+#include "report/frmSave.h"
+#include "shell/WebAddresses.h"
+#include "shell/frmAbout.h"
+#include "shell/frmExit.h"
+#include "shell/frmMain.h"
+
+#include <QAccessible>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+bool Interactive(QAccessibleInterface* node) {
+    switch (node->role()) {
+    case QAccessible::PushButton:
+    case QAccessible::Link:
+    case QAccessible::MenuItem:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::SpinBox:
+    case QAccessible::EditableText:
+        return true;
+    default:
+        return node->state().focusable;
+    }
+}
+
+// Walks the tree below `node`. Records the object names of the interactive elements reached and
+// lists those without an accessible name. Hidden elements are passed over, except in menus,
+// whose items are read before the menu opens.
+void Walk(QAccessibleInterface* node, bool inMenu, QStringList& reached, QStringList& unnamed) {
+    const bool menu = node && (inMenu || node->role() == QAccessible::PopupMenu);
+    if (!node || (node->state().invisible && !menu)) {
+        return;
+    }
+    if (Interactive(node)) {
+        const QString who = node->object() ? node->object()->objectName() : QString();
+        reached << who;
+        if (node->text(QAccessible::Name).trimmed().isEmpty()) {
+            unnamed << QStringLiteral("%1 (role %2)").arg(who).arg(int(node->role()));
+        }
+    }
+    for (int i = 0; i < node->childCount(); ++i) {
+        Walk(node->child(i), menu, reached, unnamed);
+    }
+}
+
+float Draw(int i) {
+    return i % 3 == 0 ? 0.75f : 0.25f;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<frmMain> window;
+    QPushButton* cmdProceed = nullptr;
+
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    void Cast() {
+        platform::ScriptedDraws draws(Draw);
+        for (int n = 0; n < 13; ++n) {
+            Key(Qt::Key_Space);
+        }
+    }
+
+private slots:
+    void init() {
+        ClearCells();
+        intPressCount = 0;
+        window = std::make_unique<frmMain>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        cmdProceed = window->Frame3->cmdProceed;
+    }
+    void cleanup() { window.reset(); }
+
+    void everyControlIsNamed_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("main window")
+            << "frmMain" << QStringList{"cmdProceed", "Command1",   "RTB",          "Label61",
+                                        "Label2",     "lblCobrand", "lblFullBrand", "mnuExit",
+                                        "mnuOnline",  "mnuVisit",   "mnuUpdate",    "mnuAbout"};
+        QTest::newRow("About") << "frmAbout" << QStringList{"cmdOK", "lblHomePage", "lblCobrand"};
+        QTest::newRow("report window") << "frmSave" << QStringList{"RTB",     "cmdSave", "cmdPrint",
+                                                                   "Label14", "Label1",  "Label2"};
+        QTest::newRow("exit window")
+            << "frmExit" << QStringList{"lblOtherPrograms", "txtYourName", "txtFriendName",
+                                        "txtFriendEmail",   "cmdSend",     "cmdExit"};
+    }
+    void everyControlIsNamed() {
+        QFETCH(QString, form);
+        QFETCH(QStringList, expected);
+        Cast();
+        std::unique_ptr<QWidget> other;
+        QWidget* shown = window.get();
+        if (form == "frmAbout") {
+            other = std::make_unique<frmAbout>();
+        } else if (form == "frmSave") {
+            other = std::make_unique<frmSave>(*window->RTB);
+        } else if (form == "frmExit") {
+            other = std::make_unique<frmExit>();
+        }
+        if (other) {
+            shown = other.get();
+            shown->show();
+            QVERIFY(QTest::qWaitForWindowExposed(shown));
+        }
+        QStringList reached;
+        QStringList unnamed;
+        Walk(QAccessible::queryAccessibleInterface(shown), false, reached, unnamed);
+        for (const QString& name : expected) {
+            QVERIFY2(reached.contains(name), qPrintable(name + " is not in the tree"));
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        if (other) {
+            // The exit window's close would end the program; hide it instead.
+            other->hide();
+        }
+    }
+
+    // A screen reader's "press" on a link label opens the label's own page.
+    void linkPressOpensItsPage() {
+        Recorder recorder;
+        recorder.Watch();
+        QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(window->Label61);
+        QVERIFY(banner->actionInterface());
+        banner->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        Recorder::Unwatch();
+        QCOMPARE(recorder.opened, QStringList{QString::fromLatin1(WebAddresses::HomePage)});
+    }
+
+    void dotsSayWhatTheyShow_data() {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QString>("place");
+        QTest::newRow("first") << 0 << "Mother 1, row 1";
+        QTest::newRow("mother 2 row 2") << 5 << "Mother 2, row 2";
+        QTest::newRow("last mother row") << 15 << "Mother 4, row 4";
+        QTest::newRow("first daughter") << 16 << "Daughter 1, row 1";
+        QTest::newRow("daughter 5 row 3") << 34 << "Daughter 5, row 3";
+        QTest::newRow("last") << 47 << "Daughter 8, row 4";
+    }
+    void dotsSayWhatTheyShow() {
+        QFETCH(int, cell);
+        QFETCH(QString, place);
+        Cast();
+        auto* dot =
+            window->findChild<platform::PictureBox*>(QStringLiteral("picCircle%1").arg(cell));
+        QVERIFY(dot);
+        const QString dots = intCells[cell] == 2 ? "two dots" : "one dot";
+        QCOMPARE(QAccessible::queryAccessibleInterface(dot)->text(QAccessible::Name),
+                 place + ": " + dots);
+    }
+
+    void castingButtonDescribesTheNextPress_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("0") << 0 << "Mother 1";
+        QTest::newRow("3") << 3 << "Mother 4";
+        QTest::newRow("4") << 4 << "Daughter 1";
+        QTest::newRow("11") << 11 << "Daughter 8";
+        QTest::newRow("12") << 12 << "interpretation";
+        QTest::newRow("13") << 13 << "new casting";
+        QTest::newRow("after a reset") << 14 << "Mother 1";
+    }
+    void castingButtonDescribesTheNextPress() {
+        QFETCH(int, count);
+        QFETCH(QString, names);
+        platform::ScriptedDraws draws(Draw);
+        for (int n = 0; n < count; ++n) {
+            Key(Qt::Key_Space);
+        }
+        const QString description =
+            QAccessible::queryAccessibleInterface(cmdProceed)->text(QAccessible::Description);
+        QVERIFY2(description.contains(names), qPrintable(description));
+    }
+
+    // Space and Enter cast with the focus on the casting button from start to reset; Print,
+    // by Alt+P or by Tab and Space, opens the report window on its text, and closing it gives
+    // the focus back to the casting button.
+    void keyboardAloneCastsAndPrints_data() {
+        QTest::addColumn<bool>("tabToPrint");
+        QTest::newRow("Alt+P") << false;
+        QTest::newRow("Tab, Space") << true;
+    }
+    void keyboardAloneCastsAndPrints() {
+        QFETCH(bool, tabToPrint);
+        QCOMPARE(QApplication::focusWidget(), cmdProceed);
+        {
+            platform::ScriptedDraws draws(Draw);
+            for (int n = 1; n <= 13; ++n) {
+                Key(n % 2 ? Qt::Key_Space : Qt::Key_Return);
+                QCOMPARE(int(intPressCount), n);
+                QCOMPARE(QApplication::focusWidget(), cmdProceed);
+            }
+        }
+        // Print clicks a moment after the mnemonic; the report window then runs its own loop.
+        QString reportFocus;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (QWidget* report = QApplication::activeModalWidget()) {
+                watch.stop();
+                QWidget* focus = report->focusWidget();
+                reportFocus = focus ? focus->objectName() : QStringLiteral("nothing");
+                QTest::keyClick(report, Qt::Key_Escape);
+            }
+        });
+        watch.start(10);
+        if (tabToPrint) {
+            Key(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), window->Frame3->Command1);
+            Key(Qt::Key_Space);
+        } else {
+            QTest::keyClick(window->windowHandle(), Qt::Key_P, Qt::AltModifier);
+        }
+        QTRY_VERIFY(!reportFocus.isEmpty());
+        QCOMPARE(reportFocus, QStringLiteral("RTB"));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(window->focusWidget(), cmdProceed);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        Key(Qt::Key_Space);
+        QCOMPARE(int(intPressCount), 0);
+        QCOMPARE(QApplication::focusWidget(), cmdProceed);
+    }
+
+    // Tab runs casting button, Print (once enabled), interpretation panel, and round again.
+    void tabOrder_data() {
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("Print disabled") << 0 << QStringList{"RTB", "cmdProceed"};
+        QTest::newRow("Print enabled") << 13 << QStringList{"Command1", "RTB", "cmdProceed"};
+    }
+    void tabOrder() {
+        QFETCH(int, presses);
+        QFETCH(QStringList, order);
+        platform::ScriptedDraws draws(Draw);
+        for (int n = 0; n < presses; ++n) {
+            Key(Qt::Key_Space);
+        }
+        for (const QString& next : order) {
+            Key(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
