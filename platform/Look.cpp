@@ -1,5 +1,7 @@
 #include "platform/Look.h"
 
+#include "platform/Twips.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -45,6 +47,16 @@ void FixedSingleBorder(QWidget* window) {
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void SetUpForm(QWidget* form, const char* name, const QString& caption, int widthTwips,
+               int heightTwips) {
+    form->setObjectName(QLatin1String(name));
+    form->setWindowTitle(caption);
+    FixedSingleBorder(form);
+    form->setFixedSize(Twips(widthTwips), Twips(heightTwips));
+    SetBackColor(form, DarkGrey);
+    form->setFont(Verdana(8.25));
 }
 
 void CenterOnScreen(QWidget* window) {

@@ -27,6 +27,11 @@ namespace platform {
 // Gives a window the fixed single border of every window of the program: a title bar with a
 // close button, no minimize or maximize button, and no resizing.
 void FixedSingleBorder(QWidget* window);
+// Gives a window the look every window of the program shares: its name, its caption, the fixed
+// single border, a client area of `widthTwips` x `heightTwips`, the dark grey ground and
+// Verdana 8.25 pt.
+void SetUpForm(QWidget* form, const char* name, const QString& caption, int widthTwips,
+               int heightTwips);
 // Centres a window on the available area of its screen. The program places its windows itself,
 // since there may be no window manager to do it.
 void CenterOnScreen(QWidget* window);

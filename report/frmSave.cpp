@@ -51,13 +51,8 @@ QString frmSave::CreditLine() {
 }
 
 frmSave::frmSave(const platform::RichTextBox& mainReport) {
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(QStringLiteral("Kelvora v1.0"));
-    platform::FixedSingleBorder(this);
+    platform::SetUpForm(this, "frmSave", QStringLiteral("Kelvora v1.0"), 7725, 7590);
     setModal(true);
-    setFont(platform::Verdana(8.25));
-    platform::SetBackColor(this, platform::DarkGrey);
-    setFixedSize(platform::Twips(7725), platform::Twips(7590));
 
     Label14 = Link(this, "Label14", QStringLiteral("Join our online sikidy discussion forum"),
                    false, TwipsRect(1747, 0, 4230, 195));

@@ -12,12 +12,7 @@
 using platform::TwipsRect;
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Kelvora v1.0"));
-    platform::FixedSingleBorder(this);
-    setFixedSize(platform::Twips(6825), platform::Twips(3870));
-    platform::SetBackColor(this, platform::DarkGrey);
-    setFont(platform::Verdana(8.25));
+    platform::SetUpForm(this, "frmAbout", QStringLiteral("Kelvora v1.0"), 6825, 3870);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));

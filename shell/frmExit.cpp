@@ -52,12 +52,7 @@ const QString ReferNote =
 } // namespace
 
 frmExit::frmExit(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmExit"));
-    setWindowTitle(QStringLiteral("Kelvora v1.0"));
-    platform::FixedSingleBorder(this);
-    setFixedSize(platform::Twips(6825), platform::Twips(4920));
-    platform::SetBackColor(this, platform::DarkGrey);
-    setFont(platform::Verdana(8.25));
+    platform::SetUpForm(this, "frmExit", QStringLiteral("Kelvora v1.0"), 6825, 4920);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
