@@ -60,12 +60,15 @@ QCursor HandCursor(const QColor& fill, bool star) {
 
 } // namespace
 
+// Each cursor is drawn once and shared by every label that shows it.
 QCursor LinkCursor() {
-    return HandCursor(Qt::white, false);
+    static const QCursor cursor = HandCursor(Qt::white, false);
+    return cursor;
 }
 
 QCursor FullBrandCursor() {
-    return HandCursor(QColor(255, 192, 128), true);
+    static const QCursor cursor = HandCursor(QColor(255, 192, 128), true);
+    return cursor;
 }
 
 QPixmap ProgramIconPixmap() {

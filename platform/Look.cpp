@@ -1,5 +1,6 @@
 #include "platform/Look.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -7,9 +8,28 @@
 
 namespace platform {
 
+namespace {
+
+// The faces to ask for, looked up once: Verdana, else DejaVu Sans. Naming only a face the machine
+// has matters, since every font that names a missing one has fontconfig search for a substitute,
+// which costs far more than the look-up.
+const QStringList& Faces() {
+    static const QStringList faces = [] {
+        for (const QString& face : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+            if (QFontDatabase::hasFamily(face)) {
+                return QStringList{face};
+            }
+        }
+        return QStringList{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
+    }();
+    return faces;
+}
+
+} // namespace
+
 QFont Verdana(double pointSize, bool bold, bool italic, bool underline) {
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(Faces());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setItalic(italic);
