@@ -1,6 +1,7 @@
 // Starts Kelvora as the program does and exits as soon as the main window's first frame is on
 // the display. Needs a real display (Xvfb); bench_first_frame times whole runs of it.
 #include "bench/FirstFrame.h"
+#include "platform/Runtime.h"
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
     StartProgram();
-    const FirstFrame watch(MainWindow());
+    // The lock goes back as at every end of the program, so each run starts as a user's would.
+    const FirstFrame watch(MainWindow(), [] { platform::ReleasePrevInstanceLock(); });
     return QApplication::exec();
 }
