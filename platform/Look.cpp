@@ -11,8 +11,7 @@ namespace platform {
 namespace {
 
 // The faces to ask for, looked up once: Verdana, else DejaVu Sans. Naming only a face the machine
-// has matters, since every font that names a missing one has fontconfig search for a substitute,
-// which costs far more than the look-up.
+// has spares fontconfig a search for a substitute each time a new size or weight is resolved.
 const QStringList& Faces() {
     static const QStringList faces = [] {
         for (const QString& face : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
