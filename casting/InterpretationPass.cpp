@@ -5,19 +5,30 @@
 #include "platform/RichTextBox.h"
 
 void InterpretationPass(platform::RichTextBox& RTB) {
-    // One edit block: the box lays the sixteen sections out once, not once per insertion.
-    const platform::RichTextBox::EditBlock block(RTB);
-    for (int h = 1; h <= HouseCount; ++h) {
-        const House& house = HouseEntry(h);
-        strHouseLabel = QLatin1String(house.label);
-        strHouseFigureName = QLatin1String(house.figureName);
-        const auto row = [&house](int r) -> const DotCount& {
-            return intCells.at(static_cast<std::size_t>(house.cells[static_cast<std::size_t>(r)]));
-        };
-        // A house that cannot be written is skipped; the next one still is.
-        try {
-            modSikidy::InterpretHouse(RTB, h, row(0), row(1), row(2), row(3));
-        } catch (...) {
+    // Sixteen sections overflow the panel: with its scroll bar shown before the text goes in, the
+    // box lays the text out once, at its final width, rather than a second time when the bar
+    // appears. The policy goes back afterwards; the bar stays because the text needs it.
+    const Qt::ScrollBarPolicy policy = RTB.verticalScrollBarPolicy();
+    if (policy == Qt::ScrollBarAsNeeded) {
+        RTB.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
+    {
+        // One edit block: the box lays the sixteen sections out once, not once per insertion.
+        const platform::RichTextBox::EditBlock block(RTB);
+        for (int h = 1; h <= HouseCount; ++h) {
+            const House& house = HouseEntry(h);
+            strHouseLabel = QLatin1String(house.label);
+            strHouseFigureName = QLatin1String(house.figureName);
+            const auto row = [&house](int r) -> const DotCount& {
+                return intCells.at(
+                    static_cast<std::size_t>(house.cells[static_cast<std::size_t>(r)]));
+            };
+            // A house that cannot be written is skipped; the next one still is.
+            try {
+                modSikidy::InterpretHouse(RTB, h, row(0), row(1), row(2), row(3));
+            } catch (...) {
+            }
         }
     }
+    RTB.setVerticalScrollBarPolicy(policy);
 }

@@ -20,16 +20,20 @@ constexpr int CursorSize = 32;
 // The tip of the index finger, where a click lands.
 constexpr QPoint FingerTip{10, 1};
 
-// A hand pointing up with its index finger, the three other fingers folded.
-QPainterPath HandPath() {
-    QPainterPath hand;
-    hand.addRoundedRect(QRectF(8, 0.5, 4.5, 15), 2.2, 2.2); // index finger
-    hand.addRoundedRect(QRectF(12, 9, 4.5, 9), 2.2, 2.2);   // middle finger
-    hand.addRoundedRect(QRectF(16, 10, 4.5, 8), 2.2, 2.2);  // ring finger
-    hand.addRoundedRect(QRectF(20, 11, 4, 7), 2, 2);        // little finger
-    hand.addRoundedRect(QRectF(8, 14, 16.5, 12), 4, 4);     // palm
-    hand.addRoundedRect(QRectF(3, 14.5, 7, 4), 2, 2);       // thumb
-    return hand.simplified();
+// A hand pointing up with its index finger, the three other fingers folded; built once for both
+// cursors.
+const QPainterPath& HandPath() {
+    static const QPainterPath path = [] {
+        QPainterPath hand;
+        hand.addRoundedRect(QRectF(8, 0.5, 4.5, 15), 2.2, 2.2); // index finger
+        hand.addRoundedRect(QRectF(12, 9, 4.5, 9), 2.2, 2.2);   // middle finger
+        hand.addRoundedRect(QRectF(16, 10, 4.5, 8), 2.2, 2.2);  // ring finger
+        hand.addRoundedRect(QRectF(20, 11, 4, 7), 2, 2);        // little finger
+        hand.addRoundedRect(QRectF(8, 14, 16.5, 12), 4, 4);     // palm
+        hand.addRoundedRect(QRectF(3, 14.5, 7, 4), 2, 2);       // thumb
+        return hand.simplified();
+    }();
+    return path;
 }
 
 QCursor HandCursor(const QColor& fill, bool star) {
@@ -60,12 +64,15 @@ QCursor HandCursor(const QColor& fill, bool star) {
 
 } // namespace
 
+// Each cursor is drawn once and shared by every label that shows it.
 QCursor LinkCursor() {
-    return HandCursor(Qt::white, false);
+    static const QCursor cursor = HandCursor(Qt::white, false);
+    return cursor;
 }
 
 QCursor FullBrandCursor() {
-    return HandCursor(QColor(255, 192, 128), true);
+    static const QCursor cursor = HandCursor(QColor(255, 192, 128), true);
+    return cursor;
 }
 
 QIcon ProgramIcon() {

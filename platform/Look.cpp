@@ -2,6 +2,7 @@
 
 #include "platform/Twips.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -9,9 +10,27 @@
 
 namespace platform {
 
+namespace {
+
+// The faces to ask for, looked up once: Verdana, else DejaVu Sans. Naming only a face the machine
+// has spares fontconfig a search for a substitute each time a new size or weight is resolved.
+const QStringList& Faces() {
+    static const QStringList faces = [] {
+        for (const QString& face : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+            if (QFontDatabase::hasFamily(face)) {
+                return QStringList{face};
+            }
+        }
+        return QStringList{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
+    }();
+    return faces;
+}
+
+} // namespace
+
 QFont Verdana(double pointSize, bool bold, bool italic, bool underline) {
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(Faces());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setItalic(italic);

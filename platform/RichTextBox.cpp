@@ -47,7 +47,38 @@ RichTextBox::~RichTextBox() {
     disconnect(document(), nullptr, this, nullptr);
 }
 
+QTextCursor RichTextBox::Caret() const {
+    return batches_ > 0 ? batch_ : textCursor();
+}
+
+void RichTextBox::BeginBatch() {
+    if (batches_++ == 0) {
+        batch_ = textCursor();
+        batch_.beginEditBlock();
+    }
+}
+
+void RichTextBox::EndBatch() {
+    if (--batches_ == 0) {
+        inserting_ = true;
+        batch_.endEditBlock();
+        inserting_ = false;
+        if (textCursor().position() != batch_.position()) {
+            setTextCursor(batch_);
+        }
+        batch_ = QTextCursor();
+    }
+}
+
 void RichTextBox::SelText(const QString& text) {
+    if (batches_ > 0) {
+        QTextCharFormat format = batch_.charFormat();
+        format.merge(pending_);
+        inserting_ = true;
+        batch_.insertText(text, format);
+        inserting_ = false;
+        return;
+    }
     QTextCursor cursor = textCursor();
     QTextCharFormat format = cursor.charFormat();
     format.merge(pending_);
@@ -62,12 +93,12 @@ void RichTextBox::SelText(const QString& text) {
 }
 
 QString RichTextBox::SelText() const {
-    return WithCrLf(textCursor().selectedText());
+    return WithCrLf(Caret().selectedText());
 }
 
 void RichTextBox::ApplyToSelection(const QTextCharFormat& format) {
     pending_.merge(format);
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = Caret();
     if (cursor.hasSelection()) {
         cursor.mergeCharFormat(format);
     }
@@ -109,7 +140,7 @@ void RichTextBox::SetText(const QString& text) {
 }
 
 int RichTextBox::SelLength() const {
-    const QTextCursor cursor = textCursor();
+    const QTextCursor cursor = Caret();
     return cursor.selectionEnd() - cursor.selectionStart();
 }
 

@@ -59,16 +59,18 @@ public:
     // answers non-zero, the box leaves the mouse event alone.
     HWND hWnd() const { return hWnd_; }
 
-    // Groups many insertions into one undo step and one layout pass.
+    // Groups many insertions into one undo step and one layout pass. Inside it, SelText writes
+    // through a cursor of its own instead of the box's caret, so the box follows the caret once,
+    // when the block ends, rather than after every insertion.
     class EditBlock {
     public:
-        explicit EditBlock(RichTextBox& box) : cursor_(box.document()) { cursor_.beginEditBlock(); }
-        ~EditBlock() { cursor_.endEditBlock(); }
+        explicit EditBlock(RichTextBox& box) : box_(box) { box_.BeginBatch(); }
+        ~EditBlock() { box_.EndBatch(); }
         EditBlock(const EditBlock&) = delete;
         EditBlock& operator=(const EditBlock&) = delete;
 
     private:
-        QTextCursor cursor_;
+        RichTextBox& box_;
     };
 
 protected:
@@ -79,6 +81,10 @@ protected:
 
 private:
     void ApplyToSelection(const QTextCharFormat& format);
+    void BeginBatch();
+    void EndBatch();
+    // Where the next insertion goes: the batch cursor inside an EditBlock, else the box's caret.
+    QTextCursor Caret() const;
 
     static LRESULT RichTextBoxProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
     LRESULT GetTextRange(TEXTRANGEA* range) const;
@@ -104,6 +110,9 @@ private:
     // Formatting asked for since the caret last moved, applied to the next insertion.
     QTextCharFormat pending_;
     bool inserting_ = false;
+    // The cursor SelText writes through inside an EditBlock; `batches_` counts nested blocks.
+    QTextCursor batch_;
+    int batches_ = 0;
 };
 
 } // namespace platform

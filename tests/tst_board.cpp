@@ -6,6 +6,7 @@
 #include "shell/frmMain.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
@@ -146,10 +147,12 @@ private slots:
         for (int n = 1; n <= 13; ++n) {
             Press();
         }
+        QVERIFY(RTB->verticalScrollBar()->isVisible()); // sixteen sections overflow the panel
         RTB->SelText(QStringLiteral("left from the last casting"));
         Press();
         VerifyState(0);
         QVERIFY(RTB->Text().isEmpty());
+        QVERIFY(!RTB->verticalScrollBar()->isVisible()); // and the empty panel needs none
         QCOMPARE(draws.Used(), 16);
         // The next press casts a new Mother 1 from fresh draws.
         Press();

@@ -136,6 +136,24 @@ private slots:
         box.document()->undo(); // the whole block goes in one step
         QCOMPARE(box.Text(), QString());
     }
+
+    void editBlockReplacesTheSelection() {
+        platform::RichTextBox box;
+        box.SelText(QStringLiteral("keep OLD end"));
+        QTextCursor selection = box.textCursor();
+        selection.setPosition(5);
+        selection.setPosition(8, QTextCursor::KeepAnchor);
+        box.setTextCursor(selection);
+        {
+            const platform::RichTextBox::EditBlock block(box);
+            QCOMPARE(box.SelText(), QStringLiteral("OLD"));
+            box.SelText(QStringLiteral("new"));
+            box.SelText(QStringLiteral(" text"));
+        }
+        QCOMPARE(box.Text(), QStringLiteral("keep new text end"));
+        QCOMPARE(box.textCursor().position(), 13); // behind the inserted text
+        QCOMPARE(box.SelLength(), 0);
+    }
 };
 
 QTEST_MAIN(TestSikidyRichTextBox)
