@@ -2,7 +2,7 @@
 // into RTB of the main window, beside one setPlainText of the same text into the same box (the
 // cheapest way to put that text there), and beside the same sections written without an edit
 // block. Each run ends with the whole document laid out, as the panel needs it to paint.
-#include "bench/RatioReporter.h"
+#include "bench/MainWindowBench.h"
 #include "casting/Chart.h"
 #include "casting/Derivation.h"
 #include "casting/InterpretationPass.h"
@@ -88,19 +88,11 @@ BENCHMARK(BM_SectionsWithoutEditBlock)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    frmMain main;
-    window = &main;
-    main.show();
-    QApplication::processEvents();
-    CastChart();
-
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter("BM_SetPlainText", "setPlainText");
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunOnMainWindow(
+        argc, argv,
+        [](frmMain& main) {
+            window = &main;
+            CastChart();
+        },
+        "BM_SetPlainText", "setPlainText");
 }

@@ -1,6 +1,6 @@
 // The report window: saving its full report as RTF (with and without the file) beside
 // QTextDocument::toHtml() of the same document, and opening the window (compose and first paint).
-#include "bench/RatioReporter.h"
+#include "bench/MainWindowBench.h"
 #include "casting/CastingBoard.h"
 #include "platform/RichTextBox.h"
 #include "platform/RtfWriter.h"
@@ -57,22 +57,15 @@ BENCHMARK(BM_OpenReportWindow)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    frmMain main;
-    window = &main;
-    main.show();
-    platform::Randomize(2024);
-    for (int press = 1; press <= 13; ++press) {
-        main.Frame3->cmdProceed->click();
-    }
-    QApplication::processEvents();
-
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter("BM_ToHtml", "toHtml");
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunOnMainWindow(
+        argc, argv,
+        [](frmMain& main) {
+            window = &main;
+            platform::Randomize(2024);
+            for (int press = 1; press <= 13; ++press) {
+                main.Frame3->cmdProceed->click();
+            }
+            QApplication::processEvents();
+        },
+        "BM_ToHtml", "toHtml");
 }

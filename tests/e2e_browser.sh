@@ -7,15 +7,8 @@
 set -u
 probe=$1
 source "$(dirname "$0")/e2e_common.sh"
-mkdir -p "$work/bin" "$work/empty"
-unset BROWSER DEFAULT_BROWSER
-log=$work/opened.log
-: >"$log"
-cat >"$work/bin/xdg-open" <<FAKE
-#!/bin/sh
-for a in "\$@"; do printf '%s\n' "\$a" >>"$log"; done
-FAKE
-chmod +x "$work/bin/xdg-open"
+mkdir -p "$work/empty"
+fake_browser
 
 # wait_lines N: the log holds N lines, within 10 s.
 wait_lines() {

@@ -29,3 +29,17 @@ failures=0
 check() { # check DESCRIPTION COMMAND...
     if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
 }
+
+# fake_browser: puts a logging xdg-open in $work/bin (put that first on PATH) that writes each
+# address it is given to $log, one a line, in place of a browser.
+fake_browser() {
+    mkdir -p "$work/bin"
+    unset BROWSER DEFAULT_BROWSER
+    log=$work/opened.log
+    : >"$log"
+    cat >"$work/bin/xdg-open" <<FAKE
+#!/bin/sh
+for a in "\$@"; do printf '%s\n' "\$a" >>"$log"; done
+FAKE
+    chmod +x "$work/bin/xdg-open"
+}

@@ -10,15 +10,7 @@ kelvora=$1
 probe=$2
 source "$(dirname "$0")/e2e_common.sh"
 command -v import >/dev/null && command -v convert >/dev/null || { echo "SKIP: no ImageMagick"; exit 77; }
-mkdir -p "$work/bin"
-unset BROWSER DEFAULT_BROWSER
-log=$work/opened.log
-: >"$log"
-cat >"$work/bin/xdg-open" <<FAKE
-#!/bin/sh
-for a in "\$@"; do printf '%s\n' "\$a" >>"$log"; done
-FAKE
-chmod +x "$work/bin/xdg-open"
+fake_browser
 export PATH="$work/bin:$PATH"
 # xclose asks a window to close as a window manager's close button would (a bare Xvfb has none).
 xclose=$(command -v xclose || echo "$(dirname "$0")/../../shared/tools/xclose")
