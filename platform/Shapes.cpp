@@ -21,7 +21,10 @@ Line::Line(QWidget* parent, int x1, int y1, int x2, int y2, int width, const QCo
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QPoint from(Twips(x1), Twips(y1));
     const QPoint to(Twips(x2), Twips(y2));
-    const QRect bounds = QRect(from, to).normalized().adjusted(0, 0, width, width);
+    // The pen is centred on the line, so the bounds reach half its width to either side.
+    const int before = width / 2;
+    const QRect bounds =
+        QRect(from, to).normalized().adjusted(-before, -before, width - before, width - before);
     setGeometry(bounds);
     line_ = QLine(from - bounds.topLeft(), to - bounds.topLeft());
 }

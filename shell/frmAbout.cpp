@@ -3,6 +3,7 @@
 #include "platform/Cursors.h"
 #include "platform/LinkLabel.h"
 #include "platform/Look.h"
+#include "platform/Shapes.h"
 #include "platform/Twips.h"
 #include "shell/WebAddresses.h"
 #include "shell/modHelp.h"
@@ -58,12 +59,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                          TwipsRect(4080, 2880, 2670, 195));
     connect(lblCobrand, &platform::LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
 
-    // A horizontal line 2 pixels wide, centred on its y and running past both edges.
-    Line1_2 = new QWidget(this);
+    // A horizontal line 2 pixels wide, running past both edges.
+    Line1_2 = new platform::Line(this, -60, 3240, 6840, 3240, 2, QColor(255, 224, 192));
     Line1_2->setObjectName(QStringLiteral("Line1_2"));
-    platform::SetBackColor(Line1_2, QColor(255, 224, 192));
-    Line1_2->setGeometry(platform::Twips(-60), platform::Twips(3240) - 1,
-                         platform::Twips(6840) - platform::Twips(-60), 2);
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
