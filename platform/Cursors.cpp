@@ -1,5 +1,8 @@
 #include "platform/Cursors.h"
 
+#include "platform/Twips.h"
+
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -87,6 +90,15 @@ QIcon ProgramIcon() {
 
 QPixmap ProgramIconPixmap(qreal devicePixelRatio) {
     return ProgramIcon().pixmap(QSize(32, 32), devicePixelRatio);
+}
+
+QLabel* ProgramIconPicture(QWidget* window) {
+    auto* picture = new QLabel(window);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setPixmap(ProgramIconPixmap(window->devicePixelRatioF()));
+    picture->setAccessibleName(QStringLiteral("Kelvora icon"));
+    picture->setGeometry(TwipsRect(120, 120, 480, 480));
+    return picture;
 }
 
 } // namespace platform

@@ -15,11 +15,7 @@ using platform::TwipsRect;
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     platform::SetUpForm(this, "frmAbout", QStringLiteral("Kelvora v1.0"), 6825, 3870);
 
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(platform::ProgramIconPixmap(devicePixelRatioF()));
-    Picture1->setAccessibleName(QStringLiteral("Kelvora icon"));
-    Picture1->setGeometry(TwipsRect(120, 120, 480, 480));
+    Picture1 = platform::ProgramIconPicture(this);
 
     Label2 = new QLabel(QStringLiteral("Kelvora v1.0"), this);
     platform::PlaceLabel(Label2, "Label2", platform::Verdana(9.75, true), platform::LightOrange,

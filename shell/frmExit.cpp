@@ -54,11 +54,7 @@ const QString ReferNote =
 frmExit::frmExit(QWidget* parent) : QWidget(parent) {
     platform::SetUpForm(this, "frmExit", QStringLiteral("Kelvora v1.0"), 6825, 4920);
 
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(platform::ProgramIconPixmap(devicePixelRatioF()));
-    Picture1->setAccessibleName(QStringLiteral("Kelvora icon"));
-    Picture1->setGeometry(TwipsRect(120, 120, 480, 480));
+    Picture1 = platform::ProgramIconPicture(this);
 
     lblTitle = new QLabel(QStringLiteral("Thank you for using Kelvora"), this);
     platform::PlaceLabel(lblTitle, "lblTitle", platform::Verdana(9.75, true), platform::LightOrange,
