@@ -1,6 +1,7 @@
 // A whole casting on the real main window: thirteen presses and the reset, beside the cheapest
 // possible press, a bare button whose click sets its own caption.
 #include "casting/Chart.h"
+#include "platform/FrameStyle.h"
 #include "platform/Runtime.h"
 #include "shell/frmMain.h"
 
@@ -73,7 +74,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    platform::UseProgramStyle();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

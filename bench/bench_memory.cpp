@@ -2,6 +2,7 @@
 // 1,000 whole castings (thirteen presses and the reset, painted after each press), beside a bare
 // QTextEdit that is given the same interpretation text by setPlainText and emptied as often.
 #include "casting/CastingBoard.h"
+#include "platform/FrameStyle.h"
 #include "platform/RichTextBox.h"
 #include "platform/Runtime.h"
 #include "shell/frmMain.h"
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    platform::UseProgramStyle();
     const int castings = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
 
     frmMain window;

@@ -3,6 +3,7 @@
 // and how much the resident set grew from the 100th casting on, where a leak would show.
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "casting/CastingBoard.h"
+#include "platform/FrameStyle.h"
 #include "platform/Runtime.h"
 #include "shell/frmMain.h"
 
@@ -56,7 +57,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    platform::UseProgramStyle();
     platform::Randomize();
     frmMain window;
     window.show();

@@ -1,13 +1,14 @@
 // Starts Kelvora as the program does and exits as soon as the main window's first frame is on
 // the display. Needs a real display (Xvfb); bench_first_frame times whole runs of it.
 #include "bench/FirstFrame.h"
+#include "platform/FrameStyle.h"
 #include "platform/Runtime.h"
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    platform::UseProgramStyle();
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
     StartProgram();
     // The lock goes back as at every end of the program, so each run starts as a user's would.

@@ -2,6 +2,7 @@
 // pixel for pixel: OUT_DIR/empty.png (as started) and OUT_DIR/cast.png (a chart cast with a
 // fixed seed, its interpretation shown) and OUT_DIR/cast-end.png (the panel scrolled to the end).
 #include "casting/CastingBoard.h"
+#include "platform/FrameStyle.h"
 #include "platform/RichTextBox.h"
 #include "platform/Runtime.h"
 #include "shell/frmMain.h"
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    platform::UseProgramStyle();
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     frmMain window;
     window.show();

@@ -1,6 +1,7 @@
 // Starts Kelvora (StartProgram), a bare QMainWindow ("bare"), or a bare QMainWindow holding one
 // line of text ("text", which pays for loading the font database as any window with text does),
 // and exits as soon as the first window is shown and exposed. bench_startup times whole runs.
+#include "platform/FrameStyle.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -12,8 +13,12 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
     const char* mode = argc > 1 ? argv[1] : "kelvora";
+    if (std::strcmp(mode, "kelvora") == 0) {
+        platform::UseProgramStyle();
+    } else {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    }
     QMainWindow bareWindow;
     if (std::strcmp(mode, "kelvora") != 0) {
         if (std::strcmp(mode, "text") == 0) {

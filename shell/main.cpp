@@ -1,10 +1,11 @@
+#include "platform/FrameStyle.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    platform::UseProgramStyle();
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
     // Ties the windows to the installed desktop entry, for its name and icon in task switchers.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvora.Kelvora"));

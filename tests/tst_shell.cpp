@@ -1,6 +1,7 @@
 // The main window's frame, About, the exit window, the single-instance lock's failures and
 // QuitProgram. Run with the argument "quit-probe", this program is instead a copy of Kelvora that
 // the test closes through its exit window.
+#include "platform/FrameStyle.h"
 #include "platform/LinkLabel.h"
 #include "platform/Runtime.h"
 #include "shell/Startup.h"
@@ -277,6 +278,20 @@ private slots:
         }
         QFETCH(bool, refused);
         QCOMPARE(platform::App_PrevInstance(path), refused);
+        platform::ReleasePrevInstanceLock();
+    }
+
+    // The program's style draws frames in bands; every pixel of the main window must still be
+    // Fusion's own (its stretched frame edges round differently when drawn any other way).
+    void frameStyleKeepsFusionsPixels() {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        frmMain window;
+        window.show();
+        const QImage fusion = window.grab().toImage();
+        platform::UseProgramStyle();
+        const QImage program = window.grab().toImage();
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QCOMPARE(program, fusion);
         platform::ReleasePrevInstanceLock();
     }
 
