@@ -2,6 +2,7 @@
 
 #include "platform/Twips.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -80,10 +81,13 @@ QCursor FullBrandCursor() {
 
 QIcon ProgramIcon() {
     // Several sizes, so that the icon stays sharp on high-DPI screens and in task switchers.
+    // Read as PNG by name: left to find the format itself, Qt would first load every image
+    // format plugin on the machine to ask each one, about a millisecond at start-up.
     InitIconResource();
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128}) {
-        icon.addFile(QStringLiteral(":/kelvora/kelvora-%1.png").arg(size), QSize(size, size));
+        QImageReader reader(QStringLiteral(":/kelvora/kelvora-%1.png").arg(size), "png");
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
 }
