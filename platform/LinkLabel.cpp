@@ -39,15 +39,27 @@ QAccessibleInterface* LinkLabelAccessibleFactory(const QString& className, QObje
 
 } // namespace
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent, const QCursor& cursor)
-    : QLabel(text, parent) {
+LinkLabel::LinkLabel(const QString& text, QWidget* parent, QCursor (*drawCursor)())
+    : QLabel(text, parent), drawCursor_(drawCursor) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(LinkLabelAccessibleFactory);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
     setTextFormat(Qt::PlainText);
+}
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent, const QCursor& cursor)
+    : LinkLabel(text, parent, nullptr) {
     setCursor(cursor);
+}
+
+void LinkLabel::enterEvent(QEnterEvent* event) {
+    if (drawCursor_) {
+        setCursor(drawCursor_());
+        drawCursor_ = nullptr;
+    }
+    QLabel::enterEvent(event);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {

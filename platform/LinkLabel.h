@@ -13,15 +13,20 @@ class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString& text, QWidget* parent,
               const QCursor& cursor = QCursor(Qt::PointingHandCursor));
+    // A label whose cursor is drawn by `drawCursor` when the pointer first comes over it, so
+    // that windows do not pay for drawing cursors before they are first shown.
+    LinkLabel(const QString& text, QWidget* parent, QCursor (*drawCursor)());
 
 signals:
     void clicked();
 
 protected:
+    void enterEvent(QEnterEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QCursor (*drawCursor_)() = nullptr;
     bool pressed_ = false;
 };
 

@@ -38,7 +38,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, c
 
 platform::LinkLabel* Link(QWidget* parent, const char* name, const QString& text, bool bold,
                           const QRect& geometry) {
-    auto* label = new platform::LinkLabel(text, parent, platform::LinkCursor());
+    auto* label = new platform::LinkLabel(text, parent, platform::LinkCursor);
     platform::PlaceLabel(label, name, platform::Verdana(8.25, bold, false, true), LinkColor,
                          Qt::AlignHCenter | Qt::AlignTop, geometry);
     return label;

@@ -34,7 +34,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     lblHomePage = new platform::LinkLabel(QStringLiteral("Click here to visit ") +
                                               QString::fromLatin1(WebAddresses::HomePage),
-                                          this, platform::LinkCursor());
+                                          this, platform::LinkCursor);
     platform::PlaceLabel(lblHomePage, "lblHomePage", platform::Verdana(8.25, true, false, true),
                          platform::LightOrange, Qt::AlignLeft | Qt::AlignTop,
                          TwipsRect(2040, 1800, 4650, 195));
@@ -49,7 +49,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Label3->setWordWrap(true);
 
     lblCobrand = new platform::LinkLabel(QStringLiteral("Click here for more details."), this,
-                                         platform::LinkCursor());
+                                         platform::LinkCursor);
     platform::PlaceLabel(lblCobrand, "lblCobrand", platform::Verdana(8.25, true, false, true),
                          platform::LightOrange, Qt::AlignLeft | Qt::AlignTop,
                          TwipsRect(4080, 2880, 2670, 195));

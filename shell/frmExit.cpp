@@ -70,7 +70,7 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent) {
     lblSupport->setWordWrap(true);
 
     lblOtherPrograms = new platform::LinkLabel(
-        QStringLiteral("Click here to see our other programs."), this, platform::LinkCursor());
+        QStringLiteral("Click here to see our other programs."), this, platform::LinkCursor);
     platform::PlaceLabel(lblOtherPrograms, "lblOtherPrograms",
                          platform::Verdana(8.25, true, false, true), platform::LightOrange,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(240, 1560, 6375, 195));

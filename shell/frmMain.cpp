@@ -57,7 +57,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
     Label61 = new platform::LinkLabel(
         QStringLiteral("Join the Kelvora discussion board: click here to visit us online."), client,
-        platform::LinkCursor());
+        platform::LinkCursor);
     platform::PlaceLabel(Label61, "Label61", platform::Verdana(8.25, true, false, true),
                          platform::LightOrange, Qt::AlignHCenter | Qt::AlignTop,
                          TwipsRect(427, 120, 11670, 195));
@@ -134,12 +134,12 @@ void frmMain::BuildFooter(QWidget* client) {
         QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
                        "your site. Put your site's name &  link here. See \"Help\" for details.  "
                        "  Click Here for more info on co-branding."),
-        Frame5, platform::LinkCursor());
+        Frame5, platform::LinkCursor);
     lblFullBrand = new platform::LinkLabel(
         QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                        "money online. Get this software fully branded for your website. Click "
                        "here for more details."),
-        Frame5, platform::FullBrandCursor());
+        Frame5, platform::FullBrandCursor);
     platform::PlaceLabel(lblCobrand, "lblCobrand", platform::Verdana(8.25, true, false, true),
                          platform::LightOrange, Qt::AlignCenter, TwipsRect(510, 165, 11385, 495));
     platform::PlaceLabel(lblFullBrand, "lblFullBrand", platform::Verdana(8.25, true, false, true),

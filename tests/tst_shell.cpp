@@ -1,6 +1,7 @@
 // The main window's frame, About, the exit window, the single-instance lock's failures and
 // QuitProgram. Run with the argument "quit-probe", this program is instead a copy of Kelvora that
 // the test closes through its exit window.
+#include "platform/Cursors.h"
 #include "platform/FrameStyle.h"
 #include "platform/LinkLabel.h"
 #include "platform/Runtime.h"
@@ -278,6 +279,21 @@ private slots:
         }
         QFETCH(bool, refused);
         QCOMPARE(platform::App_PrevInstance(path), refused);
+        platform::ReleasePrevInstanceLock();
+    }
+
+    // Each link label gets its hand cursor as the pointer first comes over it.
+    void linkLabelsShowTheirHandOnHover() {
+        frmMain window;
+        const auto hover = [](QLabel* label) {
+            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+            QApplication::sendEvent(label, &enter);
+            return label->cursor().pixmap().toImage();
+        };
+        QCOMPARE(hover(window.lblFullBrand), platform::FullBrandCursor().pixmap().toImage());
+        QCOMPARE(hover(window.lblCobrand), platform::LinkCursor().pixmap().toImage());
+        QCOMPARE(hover(window.Label61), platform::LinkCursor().pixmap().toImage());
+        QVERIFY(!window.Label61->cursor().pixmap().isNull());
         platform::ReleasePrevInstanceLock();
     }
 
