@@ -3,6 +3,7 @@
 #include "platform/Cursors.h"
 #include "platform/Look.h"
 #include "platform/Runtime.h"
+#include "platform/SessionBus.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMain.h"
 
@@ -32,6 +33,7 @@ bool RefuseSecondInstance() {
 }
 
 void StartProgram() {
+    platform::BeginSessionBusConnection();
     platform::SetAppTitle(QString::fromLatin1(AppTitle));
     QApplication::setWindowIcon(platform::ProgramIcon());
     if (RefuseSecondInstance()) {
