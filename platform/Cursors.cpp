@@ -2,6 +2,7 @@
 
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <QPixmap>
 
 #include <cmath>
+#include <future>
 #include <numbers>
 
 // Resources of a static library must be registered by name, from the global namespace.
@@ -66,6 +68,24 @@ QCursor HandCursor(const QColor& fill, bool star) {
     return QCursor(picture, FingerTip.x(), FingerTip.y());
 }
 
+// The icon's pictures in several sizes, so that it stays sharp on high-DPI screens and in task
+// switchers. Read as PNG by name: left to find the format itself, Qt would first load every image
+// format plugin on the machine to ask each one.
+QList<QImage> ReadIconPictures() {
+    QList<QImage> pictures;
+    for (int size : {16, 32, 48, 64, 128}) {
+        QImageReader reader(QStringLiteral(":/kelvora/kelvora-%1.png").arg(size), "png");
+        pictures.append(reader.read());
+    }
+    return pictures;
+}
+
+// The pictures once read, or being read; kept until the program ends.
+std::shared_future<QList<QImage>>& IconPictures() {
+    static std::shared_future<QList<QImage>> pictures;
+    return pictures;
+}
+
 } // namespace
 
 // Each cursor is drawn once and shared by every label that shows it.
@@ -79,17 +99,31 @@ QCursor FullBrandCursor() {
     return cursor;
 }
 
-QIcon ProgramIcon() {
-    // Several sizes, so that the icon stays sharp on high-DPI screens and in task switchers.
-    // Read as PNG by name: left to find the format itself, Qt would first load every image
-    // format plugin on the machine to ask each one, about a millisecond at start-up.
+void BeginReadingProgramIcon() {
     InitIconResource();
+    if (!IconPictures().valid()) {
+        IconPictures() = std::async(std::launch::async, ReadIconPictures).share();
+    }
+}
+
+QIcon ProgramIcon() {
+    InitIconResource();
+    if (!IconPictures().valid()) {
+        IconPictures() = std::async(std::launch::deferred, ReadIconPictures).share();
+    }
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
-        QImageReader reader(QStringLiteral(":/kelvora/kelvora-%1.png").arg(size), "png");
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    for (const QImage& picture : IconPictures().get()) {
+        icon.addPixmap(QPixmap::fromImage(picture));
     }
     return icon;
+}
+
+void UseProgramIcon() {
+    static const bool used = [] {
+        QApplication::setWindowIcon(ProgramIcon());
+        return true;
+    }();
+    Q_UNUSED(used);
 }
 
 QPixmap ProgramIconPixmap(qreal devicePixelRatio) {

@@ -16,6 +16,12 @@ QCursor FullBrandCursor();
 
 // The program icon: a geomantic figure in light orange on dark grey, in several sizes.
 QIcon ProgramIcon();
+// Starts reading the icon's pictures on a thread of its own, so that start-up does not wait for
+// them; ProgramIcon() waits for the reading if it has not finished yet.
+void BeginReadingProgramIcon();
+// Gives the application the program icon, which every window without one of its own shows.
+// Only the first call does anything.
+void UseProgramIcon();
 // The icon at 32 x 32 logical pixels, drawn for a screen of the given pixel ratio.
 // The picture box "Picture1" that shows the icon at 32 x 32 in the top left corner of a window
 // (120, 120 twips), named for screen readers.

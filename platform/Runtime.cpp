@@ -1,5 +1,7 @@
 #include "platform/Runtime.h"
 
+#include "platform/Cursors.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -115,6 +117,8 @@ QString AppTitle() {
 }
 
 int MsgBox(const QString& prompt, int buttons, const QString& title) {
+    // A box shown before the main window (at start-up) carries the program icon too.
+    UseProgramIcon();
     QMessageBox box;
     box.setWindowTitle(title);
     box.setText(prompt);

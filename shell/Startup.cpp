@@ -33,9 +33,10 @@ bool RefuseSecondInstance() {
 }
 
 void StartProgram() {
+    // Begun on other threads, and done by the time the main window has been built.
     platform::BeginSessionBusConnection();
+    platform::BeginReadingProgramIcon();
     platform::SetAppTitle(QString::fromLatin1(AppTitle));
-    QApplication::setWindowIcon(platform::ProgramIcon());
     if (RefuseSecondInstance()) {
         QuitProgram();
     }
@@ -45,6 +46,7 @@ void StartProgram() {
     g_frmMain->setAttribute(Qt::WA_DeleteOnClose);
     g_frmMain->adjustSize();
     platform::CenterOnScreen(g_frmMain);
+    platform::UseProgramIcon();
     g_frmMain->show();
     g_frmMain->CoBrand_Randomize();
 }

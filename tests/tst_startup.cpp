@@ -51,6 +51,7 @@ private slots:
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         int buttons = 0;
+        bool programIcon = false;
         QTimer::singleShot(200, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
@@ -58,6 +59,8 @@ private slots:
             title = box->windowTitle();
             icon = box->icon();
             buttons = int(box->buttons().size());
+            // Shown before any other window, the box still carries the program icon.
+            programIcon = box->windowIcon().availableSizes().contains(QSize(32, 32));
             box->button(QMessageBox::Ok)->click();
         });
         QVERIFY(RefuseSecondInstance());
@@ -65,6 +68,7 @@ private slots:
         QCOMPARE(title, QStringLiteral("Kelvora"));
         QCOMPARE(icon, QMessageBox::Information);
         QCOMPARE(buttons, 1);
+        QVERIFY(programIcon);
         // The first copy is left running.
         QVERIFY(first.state() == QProcess::Running);
     }
