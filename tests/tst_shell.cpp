@@ -4,6 +4,7 @@
 #include "platform/Cursors.h"
 #include "platform/FrameStyle.h"
 #include "platform/LinkLabel.h"
+#include "platform/Look.h"
 #include "platform/Runtime.h"
 #include "shell/Startup.h"
 #include "shell/WebAddresses.h"
@@ -297,17 +298,32 @@ private slots:
         platform::ReleasePrevInstanceLock();
     }
 
-    // The program's style draws frames in bands; every pixel of the main window must still be
-    // Fusion's own (its stretched frame edges round differently when drawn any other way).
+    // The program's style draws frames in bands; every pixel must still be Fusion's own (Qt
+    // rounds a part drawn stretched, or clipped by a child, differently): the main window, and
+    // titled frames of every height over a dark ground, every other one with an opaque child.
     void frameStyleKeepsFusionsPixels() {
-        QApplication::setStyle(QStringLiteral("Fusion"));
+        QWidget frames;
+        frames.resize(1100, 160);
+        for (int height = 30; height < 150; ++height) {
+            auto* frame = new QGroupBox(QStringLiteral("Frame"), &frames);
+            platform::SetBackColor(frame, platform::DarkGrey);
+            frame->setGeometry((height - 30) * 9, 0, 9 + height % 3, height);
+            if (height % 2) {
+                auto* child = new QWidget(frame);
+                platform::SetBackColor(child, Qt::white);
+                child->setGeometry(2, height / 2, 3, 3);
+            }
+        }
         frmMain window;
         window.show();
-        const QImage fusion = window.grab().toImage();
-        platform::UseProgramStyle();
-        const QImage program = window.grab().toImage();
+        frames.show();
         QApplication::setStyle(QStringLiteral("Fusion"));
-        QCOMPARE(program, fusion);
+        const QImage fusion[2] = {window.grab().toImage(), frames.grab().toImage()};
+        platform::UseProgramStyle();
+        const QImage program[2] = {window.grab().toImage(), frames.grab().toImage()};
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QCOMPARE(program[0], fusion[0]);
+        QCOMPARE(program[1], fusion[1]);
         platform::ReleasePrevInstanceLock();
     }
 
