@@ -2,11 +2,13 @@
 // the display. Needs a real display (Xvfb); bench_first_frame times whole runs of it.
 #include "bench/FirstFrame.h"
 #include "platform/FrameStyle.h"
+#include "platform/Look.h"
 #include "platform/Runtime.h"
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
 
 int main(int argc, char* argv[]) {
+    platform::BeginReadingFontConfiguration();
     QApplication app(argc, argv);
     platform::UseProgramStyle();
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));

@@ -2,6 +2,7 @@
 // line of text ("text", which pays for loading the font database as any window with text does),
 // and exits as soon as the first window is shown and exposed. bench_startup times whole runs.
 #include "platform/FrameStyle.h"
+#include "platform/Look.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -12,8 +13,11 @@
 #include <cstring>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
     const char* mode = argc > 1 ? argv[1] : "kelvora";
+    if (std::strcmp(mode, "kelvora") == 0) {
+        platform::BeginReadingFontConfiguration();
+    }
+    QApplication app(argc, argv);
     if (std::strcmp(mode, "kelvora") == 0) {
         platform::UseProgramStyle();
     } else {

@@ -8,14 +8,29 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <fontconfig/fontconfig.h>
+
+#include <future>
+
 namespace platform {
 
 namespace {
+
+// The reading of the font configuration, when begun on a thread of its own.
+std::future<FcBool>& FontConfiguration() {
+    static std::future<FcBool> reading;
+    return reading;
+}
 
 // The faces to ask for, looked up once: Verdana, else DejaVu Sans. Naming only a face the machine
 // has spares fontconfig a search for a substitute each time a new size or weight is resolved.
 const QStringList& Faces() {
     static const QStringList faces = [] {
+        // Qt reads the configuration itself if the reading begun earlier has not finished; it
+        // is waited for instead, so that it is not read twice.
+        if (FontConfiguration().valid()) {
+            FontConfiguration().wait();
+        }
         for (const QString& face : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
             if (QFontDatabase::hasFamily(face)) {
                 return QStringList{face};
@@ -27,6 +42,12 @@ const QStringList& Faces() {
 }
 
 } // namespace
+
+void BeginReadingFontConfiguration() {
+    if (!FontConfiguration().valid()) {
+        FontConfiguration() = std::async(std::launch::async, FcInit);
+    }
+}
 
 QFont Verdana(double pointSize, bool bold, bool italic, bool underline) {
     QFont font;

@@ -15,6 +15,10 @@ inline const QColor LightGrey{192, 192, 192};
 inline const QColor CaptionBlue{0, 0, 255};
 
 QFont Verdana(double pointSize, bool bold = false, bool italic = false, bool underline = false);
+// Starts reading the machine's font configuration on a thread of its own. Reading it takes a few
+// milliseconds, which the first font the program looks up would otherwise wait for; begun first
+// thing in main, it is read while the application object is made. Later calls do nothing.
+void BeginReadingFontConfiguration();
 
 // Fills a widget's background with a solid colour.
 void SetBackColor(QWidget* widget, const QColor& color);

@@ -1,9 +1,11 @@
 #include "platform/FrameStyle.h"
+#include "platform/Look.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    platform::BeginReadingFontConfiguration();
     QApplication app(argc, argv);
     platform::UseProgramStyle();
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
