@@ -1,8 +1,8 @@
 // A whole casting on the real main window: thirteen presses and the reset, beside the cheapest
 // possible press, a bare button whose click sets its own caption.
 #include "casting/Chart.h"
-#include "platform/FrameStyle.h"
-#include "platform/Runtime.h"
+#include "controls/FrameStyle.h"
+#include "platform/Random.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    platform::UseProgramStyle();
+    controls::UseProgramStyle();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

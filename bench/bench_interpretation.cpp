@@ -6,9 +6,9 @@
 #include "casting/Chart.h"
 #include "casting/Derivation.h"
 #include "casting/InterpretationPass.h"
+#include "controls/RichTextBox.h"
 #include "interpretation/modSikidy.h"
-#include "platform/RichTextBox.h"
-#include "platform/Runtime.h"
+#include "platform/Random.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -32,11 +32,11 @@ void CastChart() {
 }
 
 // Lays the whole document out (the size of a document is known only once it is all laid out).
-void LayOut(platform::RichTextBox& box) {
+void LayOut(controls::RichTextBox& box) {
     benchmark::DoNotOptimize(box.document()->size());
 }
 
-void Empty(benchmark::State& state, platform::RichTextBox& box) {
+void Empty(benchmark::State& state, controls::RichTextBox& box) {
     state.PauseTiming();
     box.SetText(QString());
     LayOut(box);
@@ -45,7 +45,7 @@ void Empty(benchmark::State& state, platform::RichTextBox& box) {
 }
 
 void BM_InterpretationPress(benchmark::State& state) {
-    platform::RichTextBox& RTB = *window->RTB;
+    controls::RichTextBox& RTB = *window->RTB;
     for (auto _ : state) {
         Empty(state, RTB);
         InterpretationPass(RTB);
@@ -54,7 +54,7 @@ void BM_InterpretationPress(benchmark::State& state) {
 }
 
 void BM_SetPlainText(benchmark::State& state) {
-    platform::RichTextBox& RTB = *window->RTB;
+    controls::RichTextBox& RTB = *window->RTB;
     RTB.SetText(QString());
     InterpretationPass(RTB);
     const QString text = RTB.toPlainText();
@@ -66,7 +66,7 @@ void BM_SetPlainText(benchmark::State& state) {
 }
 
 void BM_SectionsWithoutEditBlock(benchmark::State& state) {
-    platform::RichTextBox& RTB = *window->RTB;
+    controls::RichTextBox& RTB = *window->RTB;
     for (auto _ : state) {
         Empty(state, RTB);
         for (int h = 1; h <= HouseCount; ++h) {

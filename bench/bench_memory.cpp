@@ -2,9 +2,9 @@
 // 1,000 whole castings (thirteen presses and the reset, painted after each press), beside a bare
 // QTextEdit that is given the same interpretation text by setPlainText and emptied as often.
 #include "casting/CastingBoard.h"
-#include "platform/FrameStyle.h"
-#include "platform/RichTextBox.h"
-#include "platform/Runtime.h"
+#include "controls/FrameStyle.h"
+#include "controls/RichTextBox.h"
+#include "platform/Random.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    platform::UseProgramStyle();
+    controls::UseProgramStyle();
     const int castings = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
 
     frmMain window;

@@ -2,9 +2,9 @@
 // QTextDocument::toHtml() of the same document, and opening the window (compose and first paint).
 #include "bench/MainWindowBench.h"
 #include "casting/CastingBoard.h"
-#include "platform/RichTextBox.h"
-#include "platform/RtfWriter.h"
-#include "platform/Runtime.h"
+#include "controls/RichTextBox.h"
+#include "controls/RtfWriter.h"
+#include "platform/Random.h"
 #include "report/frmSave.h"
 #include "shell/frmMain.h"
 
@@ -28,7 +28,7 @@ void BM_ToHtml(benchmark::State& state) {
 void BM_RtfFromDocument(benchmark::State& state) {
     frmSave report(*window->RTB);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(platform::RtfFromDocument(*report.RTB->document()));
+        benchmark::DoNotOptimize(controls::RtfFromDocument(*report.RTB->document()));
     }
 }
 

@@ -3,8 +3,8 @@
 // and how much the resident set grew from the 100th casting on, where a leak would show.
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "casting/CastingBoard.h"
-#include "platform/FrameStyle.h"
-#include "platform/Runtime.h"
+#include "controls/FrameStyle.h"
+#include "platform/Random.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    platform::UseProgramStyle();
+    controls::UseProgramStyle();
     platform::Randomize();
     frmMain window;
     window.show();

@@ -2,9 +2,9 @@
 // pixel for pixel: OUT_DIR/empty.png (as started) and OUT_DIR/cast.png (a chart cast with a
 // fixed seed, its interpretation shown) and OUT_DIR/cast-end.png (the panel scrolled to the end).
 #include "casting/CastingBoard.h"
-#include "platform/FrameStyle.h"
-#include "platform/RichTextBox.h"
-#include "platform/Runtime.h"
+#include "controls/FrameStyle.h"
+#include "controls/RichTextBox.h"
+#include "platform/Random.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    platform::UseProgramStyle();
+    controls::UseProgramStyle();
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     frmMain window;
     window.show();

@@ -1,8 +1,8 @@
 // Starts Kelvora (StartProgram), a bare QMainWindow ("bare"), or a bare QMainWindow holding one
 // line of text ("text", which pays for loading the font database as any window with text does),
 // and exits as soon as the first window is shown and exposed. bench_startup times whole runs.
-#include "platform/FrameStyle.h"
-#include "platform/Look.h"
+#include "controls/FrameStyle.h"
+#include "platform/FontConfiguration.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     if (std::strcmp(mode, "kelvora") == 0) {
-        platform::UseProgramStyle();
+        controls::UseProgramStyle();
     } else {
         QApplication::setStyle(QStringLiteral("Fusion"));
     }

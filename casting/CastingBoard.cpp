@@ -3,16 +3,16 @@
 #include "casting/Chart.h"
 #include "casting/Derivation.h"
 #include "casting/InterpretationPass.h"
-#include "platform/Look.h"
-#include "platform/PictureBox.h"
-#include "platform/RichTextBox.h"
-#include "platform/Shapes.h"
-#include "platform/Twips.h"
+#include "controls/Look.h"
+#include "controls/PictureBox.h"
+#include "controls/RichTextBox.h"
+#include "controls/Shapes.h"
+#include "controls/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-using platform::TwipsRect;
+using controls::TwipsRect;
 
 namespace {
 
@@ -20,9 +20,9 @@ QGroupBox* Frame(QWidget* parent, const char* name, const QString& caption, doub
                  const QColor& captionColor, const QColor& back, const QRect& geometry) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(QLatin1String(name));
-    frame->setFont(platform::Verdana(points, true));
-    platform::SetBackColor(frame, back);
-    platform::SetForeColor(frame, captionColor);
+    frame->setFont(controls::Verdana(points, true));
+    controls::SetBackColor(frame, back);
+    controls::SetForeColor(frame, captionColor);
     frame->setGeometry(geometry);
     return frame;
 }
@@ -31,7 +31,7 @@ QGroupBox* Frame(QWidget* parent, const char* name, const QString& caption, doub
 QWidget* Column(QWidget* parent, const QString& name, const QRect& geometry) {
     auto* column = new QWidget(parent);
     column->setObjectName(name);
-    platform::SetBackColor(column, QPalette().color(QPalette::Base));
+    controls::SetBackColor(column, QPalette().color(QPalette::Base));
     column->setGeometry(geometry);
     return column;
 }
@@ -40,16 +40,16 @@ QLabel* HouseLabel(QWidget* parent, int index, const char* text, const QRect& ge
                    bool windowColours) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setObjectName(QStringLiteral("Label1_%1").arg(index));
-    label->setFont(platform::Verdana(8.25, true));
+    label->setFont(controls::Verdana(8.25, true));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Text in the system's text colour, not the frame's blue caption colour; the column labels
     // also take the system window background.
     const QPalette system;
-    platform::SetForeColor(label, system.color(QPalette::Text));
+    controls::SetForeColor(label, system.color(QPalette::Text));
     if (windowColours) {
-        platform::SetBackColor(label, system.color(QPalette::Base));
+        controls::SetBackColor(label, system.color(QPalette::Base));
     }
     label->setGeometry(geometry);
     return label;
@@ -62,19 +62,19 @@ QString FigureName(int slot) {
 
 } // namespace
 
-CastingBoard::CastingBoard(QWidget* parent, platform::RichTextBox* RTB)
+CastingBoard::CastingBoard(QWidget* parent, controls::RichTextBox* RTB)
     : QGroupBox(QStringLiteral("Renin-tsikidy"), parent), RTB(RTB) {
     setObjectName(QStringLiteral("Frame3"));
-    setFont(platform::Verdana(9.75, true));
-    platform::SetBackColor(this, platform::DarkGrey);
-    platform::SetForeColor(this, platform::LightOrange);
+    setFont(controls::Verdana(9.75, true));
+    controls::SetBackColor(this, controls::DarkGrey);
+    controls::SetForeColor(this, controls::LightOrange);
     setGeometry(TwipsRect(0, 1200, 8175, 6135));
 
     BuildMotherFrame();
 
     cmdProceed = new QPushButton(this);
     cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
-    cmdProceed->setFont(platform::Verdana(9.75, true));
+    cmdProceed->setFont(controls::Verdana(9.75, true));
     cmdProceed->setGeometry(TwipsRect(120, 3240, 6615, 615));
     cmdProceed->setAutoDefault(true);
     cmdProceed->setDefault(true);
@@ -82,15 +82,15 @@ CastingBoard::CastingBoard(QWidget* parent, platform::RichTextBox* RTB)
 
     Command1 = new QPushButton(QStringLiteral("&Print"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFont(platform::Verdana(8.25, true));
+    Command1->setFont(controls::Verdana(8.25, true));
     Command1->setGeometry(TwipsRect(6840, 3240, 1215, 615));
     Command1->setAccessibleDescription(QStringLiteral("Opens the report window to save or "
                                                       "print the interpretation."));
     connect(Command1, &QPushButton::clicked, this, &CastingBoard::printRequested);
 
     for (QPushButton* button : {cmdProceed, Command1}) {
-        platform::SetBackColor(button, platform::LightGrey);
-        platform::SetForeColor(button, Qt::black);
+        controls::SetBackColor(button, controls::LightGrey);
+        controls::SetForeColor(button, Qt::black);
         button->setAutoFillBackground(false);
     }
 
@@ -101,7 +101,7 @@ CastingBoard::CastingBoard(QWidget* parent, platform::RichTextBox* RTB)
 void CastingBoard::BuildMotherFrame() {
     const QColor scrollBar = QPalette().color(QPalette::Button);
     QGroupBox* frame = Frame(this, "Frame1", QStringLiteral("Mother Figure"), 9,
-                             platform::CaptionBlue, scrollBar, TwipsRect(1200, 360, 5535, 2775));
+                             controls::CaptionBlue, scrollBar, TwipsRect(1200, 360, 5535, 2775));
 
     // Column labels of houses 1 to 4, then the mother columns below them.
     static const char* const columnLabels[4] = {"      1      Tale", "      2      Mahamay",
@@ -117,12 +117,12 @@ void CastingBoard::BuildMotherFrame() {
         constexpr int tops[4] = {120, 600, 1080, 1560};
         for (int r = 0; r < 4; ++r) {
             const int c = 4 * i + r;
-            picCircle[c] = new platform::PictureBox(column);
+            picCircle[c] = new controls::PictureBox(column);
             picCircle[c]->setGeometry(TwipsRect(0, tops[r], 990, 300));
         }
     }
-    (new platform::Shape(frame))->setGeometry(TwipsRect(120, 240, 5280, 495));
-    (new platform::Shape(frame))->setGeometry(TwipsRect(120, 720, 3870, 1965));
+    (new controls::Shape(frame))->setGeometry(TwipsRect(120, 240, 5280, 495));
+    (new controls::Shape(frame))->setGeometry(TwipsRect(120, 720, 3870, 1965));
 
     // Row labels of houses 5 to 8, right of mother rows 1 to 4, with separators between them.
     static const char* const rowLabels[4] = {"5 Fianahana", "6 Abily", "7 Alisay", "8 Fahavalo"};
@@ -131,16 +131,16 @@ void CastingBoard::BuildMotherFrame() {
         Label1[4 + i] =
             HouseLabel(frame, 4 + i, rowLabels[i], TwipsRect(4080, rowTops[i], 1300, 195), false);
     }
-    (new platform::Shape(frame))->setGeometry(TwipsRect(3980, 240, 1430, 2445));
+    (new controls::Shape(frame))->setGeometry(TwipsRect(3980, 240, 1430, 2445));
     for (int y : {1200, 1680, 2160}) {
-        new platform::Line(frame, 3960, y, 5400, y);
+        new controls::Line(frame, 3960, y, 5400, y);
     }
 }
 
 void CastingBoard::BuildDaughterFrame() {
     const QColor scrollBar = QPalette().color(QPalette::Button);
     QGroupBox* frame = Frame(this, "Frame2", QStringLiteral("Daughter Figure"), 9,
-                             platform::CaptionBlue, scrollBar, TwipsRect(120, 3960, 7935, 2055));
+                             controls::CaptionBlue, scrollBar, TwipsRect(120, 3960, 7935, 2055));
     static const char* const labels[8] = {"      9      Fahasivy", "      10     Ombiasy",
                                           "      11      Haja",    "      12      Haky",
                                           "      13      Asorita", "      14      Saily",
@@ -154,7 +154,7 @@ void CastingBoard::BuildDaughterFrame() {
                                  TwipsRect(120 + 960 * (n - 1), 720, 990, 1245));
         for (int r = 0; r < 4; ++r) {
             const int c = 16 + 4 * (n - 1) + r;
-            picCircle[c] = new platform::PictureBox(column);
+            picCircle[c] = new controls::PictureBox(column);
             picCircle[c]->setGeometry(TwipsRect(0, 300 * r, 990, 300));
         }
     }
@@ -196,14 +196,14 @@ void CastingBoard::ShowState(int count) {
 }
 
 void CastingBoard::HideAllDots() {
-    for (platform::PictureBox* picture : picCircle) {
+    for (controls::PictureBox* picture : picCircle) {
         picture->hide();
     }
 }
 
 void CastingBoard::ShowCell(int c) {
     const DotCount v = intCells.at(static_cast<std::size_t>(c));
-    platform::PictureBox* picture = picCircle[c];
+    controls::PictureBox* picture = picCircle[c];
     picture->SetPicture(v);
     picture->setAccessibleName(
         QStringLiteral("%1, row %2: %3")

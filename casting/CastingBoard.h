@@ -7,10 +7,10 @@
 class QLabel;
 class QPushButton;
 
-namespace platform {
+namespace controls {
 class PictureBox;
 class RichTextBox;
-} // namespace platform
+} // namespace controls
 
 // The casting board, the frame "Renin-tsikidy" of the main window: the four mother columns, the
 // eight daughter columns, the casting button cmdProceed and the Print button Command1. Its
@@ -21,7 +21,7 @@ class CastingBoard : public QGroupBox {
 public:
     // `RTB` is the main window's interpretation box, which the board fills on the interpretation
     // press and empties on the reset press.
-    CastingBoard(QWidget* parent, platform::RichTextBox* RTB);
+    CastingBoard(QWidget* parent, controls::RichTextBox* RTB);
 
     // The caption of cmdProceed for a press count: what the next press does.
     static QString StateCaption(int count);
@@ -33,7 +33,7 @@ public:
 
     QPushButton* cmdProceed = nullptr;
     QPushButton* Command1 = nullptr;
-    std::array<platform::PictureBox*, 48> picCircle{};
+    std::array<controls::PictureBox*, 48> picCircle{};
     std::array<QLabel*, 16> Label1{};
 
 signals:
@@ -52,5 +52,5 @@ private:
     // Shows on cmdProceed what the press after count `count` will do.
     void ShowState(int count);
 
-    platform::RichTextBox* RTB;
+    controls::RichTextBox* RTB;
 };

@@ -1,6 +1,6 @@
 #include "casting/Derivation.h"
 
-#include "platform/Runtime.h"
+#include "platform/Random.h"
 
 #include <cmath>
 

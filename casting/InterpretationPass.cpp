@@ -1,10 +1,10 @@
 #include "casting/InterpretationPass.h"
 
 #include "casting/Chart.h"
+#include "controls/RichTextBox.h"
 #include "interpretation/modSikidy.h"
-#include "platform/RichTextBox.h"
 
-void InterpretationPass(platform::RichTextBox& RTB) {
+void InterpretationPass(controls::RichTextBox& RTB) {
     // Sixteen sections overflow the panel: with its scroll bar shown before the text goes in, the
     // box lays the text out once, at its final width, rather than a second time when the bar
     // appears. The policy goes back afterwards; the bar stays because the text needs it.
@@ -14,7 +14,7 @@ void InterpretationPass(platform::RichTextBox& RTB) {
     }
     {
         // One edit block: the box lays the sixteen sections out once, not once per insertion.
-        const platform::RichTextBox::EditBlock block(RTB);
+        const controls::RichTextBox::EditBlock block(RTB);
         for (int h = 1; h <= HouseCount; ++h) {
             const House& house = HouseEntry(h);
             strHouseLabel = QLatin1String(house.label);

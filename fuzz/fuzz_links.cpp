@@ -1,7 +1,7 @@
 // Fuzzes address detection: every range found lies inside the text, starts a web address
 // ("http://", "https://", "ftp://", "mailto:" or "www.") that is not glued to a word before it,
 // and the ranges come in order without overlapping.
-#include "platform/AddressDetection.h"
+#include "controls/AddressDetection.h"
 
 #include <QString>
 
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
     int previousEnd = 0;
-    for (const platform::TextRange& range : platform::FindWebAddresses(text)) {
+    for (const controls::TextRange& range : controls::FindWebAddresses(text)) {
         if (range.start < previousEnd || range.end <= range.start || range.end > text.size()) {
             Fail("a range out of order or outside the text", text);
         }

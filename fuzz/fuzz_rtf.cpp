@@ -1,7 +1,7 @@
 // Fuzzes the RTF writer: random runs of text with random character formats go into a document,
 // and what the writer makes of it must be 7-bit, keep its braces balanced, and give back the
 // document's text through an RTF reader of our own.
-#include "platform/RtfWriter.h"
+#include "controls/RtfWriter.h"
 
 #include <QGuiApplication>
 #include <QTextBlock>
@@ -152,7 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         }
         cursor.insertText(RandomText(data, 80), format);
     }
-    const QByteArray rtf = platform::RtfFromDocument(document);
+    const QByteArray rtf = controls::RtfFromDocument(document);
     for (const char c : rtf) {
         if (static_cast<unsigned char>(c) >= 0x80) {
             Fail("a byte beyond 7 bits");

@@ -1,6 +1,6 @@
 #include "interpretation/modSikidy.h"
 
-#include "platform/RichTextBox.h"
+#include "controls/RichTextBox.h"
 
 #include <QColor>
 
@@ -39,7 +39,7 @@ QString Paragraph(const QString& text) {
 }
 
 // One line of a section: the label in bold white, the value in light grey, then a blank line.
-void WriteLine(platform::RichTextBox& RTB, const char* label, const QString& value) {
+void WriteLine(controls::RichTextBox& RTB, const char* label, const QString& value) {
     RTB.SelBold(true);
     RTB.SelColor(LabelColor);
     RTB.SelText(QLatin1String(label));
@@ -48,13 +48,13 @@ void WriteLine(platform::RichTextBox& RTB, const char* label, const QString& val
     RTB.SelText(Paragraph(value));
 }
 
-void WriteLine(platform::RichTextBox& RTB, const char* label, const char* value) {
+void WriteLine(controls::RichTextBox& RTB, const char* label, const char* value) {
     WriteLine(RTB, label, QString(QLatin1String(value)));
 }
 
 } // namespace
 
-void InterpretHouse(platform::RichTextBox& RTB, int h, const DotCount& row1, const DotCount& row2,
+void InterpretHouse(controls::RichTextBox& RTB, int h, const DotCount& row1, const DotCount& row2,
                     const DotCount& row3, const DotCount& row4) {
     const FigureInfo* cast = FindFigure(IdentifyFigure(row1, row2, row3, row4));
     const HouseInfo* house = HouseRecord(h);

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-namespace platform {
+namespace controls {
 class RichTextBox;
-}
+} // namespace controls
 
 // The interpretation of a chart: the sixteen figures, the sixteen houses, and the composer that
 // writes one house's section into a rich-text box.
@@ -65,7 +65,7 @@ const HouseInfo* HouseRecord(int h);
 // over by the interpretation pass, which knows it, rather than being parsed back out of the
 // label. Sets bold, colour and size only: never the font face, the caret or the selection.
 // Writes nothing if h is not a house or the rows name no figure.
-void InterpretHouse(platform::RichTextBox& RTB, int h, const DotCount& row1, const DotCount& row2,
+void InterpretHouse(controls::RichTextBox& RTB, int h, const DotCount& row1, const DotCount& row2,
                     const DotCount& row3, const DotCount& row4);
 
 } // namespace modSikidy

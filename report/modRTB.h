@@ -1,33 +1,39 @@
 #pragma once
 
-#include "platform/WindowMessaging.h"
+#include <QPointer>
 
-// Makes the web addresses in a rich-text box open in the default browser when pressed: the
-// parent window's procedure is replaced by RichTextLinkProc, which picks the left-button press
-// on an address out of the box's link notifications and hands the address to the shell.
-// One box at a time.
+class QEvent;
+class QObject;
+class QWidget;
+
+namespace controls {
+class RichTextBox;
+}
+
+// Makes the web addresses in a rich-text box open in the default browser when pressed: the box
+// reports what the mouse does over an address to the window it was hooked to, and
+// RichTextLinkProc, put in front of that window's own event handling, picks the left-button press
+// out of the reports and hands the address to the desktop. One box at a time.
 namespace modRTB {
 
-// The parent window's previous procedure; 0 while no window is hooked.
-extern platform::LONG_PTR lpPrevWndProc;
-// The link-aware box, and the window whose procedure was replaced.
-extern platform::HWND hWndRTB;
-extern platform::HWND hWndParent;
+// The link-aware box, and the window its reports go to.
+extern QPointer<controls::RichTextBox> linkBox;
+extern QPointer<QWidget> linkParent;
+// What puts RichTextLinkProc in front of the parent's handling; null while unhooked.
+extern QPointer<QObject> linkFilter;
 
-// Characters of the buffer a link is read into, its terminating NUL included: a longer link is
-// cut to its first 1023 characters.
+// Characters a link may have: a longer one is cut to its first 1023 characters.
 inline constexpr int LinkBufferChars = 1024;
 
-// Hooks the window `parent`, which receives the notifications of the box `rtb`, and switches on
-// the box's link notifications and address detection. Hooking again first unhooks the window
-// hooked before.
-void HookRichTextLinks(platform::HWND rtb, platform::HWND parent);
-// Switches address detection off and gives the parent its previous procedure back; does nothing
+// Puts RichTextLinkProc in front of the window `parent`, which receives the reports of the box
+// `box`, then switches on the box's link reports and address detection. Hooking again first
+// unhooks the window hooked before.
+void HookRichTextLinks(controls::RichTextBox* box, QWidget* parent);
+// Switches address detection off and takes RichTextLinkProc away from the parent; does nothing
 // while unhooked.
 void UnhookRichTextLinks();
-// The parent's procedure while hooked: opens a link on its left-button press and passes every
-// message on to the previous procedure.
-platform::LRESULT RichTextLinkProc(platform::HWND hWnd, platform::UINT uMsg,
-                                   platform::WPARAM wParam, platform::LPARAM lParam);
+// Sees every event of the parent while hooked: opens a link on its left-button press. Returns
+// false always, so every event, the handled press included, goes on to the parent.
+bool RichTextLinkProc(QObject* watched, QEvent* event);
 
 } // namespace modRTB

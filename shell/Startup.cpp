@@ -1,22 +1,41 @@
 #include "shell/Startup.h"
 
-#include "platform/Cursors.h"
-#include "platform/Look.h"
-#include "platform/Runtime.h"
+#include "controls/Look.h"
+#include "platform/InstanceLock.h"
+#include "platform/MsgBox.h"
+#include "platform/ProgramIcon.h"
+#include "platform/Random.h"
 #include "platform/SessionBus.h"
 #include "shell/UpdateReminder.h"
+#include "shell/frmExit.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
-#include <cstdlib>
-
 namespace {
 
 QPointer<frmMain> g_frmMain;
+QPointer<frmExit> g_frmExit;
 bool g_quitting = false;
+
+// The main window was closed: the exit window takes over, and closing it ends the program. One
+// exit window however many close requests arrive; none while the program is already ending.
+void ShowExitWindow() {
+    if (g_quitting || g_frmExit) {
+        return;
+    }
+    g_frmExit = new frmExit;
+    g_frmExit->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(g_frmExit, &frmExit::unloaded, [] {
+        if (!g_quitting) {
+            QuitProgram();
+        }
+    });
+    controls::CenterOnScreen(g_frmExit);
+    g_frmExit->show();
+}
 
 } // namespace
 
@@ -28,27 +47,31 @@ bool RefuseSecondInstance() {
     if (!platform::App_PrevInstance()) {
         return false;
     }
-    platform::MsgBox(QStringLiteral("Application is already running"), platform::vbInformation);
+    platform::MsgBox(QStringLiteral("Application is already running"), QMessageBox::Ok,
+                     QMessageBox::Information);
     return true;
 }
 
-void StartProgram() {
+bool StartProgram() {
     // Begun on other threads, and done by the time the main window has been built.
     platform::BeginSessionBusConnection();
     platform::BeginReadingProgramIcon();
     platform::SetAppTitle(QString::fromLatin1(AppTitle));
     if (RefuseSecondInstance()) {
-        QuitProgram();
+        return false;
     }
+    QApplication::setQuitOnLastWindowClosed(false);
     platform::Randomize();
     RemindOfUpdate();
     g_frmMain = new frmMain;
     g_frmMain->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(g_frmMain, &frmMain::unloaded, &ShowExitWindow);
     g_frmMain->adjustSize();
-    platform::CenterOnScreen(g_frmMain);
+    controls::CenterOnScreen(g_frmMain);
     platform::UseProgramIcon();
     g_frmMain->show();
     g_frmMain->CoBrand_Randomize();
+    return true;
 }
 
 bool Quitting() {
@@ -65,5 +88,5 @@ void QuitProgram() {
         }
     }
     platform::ReleasePrevInstanceLock();
-    std::exit(0);
+    QCoreApplication::exit(0);
 }

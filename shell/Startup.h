@@ -6,12 +6,14 @@ class frmMain;
 inline constexpr const char* AppTitle = "Kelvora";
 
 // Runs once before any window is visible: refuses a second copy, seeds the generator, runs the
-// update reminder, shows the main window and picks the footer offer.
-void StartProgram();
+// update reminder, shows the main window and picks the footer offer. Returns false when the
+// program is not to run (another copy runs); the event loop then never starts.
+bool StartProgram();
 
 // Closes every window, so that each one's unload handler runs, gives the single-instance lock
-// back and ends the process with status 0.
-[[noreturn]] void QuitProgram();
+// back and ends the event loop with status 0. The program ends only through here: closing its
+// last window does not end it.
+void QuitProgram();
 // True once QuitProgram has begun: windows closed by it show nothing new.
 bool Quitting();
 

@@ -1,7 +1,7 @@
 #include "shell/UpdateReminder.h"
 
 #include "platform/Clock.h"
-#include "platform/Runtime.h"
+#include "platform/MsgBox.h"
 #include "shell/modHelp.h"
 
 #include <QSettings>
@@ -54,10 +54,10 @@ void RemindOfUpdate() {
     if (days >= -14 && days <= 14) {
         return;
     }
-    const int answer =
-        platform::MsgBox(UpdateReminderText(), platform::vbYesNo | platform::vbInformation);
+    const QMessageBox::StandardButton answer = platform::MsgBox(
+        UpdateReminderText(), QMessageBox::Yes | QMessageBox::No, QMessageBox::Information);
     RememberToday();
-    if (answer == platform::vbYes) {
+    if (answer == QMessageBox::Yes) {
         modHelp::OpenUpdatePage();
     }
 }

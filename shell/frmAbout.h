@@ -5,9 +5,9 @@
 class QLabel;
 class QPushButton;
 
-namespace platform {
+namespace controls {
 class LinkLabel;
-}
+} // namespace controls
 
 // The About window: the program's name, a description of sikidy, two links to the maker's pages
 // and OK, which is both the default and the cancel button.
@@ -23,9 +23,9 @@ public:
     QLabel* Picture1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label1_0 = nullptr;
-    platform::LinkLabel* lblHomePage = nullptr;
+    controls::LinkLabel* lblHomePage = nullptr;
     QLabel* Label3 = nullptr;
-    platform::LinkLabel* lblCobrand = nullptr;
+    controls::LinkLabel* lblCobrand = nullptr;
     QWidget* Line1_2 = nullptr;
     QPushButton* cmdOK = nullptr;
 

@@ -1,10 +1,10 @@
 #include "shell/frmExit.h"
 
-#include "platform/Cursors.h"
-#include "platform/LinkLabel.h"
-#include "platform/Look.h"
-#include "platform/Twips.h"
-#include "shell/Startup.h"
+#include "controls/Cursors.h"
+#include "controls/IconPicture.h"
+#include "controls/LinkLabel.h"
+#include "controls/Look.h"
+#include "controls/Twips.h"
 #include "shell/modHelp.h"
 
 #include <QCloseEvent>
@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using platform::TwipsRect;
+using controls::TwipsRect;
 
 namespace {
 
@@ -20,10 +20,10 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
                     const QRect& geometry) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setFont(platform::Verdana(8.25, true));
+    button->setFont(controls::Verdana(8.25, true));
     button->setGeometry(geometry);
-    platform::SetBackColor(button, platform::LightGrey);
-    platform::SetForeColor(button, Qt::black);
+    controls::SetBackColor(button, controls::LightGrey);
+    controls::SetForeColor(button, Qt::black);
     button->setAutoFillBackground(false);
     return button;
 }
@@ -31,11 +31,11 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
 QLineEdit* Field(QWidget* parent, const char* label, const char* name, const QString& caption,
                  int top) {
     auto* text = new QLabel(caption, parent);
-    platform::PlaceLabel(text, label, platform::Verdana(8.25), Qt::white,
+    controls::PlaceLabel(text, label, controls::Verdana(8.25), Qt::white,
                          Qt::AlignLeft | Qt::AlignVCenter, TwipsRect(120, top, 1800, 315));
     auto* field = new QLineEdit(parent);
     field->setObjectName(QLatin1String(name));
-    field->setFont(platform::Verdana(8.25));
+    field->setFont(controls::Verdana(8.25));
     field->setGeometry(TwipsRect(1980, top, 4440, 315));
     field->setMaxLength(200);
     QPalette palette = field->palette();
@@ -52,12 +52,12 @@ const QString ReferNote =
 } // namespace
 
 frmExit::frmExit(QWidget* parent) : QWidget(parent) {
-    platform::SetUpForm(this, "frmExit", QStringLiteral("Kelvora v1.0"), 6825, 4920);
+    controls::SetUpForm(this, "frmExit", QStringLiteral("Kelvora v1.0"), 6825, 4920);
 
-    Picture1 = platform::ProgramIconPicture(this);
+    Picture1 = controls::ProgramIconPicture(this);
 
     lblTitle = new QLabel(QStringLiteral("Thank you for using Kelvora"), this);
-    platform::PlaceLabel(lblTitle, "lblTitle", platform::Verdana(9.75, true), platform::LightOrange,
+    controls::PlaceLabel(lblTitle, "lblTitle", controls::Verdana(9.75, true), controls::LightOrange,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(840, 240, 5800, 240));
 
     lblSupport = new QLabel(QStringLiteral("Kelvora is free. If it has helped you, please support "
@@ -65,23 +65,23 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent) {
                                            "from your own site, and come back to see what is "
                                            "new."),
                             this);
-    platform::PlaceLabel(lblSupport, "lblSupport", platform::Verdana(8.25), Qt::white,
+    controls::PlaceLabel(lblSupport, "lblSupport", controls::Verdana(8.25), Qt::white,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(240, 720, 6375, 780));
     lblSupport->setWordWrap(true);
 
-    lblOtherPrograms = new platform::LinkLabel(
-        QStringLiteral("Click here to see our other programs."), this, platform::LinkCursor);
-    platform::PlaceLabel(lblOtherPrograms, "lblOtherPrograms",
-                         platform::Verdana(8.25, true, false, true), platform::LightOrange,
+    lblOtherPrograms = new controls::LinkLabel(
+        QStringLiteral("Click here to see our other programs."), this, controls::LinkCursor);
+    controls::PlaceLabel(lblOtherPrograms, "lblOtherPrograms",
+                         controls::Verdana(8.25, true, false, true), controls::LightOrange,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(240, 1560, 6375, 195));
-    connect(lblOtherPrograms, &platform::LinkLabel::clicked, this,
+    connect(lblOtherPrograms, &controls::LinkLabel::clicked, this,
             &frmExit::lblOtherPrograms_Click);
 
     auto* Frame1 = new QGroupBox(QStringLiteral("Refer a Friend"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFont(platform::Verdana(9.75, true));
-    platform::SetBackColor(Frame1, platform::DarkGrey);
-    platform::SetForeColor(Frame1, platform::LightOrange);
+    Frame1->setFont(controls::Verdana(9.75, true));
+    controls::SetBackColor(Frame1, controls::DarkGrey);
+    controls::SetForeColor(Frame1, controls::LightOrange);
     Frame1->setGeometry(TwipsRect(120, 1920, 6585, 2280));
 
     txtYourName = Field(Frame1, "lblYourName", "txtYourName", QStringLiteral("&Your name:"), 360);
@@ -91,7 +91,7 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent) {
                            QStringLiteral("Friend's &e-mail:"), 1200);
 
     lblReferNote = new QLabel(ReferNote, Frame1);
-    platform::PlaceLabel(lblReferNote, "lblReferNote", platform::Verdana(8.25), Qt::white,
+    controls::PlaceLabel(lblReferNote, "lblReferNote", controls::Verdana(8.25), Qt::white,
                          Qt::AlignLeft | Qt::AlignVCenter, TwipsRect(120, 1680, 4920, 435));
     lblReferNote->setWordWrap(true);
 
@@ -111,9 +111,7 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent) {
 
 void frmExit::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!Quitting()) {
-        QuitProgram();
-    }
+    emit unloaded();
 }
 
 void frmExit::lblOtherPrograms_Click() {
@@ -131,5 +129,5 @@ void frmExit::cmdSend_Click() {
 }
 
 void frmExit::cmdExit_Click() {
-    QuitProgram();
+    close();
 }

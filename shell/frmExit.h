@@ -6,14 +6,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace platform {
+namespace controls {
 class LinkLabel;
-}
+} // namespace controls
 
 // The window shown when the main window closes: a few lines asking the user to support the
 // maker's site, a link to the maker's other programs, a refer-a-friend form and Exit. Closing it
-// in any way ends the program. The form sends nothing itself: Send opens the maker's refer page
-// in the browser with the fields filled in.
+// in any way ends the program (start-up, which shows it, connects `unloaded` to QuitProgram). The
+// form sends nothing itself: Send opens the maker's refer page in the browser with the fields
+// filled in.
 class frmExit : public QWidget {
     Q_OBJECT
 
@@ -23,13 +24,17 @@ public:
     QLabel* Picture1 = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblSupport = nullptr;
-    platform::LinkLabel* lblOtherPrograms = nullptr;
+    controls::LinkLabel* lblOtherPrograms = nullptr;
     QLineEdit* txtYourName = nullptr;
     QLineEdit* txtFriendName = nullptr;
     QLineEdit* txtFriendEmail = nullptr;
     QLabel* lblReferNote = nullptr;
     QPushButton* cmdSend = nullptr;
     QPushButton* cmdExit = nullptr;
+
+signals:
+    // The window was closed, by Exit or its close box: the program is to end.
+    void unloaded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

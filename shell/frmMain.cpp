@@ -1,16 +1,14 @@
 #include "shell/frmMain.h"
 
 #include "casting/CastingBoard.h"
-#include "platform/Cursors.h"
-#include "platform/LinkLabel.h"
-#include "platform/Look.h"
-#include "platform/RichTextBox.h"
-#include "platform/Runtime.h"
-#include "platform/Twips.h"
+#include "controls/Cursors.h"
+#include "controls/LinkLabel.h"
+#include "controls/Look.h"
+#include "controls/RichTextBox.h"
+#include "controls/Twips.h"
+#include "platform/Random.h"
 #include "report/frmSave.h"
-#include "shell/Startup.h"
 #include "shell/frmAbout.h"
-#include "shell/frmExit.h"
 #include "shell/modHelp.h"
 
 #include <QCloseEvent>
@@ -20,7 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-using platform::TwipsRect;
+using controls::TwipsRect;
 
 int intCoBrandRandomNumber = 0;
 
@@ -43,49 +41,49 @@ QAction* Separator(QMenu* menu, const char* name) {
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Kelvora v1.0"));
-    platform::FixedSingleBorder(this);
-    setFont(platform::Verdana(8.25));
+    controls::FixedSingleBorder(this);
+    setFont(controls::Verdana(8.25));
     BuildMenus();
 
     // The client area below the menu bar: 12525 x 8250 twips.
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(platform::Twips(12525), platform::Twips(8250));
-    platform::SetBackColor(client, platform::DarkGrey);
-    platform::SetForeColor(client, Qt::white);
+    client->setFixedSize(controls::Twips(12525), controls::Twips(8250));
+    controls::SetBackColor(client, controls::DarkGrey);
+    controls::SetForeColor(client, Qt::white);
     setCentralWidget(client);
 
-    Label61 = new platform::LinkLabel(
+    Label61 = new controls::LinkLabel(
         QStringLiteral("Join the Kelvora discussion board: click here to visit us online."), client,
-        platform::LinkCursor);
-    platform::PlaceLabel(Label61, "Label61", platform::Verdana(8.25, true, false, true),
-                         platform::LightOrange, Qt::AlignHCenter | Qt::AlignTop,
+        controls::LinkCursor);
+    controls::PlaceLabel(Label61, "Label61", controls::Verdana(8.25, true, false, true),
+                         controls::LightOrange, Qt::AlignHCenter | Qt::AlignTop,
                          TwipsRect(427, 120, 11670, 195));
-    connect(Label61, &platform::LinkLabel::clicked, this, &frmMain::Label61_Click);
+    connect(Label61, &controls::LinkLabel::clicked, this, &frmMain::Label61_Click);
 
-    Label2 = new platform::LinkLabel(
+    Label2 = new controls::LinkLabel(
         QStringLiteral("Kelvora is a method of geomancy from Madagascar. This word is derived "
                        "from the Arabic word for \"figure\". This form of divination can be used "
                        "to know if the sign shown by the reading is good or bad and help us "
                        "prepare ourselves for the worst."),
         client, QCursor(Qt::ArrowCursor));
-    platform::PlaceLabel(Label2, "Label2", platform::Verdana(9.75, true, true), QColor(255, 128, 0),
+    controls::PlaceLabel(Label2, "Label2", controls::Verdana(9.75, true, true), QColor(255, 128, 0),
                          Qt::AlignHCenter | Qt::AlignTop, TwipsRect(120, 480, 12375, 855));
     Label2->setWordWrap(true);
-    connect(Label2, &platform::LinkLabel::clicked, this, &frmMain::Label2_Click);
+    connect(Label2, &controls::LinkLabel::clicked, this, &frmMain::Label2_Click);
 
     Frame4 = new QGroupBox(QStringLiteral("Sikidy Interpretation"), client);
     Frame4->setObjectName(QStringLiteral("Frame4"));
-    Frame4->setFont(platform::Verdana(9.75, true));
-    platform::SetBackColor(Frame4, platform::DarkGrey);
-    platform::SetForeColor(Frame4, platform::LightOrange);
+    Frame4->setFont(controls::Verdana(9.75, true));
+    controls::SetBackColor(Frame4, controls::DarkGrey);
+    controls::SetForeColor(Frame4, controls::LightOrange);
     Frame4->setGeometry(TwipsRect(8280, 1200, 4215, 6135));
 
-    RTB = new platform::RichTextBox(Frame4);
+    RTB = new controls::RichTextBox(Frame4);
     RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setFont(platform::Verdana(8.25));
-    platform::SetBackColor(RTB, platform::DarkGrey);
-    platform::SetForeColor(RTB, Qt::white);
+    RTB->setFont(controls::Verdana(8.25));
+    controls::SetBackColor(RTB, controls::DarkGrey);
+    controls::SetForeColor(RTB, Qt::white);
     RTB->setGeometry(TwipsRect(120, 240, 3975, 5775));
     // Tab leaves the panel rather than typing a tab, so keyboard users are never caught in it.
     RTB->setTabChangesFocus(true);
@@ -125,31 +123,31 @@ void frmMain::BuildMenus() {
 void frmMain::BuildFooter(QWidget* client) {
     Frame5 = new QGroupBox(client);
     Frame5->setObjectName(QStringLiteral("Frame5"));
-    platform::SetBackColor(Frame5, platform::DarkGrey);
+    controls::SetBackColor(Frame5, controls::DarkGrey);
     Frame5->setGeometry(TwipsRect(0, 7440, 12495, 735));
 
     // Both offers lie on the same rectangle with an opaque ground, so only the one in front can
     // be seen and clicked. Created in this order, lblFullBrand starts in front.
-    lblCobrand = new platform::LinkLabel(
+    lblCobrand = new controls::LinkLabel(
         QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
                        "your site. Put your site's name &  link here. See \"Help\" for details.  "
                        "  Click Here for more info on co-branding."),
-        Frame5, platform::LinkCursor);
-    lblFullBrand = new platform::LinkLabel(
+        Frame5, controls::LinkCursor);
+    lblFullBrand = new controls::LinkLabel(
         QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                        "money online. Get this software fully branded for your website. Click "
                        "here for more details."),
-        Frame5, platform::FullBrandCursor);
-    platform::PlaceLabel(lblCobrand, "lblCobrand", platform::Verdana(8.25, true, false, true),
-                         platform::LightOrange, Qt::AlignCenter, TwipsRect(510, 165, 11385, 495));
-    platform::PlaceLabel(lblFullBrand, "lblFullBrand", platform::Verdana(8.25, true, false, true),
-                         platform::LightOrange, Qt::AlignCenter, TwipsRect(510, 165, 11385, 495));
+        Frame5, controls::FullBrandCursor);
+    controls::PlaceLabel(lblCobrand, "lblCobrand", controls::Verdana(8.25, true, false, true),
+                         controls::LightOrange, Qt::AlignCenter, TwipsRect(510, 165, 11385, 495));
+    controls::PlaceLabel(lblFullBrand, "lblFullBrand", controls::Verdana(8.25, true, false, true),
+                         controls::LightOrange, Qt::AlignCenter, TwipsRect(510, 165, 11385, 495));
     for (QLabel* label : {static_cast<QLabel*>(lblCobrand), static_cast<QLabel*>(lblFullBrand)}) {
         label->setWordWrap(true);
-        platform::SetBackColor(label, platform::DarkGrey);
+        controls::SetBackColor(label, controls::DarkGrey);
     }
-    connect(lblCobrand, &platform::LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
-    connect(lblFullBrand, &platform::LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+    connect(lblCobrand, &controls::LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(lblFullBrand, &controls::LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 }
 
 void frmMain::Form_Load() {
@@ -171,16 +169,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
 }
 
-// The chart is discarded without a question. The exit window takes over, and closing it ends
-// the program; while the program is already ending, nothing more is shown.
+// The chart is discarded without a question; start-up, which showed the window, decides what
+// follows.
 void frmMain::Form_Unload() {
-    if (Quitting()) {
-        return;
-    }
-    auto* exitWindow = new frmExit;
-    exitWindow->setAttribute(Qt::WA_DeleteOnClose);
-    platform::CenterOnScreen(exitWindow);
-    exitWindow->show();
+    emit unloaded();
 }
 
 void frmMain::mnuExit_Click() {

@@ -8,10 +8,10 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 
-namespace platform {
+namespace controls {
 class LinkLabel;
 class RichTextBox;
-} // namespace platform
+} // namespace controls
 
 // The footer pick of this run, 1 to 6: odd shows the co-brand offer, even the full-brand one.
 extern int intCoBrandRandomNumber;
@@ -36,14 +36,18 @@ public:
     QAction* mnuUpdate = nullptr;
     QAction* mnuAbout = nullptr;
 
-    platform::LinkLabel* Label61 = nullptr;
-    platform::LinkLabel* Label2 = nullptr;
+    controls::LinkLabel* Label61 = nullptr;
+    controls::LinkLabel* Label2 = nullptr;
     CastingBoard* Frame3 = nullptr;
     QGroupBox* Frame4 = nullptr;
-    platform::RichTextBox* RTB = nullptr;
+    controls::RichTextBox* RTB = nullptr;
     QGroupBox* Frame5 = nullptr;
-    platform::LinkLabel* lblCobrand = nullptr;
-    platform::LinkLabel* lblFullBrand = nullptr;
+    controls::LinkLabel* lblCobrand = nullptr;
+    controls::LinkLabel* lblFullBrand = nullptr;
+
+signals:
+    // The window was closed, by its close box or File, Exit.
+    void unloaded();
 
 public slots:
     // Print: opens the report window on the current report.

@@ -1,5 +1,5 @@
-#include "platform/FrameStyle.h"
-#include "platform/Look.h"
+#include "controls/FrameStyle.h"
+#include "platform/FontConfiguration.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -7,10 +7,12 @@
 int main(int argc, char* argv[]) {
     platform::BeginReadingFontConfiguration();
     QApplication app(argc, argv);
-    platform::UseProgramStyle();
+    controls::UseProgramStyle();
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
     // Ties the windows to the installed desktop entry, for its name and icon in task switchers.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvora.Kelvora"));
-    StartProgram();
+    if (!StartProgram()) {
+        return 0;
+    }
     return QApplication::exec();
 }

@@ -1,21 +1,18 @@
 #include "shell/modHelp.h"
 
-#include "platform/Shell.h"
+#include "platform/WebOpener.h"
 #include "shell/WebAddresses.h"
 
 #include <QRegularExpression>
 #include <QUrl>
 
-using namespace platform;
-
 namespace modHelp {
 
 namespace {
 
-// No owner window, so the browser is not tied to ours; the folder is the one a Windows shell is
-// given and is not needed to open an address.
+// The browser is a program of its own, not tied to any window of ours.
 void OpenWebPage(const char* address) {
-    ShellExecuteA(nullptr, "Open", address, nullptr, "C:\\", SW_SHOWNORMAL);
+    platform::OpenWebAddress(QString::fromLatin1(address));
 }
 
 } // namespace

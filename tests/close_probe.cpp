@@ -1,6 +1,6 @@
 // Starts Kelvora and closes its main window as the close button would, then the exit window that
-// it brings up. That must end the process through QuitProgram with status 0; if the event loop
-// ever returns instead, the exit routine was bypassed and this program ends with status 3.
+// it brings up. That must end the event loop through QuitProgram with status 0; if the loop
+// ends any other way, the exit routine was bypassed and this program ends with status 3.
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
 
@@ -20,6 +20,6 @@ int main(int argc, char* argv[]) {
             }
         });
     });
-    QApplication::exec();
-    return 3;
+    const int status = QApplication::exec();
+    return Quitting() ? status : 3;
 }

@@ -3,10 +3,10 @@
 #include "UrlRecorder.h"
 #include "casting/CastingBoard.h"
 #include "casting/Chart.h"
-#include "platform/LinkLabel.h"
-#include "platform/PictureBox.h"
-#include "platform/RichTextBox.h"
-#include "platform/Runtime.h"
+#include "controls/LinkLabel.h"
+#include "controls/PictureBox.h"
+#include "controls/RichTextBox.h"
+#include "platform/Random.h"
 #include "report/frmSave.h"
 #include "shell/WebAddresses.h"
 #include "shell/frmAbout.h"
@@ -163,7 +163,7 @@ private slots:
         QFETCH(QString, place);
         Cast();
         auto* dot =
-            window->findChild<platform::PictureBox*>(QStringLiteral("picCircle%1").arg(cell));
+            window->findChild<controls::PictureBox*>(QStringLiteral("picCircle%1").arg(cell));
         QVERIFY(dot);
         const QString dots = intCells[cell] == 2 ? "two dots" : "one dot";
         QCOMPARE(QAccessible::queryAccessibleInterface(dot)->text(QAccessible::Name),

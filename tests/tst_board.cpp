@@ -1,8 +1,8 @@
 // The casting board in the real main window: press by press, as a person would press it.
 #include "casting/Chart.h"
-#include "platform/PictureBox.h"
-#include "platform/RichTextBox.h"
-#include "platform/Runtime.h"
+#include "controls/PictureBox.h"
+#include "controls/RichTextBox.h"
+#include "platform/Random.h"
 #include "shell/frmMain.h"
 
 #include <QPushButton>
@@ -53,10 +53,10 @@ private:
     std::unique_ptr<frmMain> window;
     QPushButton* cmdProceed = nullptr;
     QPushButton* Command1 = nullptr;
-    platform::RichTextBox* RTB = nullptr;
+    controls::RichTextBox* RTB = nullptr;
 
-    platform::PictureBox* Dot(int c) const {
-        return window->findChild<platform::PictureBox*>(QStringLiteral("picCircle%1").arg(c));
+    controls::PictureBox* Dot(int c) const {
+        return window->findChild<controls::PictureBox*>(QStringLiteral("picCircle%1").arg(c));
     }
 
     void Press() { QTest::mouseClick(cmdProceed, Qt::LeftButton); }
@@ -85,7 +85,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         cmdProceed = window->findChild<QPushButton*>(QStringLiteral("cmdProceed"));
         Command1 = window->findChild<QPushButton*>(QStringLiteral("Command1"));
-        RTB = window->findChild<platform::RichTextBox*>(QStringLiteral("RTB"));
+        RTB = window->findChild<controls::RichTextBox*>(QStringLiteral("RTB"));
         QVERIFY(cmdProceed && Command1 && RTB);
     }
     void cleanup() { window.reset(); }

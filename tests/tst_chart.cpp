@@ -1,8 +1,8 @@
 // The chart model and its derivation, driven by scripted draws.
 #include "casting/Chart.h"
 #include "casting/Derivation.h"
-#include "platform/ImageList.h"
-#include "platform/Runtime.h"
+#include "controls/ImageList.h"
+#include "platform/Random.h"
 #include "tests/ChartSupport.h"
 
 #include <QImage>
@@ -196,8 +196,8 @@ private slots:
         const auto dark = [](const QImage& image, qreal x, qreal y, qreal ratio) {
             return qAlpha(image.pixel(int(x * ratio), int(y * ratio))) > 200;
         };
-        const QPixmap one = platform::ImageList::Picture(1, dpr);
-        const QPixmap two = platform::ImageList::Picture(2, dpr);
+        const QPixmap one = controls::ImageList::Picture(1, dpr);
+        const QPixmap two = controls::ImageList::Picture(2, dpr);
         for (const QPixmap& picture : {one, two}) {
             QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(66, 20));
             QCOMPARE(picture.size(), QSize(qRound(66 * dpr), qRound(20 * dpr)));

@@ -1,9 +1,9 @@
 // The interpretation: the figure and house catalogues, the composer InterpretHouse, and the
 // interpretation press in the real main window.
 #include "casting/Chart.h"
+#include "controls/RichTextBox.h"
 #include "interpretation/modSikidy.h"
-#include "platform/RichTextBox.h"
-#include "platform/Runtime.h"
+#include "platform/Random.h"
 #include "shell/frmMain.h"
 
 #include <QPushButton>
@@ -108,7 +108,7 @@ int IndexOf(const FigureInfo* figure) {
 QString Section(int h, const Figure& rows) {
     strHouseLabel = QLatin1String(Houses[h - 1][0]);
     strHouseFigureName = QLatin1String(Houses[h - 1][1]);
-    platform::RichTextBox box;
+    controls::RichTextBox box;
     InterpretHouse(box, h, rows[0], rows[1], rows[2], rows[3]);
     return box.Text();
 }
@@ -377,7 +377,7 @@ private slots:
     void colourWeightAndSize() {
         strHouseLabel = QStringLiteral("House 1(Tale)");
         strHouseFigureName = QStringLiteral("Taraiky");
-        platform::RichTextBox box;
+        controls::RichTextBox box;
         const QFont face = box.document()->defaultFont();
         InterpretHouse(box, 1, 1, 2, 2, 1);
 
@@ -417,7 +417,7 @@ private slots:
         // The composer neither moves the caret nor clears: text before and after it stays, and
         // the caret ends behind the section.
         const QString section = Section(1, {1, 1, 1, 1});
-        platform::RichTextBox box;
+        controls::RichTextBox box;
         box.SelText(QStringLiteral("A\r\nB"));
         QTextCursor caret = box.textCursor();
         caret.setPosition(1);
@@ -428,7 +428,7 @@ private slots:
     }
 
     void nothingForAnUnknownHouseOrFigure() {
-        platform::RichTextBox box;
+        controls::RichTextBox box;
         InterpretHouse(box, 0, 1, 1, 1, 1);
         InterpretHouse(box, 17, 1, 1, 1, 1);
         InterpretHouse(box, 1, 1, 1, 3, 1);
@@ -451,7 +451,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* cmdProceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
-        auto* RTB = window.findChild<platform::RichTextBox*>(QStringLiteral("RTB"));
+        auto* RTB = window.findChild<controls::RichTextBox*>(QStringLiteral("RTB"));
         QVERIFY(cmdProceed && RTB);
         for (int press = 1; press <= 12; ++press) {
             QTest::mouseClick(cmdProceed, Qt::LeftButton);

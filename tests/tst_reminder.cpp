@@ -1,7 +1,7 @@
 // The update reminder at start-up: when it asks, what it remembers, and that a broken store never
 // stops start-up.
 #include "platform/Clock.h"
-#include "platform/Runtime.h"
+#include "platform/MsgBox.h"
 #include "shell/Startup.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WebAddresses.h"

@@ -1,9 +1,8 @@
 // The report window: what it composes, where Save writes and what it refuses, what Print prints,
 // and the links in it. Saved files are read back by pandoc and printed ones by pdftotext.
-#include "platform/CommonDialog.h"
-#include "platform/LinkLabel.h"
-#include "platform/RichTextBox.h"
-#include "platform/WindowMessaging.h"
+#include "controls/CommonDialog.h"
+#include "controls/LinkLabel.h"
+#include "controls/RichTextBox.h"
 #include "report/frmSave.h"
 #include "report/modRTB.h"
 #include "tests/UrlRecorder.h"
@@ -23,7 +22,7 @@
 #include <memory>
 #include <sys/resource.h>
 
-using namespace platform;
+using namespace controls;
 
 namespace {
 
@@ -164,9 +163,9 @@ void tst_Report::composesCreditReportCredit() {
              QStringLiteral("Characteristics Of House 1(Tale)\r\nKeyword :- {Peace}"));
     auto again = Open();
     QVERIFY(!again->RTB->Text().contains(QStringLiteral("an edit")));
-    QCOMPARE(modRTB::hWndRTB, again->RTB->hWnd());
+    QCOMPARE(modRTB::linkBox.data(), again->RTB);
     again->close();
-    QCOMPARE(modRTB::lpPrevWndProc, LONG_PTR(0));
+    QVERIFY(modRTB::linkFilter.isNull());
 }
 
 void tst_Report::controlsAtTheirPlaces_data() {
@@ -442,21 +441,19 @@ void tst_Report::printsSelectionOrAll() {
 
 void tst_Report::hookingTwiceAndWildRangesAreHarmless() {
     auto form = Open();
-    const HWND parent = HandleOf(form.get());
-    modRTB::HookRichTextLinks(form->RTB->hWnd(), parent);
+    modRTB::HookRichTextLinks(form->RTB, form.get());
     form->RTB->SelText(QString(3000, u'x'));
-    // A link record whose range starts far before the text and runs to its end.
-    ENLINK link{};
-    link.nmhdr = {form->RTB->hWnd(), 0, EN_LINK};
-    link.msg = WM_LBUTTONDOWN;
-    link.chrg = {INT32_MIN, -1};
-    SendMessageA(parent, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&link));
+    const auto press = [&](int start, int end) {
+        LinkEvent link(form->RTB, LinkEvent::Press, Qt::LeftButton, start, end);
+        QCoreApplication::sendEvent(form.get(), &link);
+    };
+    // A range that starts far before the text and runs far past its end.
+    press(INT32_MIN, INT32_MAX);
     QCOMPARE(recorder_.opened.size(), 0); // the text from 0 is no address, and nothing overran
-    link.chrg = {20, 43};
-    SendMessageA(parent, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&link));
+    press(20, 43);
     QCOMPARE(recorder_.opened, QStringList{"https://kelvora.example"});
     form->close();
-    QCOMPARE(SendMessageA(parent, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&link)), LRESULT(0));
+    press(20, 43);
     QCOMPARE(recorder_.opened.size(), 1);
 }
 

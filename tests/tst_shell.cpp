@@ -1,11 +1,12 @@
 // The main window's frame, About, the exit window, the single-instance lock's failures and
 // QuitProgram. Run with the argument "quit-probe", this program is instead a copy of Kelvora that
 // the test closes through its exit window.
-#include "platform/Cursors.h"
-#include "platform/FrameStyle.h"
-#include "platform/LinkLabel.h"
-#include "platform/Look.h"
-#include "platform/Runtime.h"
+#include "controls/Cursors.h"
+#include "controls/FrameStyle.h"
+#include "controls/LinkLabel.h"
+#include "controls/Look.h"
+#include "platform/InstanceLock.h"
+#include "platform/Random.h"
 #include "shell/Startup.h"
 #include "shell/WebAddresses.h"
 #include "shell/frmAbout.h"
@@ -37,7 +38,7 @@ bool Activate(QWidget* window, const QString& name) {
         item->trigger();
         return true;
     }
-    if (auto* label = window->findChild<platform::LinkLabel*>(name)) {
+    if (auto* label = window->findChild<controls::LinkLabel*>(name)) {
         QTest::mouseClick(label, Qt::LeftButton);
         return true;
     }
@@ -69,8 +70,8 @@ private:
 };
 
 // Starts Kelvora with two more windows, one hidden, then closes the main window and presses Exit
-// in the exit window. QuitProgram must end the process with status 0; status 3 means the event
-// loop returned instead.
+// in the exit window. QuitProgram must end the event loop with status 0; status 3 means the loop
+// ended some other way.
 int QuitProbe(int argc, char* argv[]) {
     QApplication app(argc, argv);
     StartProgram();
@@ -85,8 +86,8 @@ int QuitProbe(int argc, char* argv[]) {
             }
         });
     });
-    QApplication::exec();
-    return 3;
+    const int status = QApplication::exec();
+    return Quitting() ? status : 3;
 }
 
 } // namespace
@@ -291,9 +292,9 @@ private slots:
             QApplication::sendEvent(label, &enter);
             return label->cursor().pixmap().toImage();
         };
-        QCOMPARE(hover(window.lblFullBrand), platform::FullBrandCursor().pixmap().toImage());
-        QCOMPARE(hover(window.lblCobrand), platform::LinkCursor().pixmap().toImage());
-        QCOMPARE(hover(window.Label61), platform::LinkCursor().pixmap().toImage());
+        QCOMPARE(hover(window.lblFullBrand), controls::FullBrandCursor().pixmap().toImage());
+        QCOMPARE(hover(window.lblCobrand), controls::LinkCursor().pixmap().toImage());
+        QCOMPARE(hover(window.Label61), controls::LinkCursor().pixmap().toImage());
         QVERIFY(!window.Label61->cursor().pixmap().isNull());
         platform::ReleasePrevInstanceLock();
     }
@@ -306,11 +307,11 @@ private slots:
         frames.resize(1100, 160);
         for (int height = 30; height < 150; ++height) {
             auto* frame = new QGroupBox(QStringLiteral("Frame"), &frames);
-            platform::SetBackColor(frame, platform::DarkGrey);
+            controls::SetBackColor(frame, controls::DarkGrey);
             frame->setGeometry((height - 30) * 9, 0, 9 + height % 3, height);
             if (height % 2) {
                 auto* child = new QWidget(frame);
-                platform::SetBackColor(child, Qt::white);
+                controls::SetBackColor(child, Qt::white);
                 child->setGeometry(2, height / 2, 3, 3);
             }
         }
@@ -319,7 +320,7 @@ private slots:
         frames.show();
         QApplication::setStyle(QStringLiteral("Fusion"));
         const QImage fusion[2] = {window.grab().toImage(), frames.grab().toImage()};
-        platform::UseProgramStyle();
+        controls::UseProgramStyle();
         const QImage program[2] = {window.grab().toImage(), frames.grab().toImage()};
         QApplication::setStyle(QStringLiteral("Fusion"));
         QCOMPARE(program[0], fusion[0]);

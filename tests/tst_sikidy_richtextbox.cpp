@@ -1,6 +1,6 @@
 // The rich-text box operations the interpretation writes with: insertion at the caret, the
 // formatting of the text inserted next, and the plain text read back with CR LF.
-#include "platform/RichTextBox.h"
+#include "controls/RichTextBox.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -9,7 +9,7 @@
 namespace {
 
 // The formats of the box's runs of text, in order, with the text of each.
-QList<QPair<QString, QTextCharFormat>> Runs(const platform::RichTextBox& box) {
+QList<QPair<QString, QTextCharFormat>> Runs(const controls::RichTextBox& box) {
     QList<QPair<QString, QTextCharFormat>> runs;
     for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -19,7 +19,7 @@ QList<QPair<QString, QTextCharFormat>> Runs(const platform::RichTextBox& box) {
     return runs;
 }
 
-void Select(platform::RichTextBox& box, int from, int to) {
+void Select(controls::RichTextBox& box, int from, int to) {
     QTextCursor cursor = box.textCursor();
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
@@ -49,7 +49,7 @@ private slots:
     void textReadsBackWithCrLf() {
         QFETCH(QStringList, inserts);
         QFETCH(QString, text);
-        platform::RichTextBox box;
+        controls::RichTextBox box;
         for (const QString& insert : inserts) {
             box.SelText(insert);
         }
@@ -58,7 +58,7 @@ private slots:
     }
 
     void selTextReplacesTheSelection() {
-        platform::RichTextBox box;
+        controls::RichTextBox box;
         box.SetText(QStringLiteral("Hello\r\nworld"));
         Select(box, 0, 5);
         QCOMPARE(box.SelLength(), 5);
@@ -75,7 +75,7 @@ private slots:
     }
 
     void formatAppliesToTheTextInsertedNext() {
-        platform::RichTextBox box;
+        controls::RichTextBox box;
         box.SelBold(true);
         box.SelColor(QColor(255, 255, 0));
         box.SelFontSize(11);
@@ -97,7 +97,7 @@ private slots:
     }
 
     void formatAppliesToASelection() {
-        platform::RichTextBox box;
+        controls::RichTextBox box;
         box.SelText(QStringLiteral("plain words"));
         Select(box, 6, 11);
         box.SelColor(Qt::blue);
@@ -109,7 +109,7 @@ private slots:
     }
 
     void emptyingDropsTheFormatting() {
-        platform::RichTextBox box;
+        controls::RichTextBox box;
         box.SelBold(true);
         box.SelColor(Qt::yellow);
         box.SelText(QStringLiteral("old"));
@@ -123,9 +123,9 @@ private slots:
     }
 
     void editBlockIsOneStep() {
-        platform::RichTextBox box;
+        controls::RichTextBox box;
         {
-            const platform::RichTextBox::EditBlock block(box);
+            const controls::RichTextBox::EditBlock block(box);
             box.SelBold(true);
             box.SelText(QStringLiteral("one\r\n"));
             box.SelBold(false);
@@ -138,14 +138,14 @@ private slots:
     }
 
     void editBlockReplacesTheSelection() {
-        platform::RichTextBox box;
+        controls::RichTextBox box;
         box.SelText(QStringLiteral("keep OLD end"));
         QTextCursor selection = box.textCursor();
         selection.setPosition(5);
         selection.setPosition(8, QTextCursor::KeepAnchor);
         box.setTextCursor(selection);
         {
-            const platform::RichTextBox::EditBlock block(box);
+            const controls::RichTextBox::EditBlock block(box);
             QCOMPARE(box.SelText(), QStringLiteral("OLD"));
             box.SelText(QStringLiteral("new"));
             box.SelText(QStringLiteral(" text"));

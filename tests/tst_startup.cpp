@@ -1,6 +1,7 @@
 // The single-instance guard across real processes: a running kelvora refuses this one, a killed
 // one does not.
-#include "platform/Runtime.h"
+#include "platform/InstanceLock.h"
+#include "platform/MsgBox.h"
 #include "shell/Startup.h"
 
 #include <QFile>

@@ -1,0 +1,108 @@
+#include "controls/FrameStyle.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <cmath>
+
+namespace controls {
+
+namespace {
+
+// Qt keeps a drawing of up to about a hundred rows on the calling thread; a band of 32 device
+// rows stays below that even where the band crosses a child window and splits into spans.
+constexpr int BandDeviceRows = 32;
+// The width of the picture's edges, which Fusion never stretches.
+constexpr int Edge = 6;
+// The room Fusion leaves above the frame besides the caption's.
+constexpr int TopMargin = 3;
+
+// Splits [from, to) into bands of at most `rows` rows.
+QVarLengthArray<int, 32> Bands(int from, int to, int rows) {
+    QVarLengthArray<int, 32> bounds{from};
+    while (bounds.back() < to) {
+        bounds.append(std::min(bounds.back() + rows, to));
+    }
+    return bounds;
+}
+
+} // namespace
+
+FrameStyle::FrameStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+void FrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    if (element != PE_FrameGroupBox || !DrawGroupBoxFrame(option, painter, widget)) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+}
+
+bool FrameStyle::DrawGroupBoxFrame(const QStyleOption* option, QPainter* painter,
+                                   const QWidget* widget) const {
+    if (picture_.isNull()) {
+        picture_ = QPixmap(
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    }
+    const int pictureWidth = picture_.width();
+    const int pictureHeight = picture_.height();
+    // The room Fusion leaves above the frame for the caption.
+    int top = TopMargin;
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    if (!box || box->isCheckable() || !box->title().isEmpty()) {
+        top += std::max(proxy()->pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
+                        option->fontMetrics.height());
+    }
+    const QRect frame = option->rect.adjusted(0, top, 0, 0);
+    if (pictureWidth <= 2 * Edge || pictureHeight <= 2 * Edge || frame.width() < 2 * Edge ||
+        frame.height() < 2 * Edge) {
+        return false;
+    }
+
+    // The nine parts: columns and rows in the frame and in the picture.
+    const int frameX[4] = {frame.left(), frame.left() + Edge, frame.right() + 1 - Edge,
+                           frame.right() + 1};
+    const int frameY[4] = {frame.top(), frame.top() + Edge, frame.bottom() + 1 - Edge,
+                           frame.bottom() + 1};
+    const int pictureX[4] = {0, Edge, pictureWidth - Edge, pictureWidth};
+    const int pictureY[4] = {0, Edge, pictureHeight - Edge, pictureHeight};
+    const qreal scale = painter->device()->devicePixelRatio() *
+                        std::max(std::abs(painter->transform().m22()), qreal(1));
+    const int bandRows = std::max(Edge, static_cast<int>(BandDeviceRows / scale));
+
+    QVarLengthArray<QPainter::PixmapFragment, 64> parts;
+    for (int row = 0; row < 3; ++row) {
+        const int pictureRows = pictureY[row + 1] - pictureY[row];
+        const auto bands = Bands(frameY[row], frameY[row + 1], bandRows);
+        for (int band = 0; band + 1 < bands.size(); ++band) {
+            for (int column = 0; column < 3; ++column) {
+                const int pictureColumns = pictureX[column + 1] - pictureX[column];
+                parts.append(QPainter::PixmapFragment::create(
+                    QPointF(0.5 * (frameX[column] + frameX[column + 1]),
+                            0.5 * (bands[band] + bands[band + 1])),
+                    QRectF(pictureX[column], pictureY[row], pictureColumns, pictureRows),
+                    qreal(frameX[column + 1] - frameX[column]) / pictureColumns,
+                    qreal(bands[band + 1] - bands[band]) / pictureRows));
+            }
+        }
+    }
+    // As Fusion draws them: without antialiasing wherever the painter is moved or scaled.
+    const bool antialiased = painter->testRenderHint(QPainter::Antialiasing);
+    if (antialiased && painter->combinedTransform().type() != QTransform::TxNone) {
+        painter->setRenderHint(QPainter::Antialiasing, false);
+    }
+    painter->drawPixmapFragments(parts.data(), static_cast<int>(parts.size()), picture_);
+    painter->setRenderHint(QPainter::Antialiasing, antialiased);
+    return true;
+}
+
+void UseProgramStyle() {
+    QApplication::setStyle(new FrameStyle);
+}
+
+} // namespace controls

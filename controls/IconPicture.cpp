@@ -1,0 +1,23 @@
+#include "controls/IconPicture.h"
+
+#include "controls/Twips.h"
+#include "platform/ProgramIcon.h"
+
+#include <QLabel>
+
+namespace controls {
+
+QPixmap ProgramIconPixmap(qreal devicePixelRatio) {
+    return platform::ProgramIcon().pixmap(QSize(32, 32), devicePixelRatio);
+}
+
+QLabel* ProgramIconPicture(QWidget* window) {
+    auto* picture = new QLabel(window);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setPixmap(ProgramIconPixmap(window->devicePixelRatioF()));
+    picture->setAccessibleName(QStringLiteral("Kelvora icon"));
+    picture->setGeometry(TwipsRect(120, 120, 480, 480));
+    return picture;
+}
+
+} // namespace controls

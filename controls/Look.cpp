@@ -1,0 +1,94 @@
+#include "controls/Look.h"
+
+#include "controls/Twips.h"
+#include "platform/FontConfiguration.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+namespace controls {
+
+namespace {
+
+// The faces to ask for, looked up once: Verdana, else DejaVu Sans. Naming only a face the machine
+// has spares fontconfig a search for a substitute each time a new size or weight is resolved.
+const QStringList& Faces() {
+    static const QStringList faces = [] {
+        platform::WaitForFontConfiguration();
+        for (const QString& face : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+            if (QFontDatabase::hasFamily(face)) {
+                return QStringList{face};
+            }
+        }
+        return QStringList{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
+    }();
+    return faces;
+}
+
+} // namespace
+
+QFont Verdana(double pointSize, bool bold, bool italic, bool underline) {
+    QFont font;
+    font.setFamilies(Faces());
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    return font;
+}
+
+void SetBackColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Button, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetForeColor(QWidget* widget, const QColor& color) {
+    // Active and inactive only: a disabled control keeps the style's greyed text.
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, color);
+        palette.setColor(group, QPalette::Text, color);
+        palette.setColor(group, QPalette::ButtonText, color);
+    }
+    widget->setPalette(palette);
+}
+
+} // namespace controls
+
+namespace controls {
+
+void FixedSingleBorder(QWidget* window) {
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void SetUpForm(QWidget* form, const char* name, const QString& caption, int widthTwips,
+               int heightTwips) {
+    form->setObjectName(QLatin1String(name));
+    form->setWindowTitle(caption);
+    FixedSingleBorder(form);
+    form->setFixedSize(Twips(widthTwips), Twips(heightTwips));
+    SetBackColor(form, DarkGrey);
+    form->setFont(Verdana(8.25));
+}
+
+void CenterOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(available.center());
+    window->move(frame.topLeft());
+}
+
+} // namespace controls

@@ -1,0 +1,31 @@
+#include "platform/MsgBox.h"
+
+#include "platform/ProgramIcon.h"
+
+namespace platform {
+
+namespace {
+
+QString& TitleStore() {
+    static QString title;
+    return title;
+}
+
+} // namespace
+
+void SetAppTitle(const QString& title) {
+    TitleStore() = title;
+}
+
+QString AppTitle() {
+    return TitleStore();
+}
+
+QMessageBox::StandardButton MsgBox(const QString& prompt, QMessageBox::StandardButtons buttons,
+                                   QMessageBox::Icon icon, const QString& title) {
+    UseProgramIcon();
+    QMessageBox box(icon, title, prompt, buttons);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace platform
