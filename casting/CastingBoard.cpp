@@ -72,27 +72,18 @@ CastingBoard::CastingBoard(QWidget* parent, controls::RichTextBox* RTB)
 
     BuildMotherFrame();
 
-    cmdProceed = new QPushButton(this);
-    cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
-    cmdProceed->setFont(controls::Verdana(9.75, true));
-    cmdProceed->setGeometry(TwipsRect(120, 3240, 6615, 615));
+    cmdProceed = controls::GreyButton(this, "cmdProceed", QString(), controls::Verdana(9.75, true),
+                                      TwipsRect(120, 3240, 6615, 615));
     cmdProceed->setAutoDefault(true);
     cmdProceed->setDefault(true);
     connect(cmdProceed, &QPushButton::clicked, this, &CastingBoard::cmdProceed_Click);
 
-    Command1 = new QPushButton(QStringLiteral("&Print"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFont(controls::Verdana(8.25, true));
-    Command1->setGeometry(TwipsRect(6840, 3240, 1215, 615));
+    Command1 =
+        controls::GreyButton(this, "Command1", QStringLiteral("&Print"),
+                             controls::Verdana(8.25, true), TwipsRect(6840, 3240, 1215, 615));
     Command1->setAccessibleDescription(QStringLiteral("Opens the report window to save or "
                                                       "print the interpretation."));
     connect(Command1, &QPushButton::clicked, this, &CastingBoard::printRequested);
-
-    for (QPushButton* button : {cmdProceed, Command1}) {
-        controls::SetBackColor(button, controls::LightGrey);
-        controls::SetForeColor(button, Qt::black);
-        button->setAutoFillBackground(false);
-    }
 
     BuildDaughterFrame();
     setTabOrder(cmdProceed, Command1);
@@ -163,31 +154,47 @@ void CastingBoard::BuildDaughterFrame() {
     }
 }
 
+namespace {
+
+// What the next press does, by press count: the caption of cmdProceed and the longer account
+// screen readers give. "%1" is the number of the figure made next, counted from the row's first
+// press count; the last row also holds beyond its count.
+struct NextPress {
+    int firstCount;
+    int lastCount;
+    const char* caption;
+    const char* description;
+};
+constexpr NextPress NextPresses[] = {
+    {0, 3, "Click to Create Mother %1",
+     "Next: casts Mother %1, four rows of one or two dots drawn at random."},
+    {4, 11, "Click to Create Four Daughters %1",
+     "Next: derives Daughter %1 from rows of the four mothers."},
+    {12, 12, "Display Sikidy Interpretation",
+     "Next: writes the interpretation of the sixteen houses into the Sikidy Interpretation panel "
+     "and enables Print."},
+    {13, 13, "Do It Once Again",
+     "Next: clears the board and the interpretation for a new casting."},
+};
+
+QString NextPressText(int count, const char* NextPress::*text) {
+    for (const NextPress& row : NextPresses) {
+        if (count <= row.lastCount || &row == std::end(NextPresses) - 1) {
+            const QString filled = QString::fromLatin1(row.*text);
+            return filled.contains(u'%') ? filled.arg(count - row.firstCount + 1) : filled;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
 QString CastingBoard::StateCaption(int count) {
-    if (count <= 3) {
-        return QStringLiteral("Click to Create Mother %1").arg(count + 1);
-    }
-    if (count <= 11) {
-        return QStringLiteral("Click to Create Four Daughters %1").arg(count - 3);
-    }
-    return count == 12 ? QStringLiteral("Display Sikidy Interpretation")
-                       : QStringLiteral("Do It Once Again");
+    return NextPressText(count, &NextPress::caption);
 }
 
 QString CastingBoard::StateDescription(int count) {
-    if (count <= 3) {
-        return QStringLiteral(
-                   "Next: casts Mother %1, four rows of one or two dots drawn at random.")
-            .arg(count + 1);
-    }
-    if (count <= 11) {
-        return QStringLiteral("Next: derives Daughter %1 from rows of the four mothers.")
-            .arg(count - 3);
-    }
-    return count == 12 ? QStringLiteral("Next: writes the interpretation of the sixteen houses "
-                                        "into the Sikidy Interpretation panel and enables Print.")
-                       : QStringLiteral("Next: clears the board and the interpretation for a new "
-                                        "casting.");
+    return NextPressText(count, &NextPress::description);
 }
 
 void CastingBoard::ShowState(int count) {
@@ -224,10 +231,8 @@ void CastingBoard::cmdProceed_Click() {
     try {
         ++intPressCount;
         if (intPressCount > 13) {
-            HideAllDots();
-            ShowState(0);
+            Form_Load();
             ClearCells();
-            Command1->setEnabled(false);
             intPressCount = 0;
             RTB->SetText(QString());
             return;

@@ -11,7 +11,6 @@ class ImageList {
 public:
     static constexpr int Width = 66;
     static constexpr int Height = 20;
-    static constexpr int Count = 2;
 
     // Picture `index` (1-based, as the list numbers them) for a device pixel ratio.
     static QPixmap Picture(int index, qreal devicePixelRatio = 1.0);

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -78,6 +79,18 @@ void SetUpForm(QWidget* form, const char* name, const QString& caption, int widt
     form->setFixedSize(Twips(widthTwips), Twips(heightTwips));
     SetBackColor(form, DarkGrey);
     form->setFont(Verdana(8.25));
+}
+
+QPushButton* GreyButton(QWidget* parent, const char* name, const QString& caption,
+                        const QFont& font, const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(font);
+    button->setGeometry(geometry);
+    SetBackColor(button, LightGrey);
+    SetForeColor(button, Qt::black);
+    button->setAutoFillBackground(false);
+    return button;
 }
 
 void CenterOnScreen(QWidget* window) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+class QPushButton;
 class QWidget;
 
 // The one look that every window shares: dark grey ground, light orange captions and links,
@@ -31,6 +32,10 @@ void FixedSingleBorder(QWidget* window);
 // Verdana 8.25 pt.
 void SetUpForm(QWidget* form, const char* name, const QString& caption, int widthTwips,
                int heightTwips);
+// A push button of the program's windows: light grey face, black caption in `font`, placed at
+// `geometry` and named `name`.
+QPushButton* GreyButton(QWidget* parent, const char* name, const QString& caption,
+                        const QFont& font, const QRect& geometry);
 // Centres a window on the available area of its screen. The program places its windows itself,
 // since there may be no window manager to do it.
 void CenterOnScreen(QWidget* window);

@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-// Layout is written in twips, as the layout tables give it: 1440 twips an inch, 15 twips a
+// Layout is written in twips: 1440 twips an inch, 15 twips a
 // logical pixel at 96 dpi. Qt scales logical pixels for high-DPI screens itself.
 namespace controls {
 

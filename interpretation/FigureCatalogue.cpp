@@ -26,8 +26,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "Stomach",
      "This figure signifies loneliness, death and a journey.",
      "This figure signifies some kind of action and forward motion. You may also face loneliness. "
-     "This is only favorable for travel.",
-     1},
+     "This is only favorable for travel."},
     {"POPULUS",
      {2, 2, 2, 2},
      "Populus",
@@ -43,8 +42,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "Breasts and Midriffs",
      "This figure stands for abundance.",
      "This figure stands for a lot of happiness, joy, meetings, gatherings, people, family and "
-     "abundance.",
-     2},
+     "abundance."},
     {"CONJUNCTIO",
      {2, 1, 1, 2},
      "Conjunctio",
@@ -61,8 +59,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "There may be some heavy weight of problems on your head. You will be protected from enemies "
      "and thieves.",
      "There may be some heavy weight of problems on your head. You will be protected from enemies "
-     "and thieves. You will be successful in relationships, partnerships or new ventures.",
-     7},
+     "and thieves. You will be successful in relationships, partnerships or new ventures."},
     {"CARCER",
      {1, 2, 2, 1},
      "Carcer",
@@ -78,8 +75,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "Lower Legs and Knees",
      "This signifies a comfortable house and food to eat. You will be protected from vagabonds.",
      "This signifies a comfortable house and food to eat. You will be protected from vagabonds. It "
-     "is only favorable for confinements. Some deals may revert back.",
-     8},
+     "is only favorable for confinements. Some deals may revert back."},
     {"FORTUNA MAJOR",
      {2, 2, 1, 1},
      "Fortuna Major",
@@ -95,8 +91,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "Chest and Heart",
      "This is a very sacred figure and symbolizes fire.",
      "This is a very sacred figure and symbolizes fire. This is a sign of happiness, prosperity, "
-     "good luck, material wealth, love, honor and respect.",
-     3},
+     "good luck, material wealth, love, honor and respect."},
     {"FORTUNA MINOR",
      {1, 1, 2, 2},
      "Fortuna Minor",
@@ -114,8 +109,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "domination and food.",
      "This stands for chiefs and elderly people of the clan. This also represents anger, pride, "
      "domination and food. You may have to put in a lot of work but you will have a fast outcome. "
-     "There is some instability in your dealings.",
-     4},
+     "There is some instability in your dealings."},
     {"ACQUISITIO",
      {2, 1, 2, 1},
      "Acquisitio",
@@ -131,8 +125,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "Thighs",
      "You may receive money. But there may be some problems too. Legal issues will be solved.",
      "You may receive money. But there may be some problems too. Legal issues will be solved. You "
-     "will have a lot of material gains, power, promotions and benefits.",
-     5},
+     "will have a lot of material gains, power, promotions and benefits."},
     {"AMISSIO",
      {1, 2, 1, 2},
      "Amissio",
@@ -149,8 +142,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "There may be some conflicts for land and children.",
      "There may be some conflicts for land and children. You will face losses in the form of love "
      "or money. Success will be elusive. You will be successful only if you wish to lose "
-     "something.",
-     6},
+     "something."},
     {"LAETITIA",
      {1, 2, 2, 2},
      "Laetitia",
@@ -168,8 +160,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "indicates presence of women.",
      "This is the sign of a king. This is good for auspicious occasions like marriage. This "
      "indicates presence of women. There will be success and happiness in whatever task is taken "
-     "up. You will have peace of mind, harmony, good luck and prosperity.",
-     9},
+     "up. You will have peace of mind, harmony, good luck and prosperity."},
     {"TRISTITIA",
      {2, 2, 2, 1},
      "Tristitia",
@@ -185,8 +176,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "Ankles",
      "There may be a few tears because of your stubborn attitude. Health will improve.",
      "There may be a few tears because of your stubborn attitude. Health will improve. You may "
-     "face some loss and humiliation. There may be some unexpected misfortune.",
-     10},
+     "face some loss and humiliation. There may be some unexpected misfortune."},
     {"ALBUS",
      {2, 2, 1, 2},
      "Albus",
@@ -202,8 +192,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "Lungs",
      "You may hear some bad news. You may suffer from heartbreak. ",
      "This is a good time for starting something new. You will need to have a lot of patience. You "
-     "may be spiritually inclined.",
-     14},
+     "may be spiritually inclined."},
     {"RUBEUS",
      {2, 1, 2, 2},
      "Rubeus",
@@ -220,8 +209,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "This is a good sign and will bring lots of joy, material wealth in the form of clothes and "
      "jewelery.",
      "There may be a lot of passion and violence involved. Hear what your inner voice has to tell "
-     "you. Find the good in the bad.",
-     13},
+     "you. Find the good in the bad."},
     {"PUELLA",
      {1, 2, 1, 1},
      "Puella",
@@ -237,8 +225,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "Kidneys",
      "This will bring good fortune in riches, love, land and happiness.",
      "This will bring good fortune in riches, love, land and happiness. This is a pure and "
-     "harmonious sign. Good for relationships and healing but bad for decision making.",
-     12},
+     "harmonious sign. Good for relationships and healing but bad for decision making."},
     {"PUER",
      {1, 1, 2, 1},
      "Puer",
@@ -254,8 +241,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "Head",
      "This is a sign of misfortune and robberies.",
      "This is a sign of misfortune and robberies. You will have a lot of impulsive energy. You may "
-     "be brash in your conduct. You need to control and channelize your energy.",
-     11},
+     "be brash in your conduct. You need to control and channelize your energy."},
     {"CAPUT DRACONIS",
      {2, 1, 1, 1},
      "Caput Draconis",
@@ -271,8 +257,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "Right Arm",
      "You may be faced by evil thoughts. There may be arguments, fights and trials.",
      "This is the time for new beginnings and initiatives. You may be faced by good and evil "
-     "thoughts. There may be arguments, fights and trials.",
-     15},
+     "thoughts. There may be arguments, fights and trials."},
     {"CAUDA DRACONIS",
      {1, 1, 1, 2},
      "Cauda Draconis",
@@ -288,8 +273,7 @@ constexpr std::array<FigureInfo, FigureCount> Figures{{
      "Left Arm",
      "You will get to hear some cold words.",
      "You will get to hear some cold words. This is the end of the road. A good time to finish all "
-     "bad things and start afresh.",
-     16},
+     "bad things and start afresh."},
 }};
 
 // House order: position k (1..16) holds the identification index of the figure paired with

@@ -31,7 +31,6 @@ struct FigureInfo {
     const char* bodyPart;
     const char* shortSignificance;
     const char* longSignificance;
-    int pairedHouse; // the house (1..16) whose paired figure this is
 };
 
 // One house as the interpretation describes it.

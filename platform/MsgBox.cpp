@@ -4,23 +4,6 @@
 
 namespace platform {
 
-namespace {
-
-QString& TitleStore() {
-    static QString title;
-    return title;
-}
-
-} // namespace
-
-void SetAppTitle(const QString& title) {
-    TitleStore() = title;
-}
-
-QString AppTitle() {
-    return TitleStore();
-}
-
 QMessageBox::StandardButton MsgBox(const QString& prompt, QMessageBox::StandardButtons buttons,
                                    QMessageBox::Icon icon, const QString& title) {
     UseProgramIcon();

@@ -3,12 +3,10 @@
 #include <QMessageBox>
 #include <QString>
 
-// The modal message box, and the title it carries when given none.
-namespace platform {
+#include "platform/AppTitle.h"
 
-// The title of message boxes shown without one of their own.
-void SetAppTitle(const QString& title);
-QString AppTitle();
+// The modal message box.
+namespace platform {
 
 // Shows a modal message box with `prompt`, the `buttons` and the `icon`, and returns the button
 // pressed. A box shown before any other window (at start-up) carries the program icon too.

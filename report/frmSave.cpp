@@ -6,7 +6,7 @@
 #include "controls/Look.h"
 #include "controls/RichTextBox.h"
 #include "controls/Twips.h"
-#include "platform/MsgBox.h"
+#include "platform/AppTitle.h"
 #include "report/modRTB.h"
 #include "shell/WebAddresses.h"
 #include "shell/modHelp.h"
@@ -24,14 +24,8 @@ const QColor LinkColor{255, 192, 128};
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QFont& font,
                     const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(font);
-    controls::SetBackColor(button, controls::LightGrey);
-    controls::SetForeColor(button, Qt::black);
-    button->setAutoFillBackground(false);
+    QPushButton* button = controls::GreyButton(parent, name, caption, font, geometry);
     button->setAutoDefault(false);
-    button->setGeometry(geometry);
     return button;
 }
 
@@ -50,7 +44,7 @@ QString frmSave::CreditLine() {
 }
 
 frmSave::frmSave(const controls::RichTextBox& mainReport) {
-    controls::SetUpForm(this, "frmSave", QStringLiteral("Kelvora v1.0"), 7725, 7590);
+    controls::SetUpForm(this, "frmSave", platform::WindowCaption(), 7725, 7590);
     setModal(true);
 
     Label14 = Link(this, "Label14", QStringLiteral("Join our online sikidy discussion forum"),

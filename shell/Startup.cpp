@@ -56,7 +56,6 @@ bool StartProgram() {
     // Begun on other threads, and done by the time the main window has been built.
     platform::BeginSessionBusConnection();
     platform::BeginReadingProgramIcon();
-    platform::SetAppTitle(QString::fromLatin1(AppTitle));
     if (RefuseSecondInstance()) {
         return false;
     }

@@ -2,9 +2,6 @@
 
 class frmMain;
 
-// The application title: the title of message boxes that have none of their own.
-inline constexpr const char* AppTitle = "Kelvora";
-
 // Runs once before any window is visible: refuses a second copy, seeds the generator, runs the
 // update reminder, shows the main window and picks the footer offer. Returns false when the
 // program is not to run (another copy runs); the event loop then never starts.

@@ -6,6 +6,7 @@
 #include "controls/Look.h"
 #include "controls/Shapes.h"
 #include "controls/Twips.h"
+#include "platform/AppTitle.h"
 #include "shell/WebAddresses.h"
 #include "shell/modHelp.h"
 
@@ -14,11 +15,11 @@
 using controls::TwipsRect;
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-    controls::SetUpForm(this, "frmAbout", QStringLiteral("Kelvora v1.0"), 6825, 3870);
+    controls::SetUpForm(this, "frmAbout", platform::WindowCaption(), 6825, 3870);
 
     Picture1 = controls::ProgramIconPicture(this);
 
-    Label2 = new QLabel(QStringLiteral("Kelvora v1.0"), this);
+    Label2 = new QLabel(platform::WindowCaption(), this);
     controls::PlaceLabel(Label2, "Label2", controls::Verdana(9.75, true), controls::LightOrange,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(840, 240, 1575, 240));
 
@@ -60,13 +61,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Line1_2 = new controls::Line(this, -60, 3240, 6840, 3240, 2, QColor(255, 224, 192));
     Line1_2->setObjectName(QStringLiteral("Line1_2"));
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setFont(controls::Verdana(8.25, true));
-    cmdOK->setGeometry(TwipsRect(5400, 3360, 1260, 345));
-    controls::SetBackColor(cmdOK, controls::LightGrey);
-    controls::SetForeColor(cmdOK, Qt::black);
-    cmdOK->setAutoFillBackground(false);
+    cmdOK = controls::GreyButton(this, "cmdOK", QStringLiteral("&OK"),
+                                 controls::Verdana(8.25, true), TwipsRect(5400, 3360, 1260, 345));
     // Default for Enter; QDialog turns Esc into reject(), which closes the window as OK does.
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);

@@ -5,6 +5,7 @@
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "controls/Twips.h"
+#include "platform/AppTitle.h"
 #include "shell/modHelp.h"
 
 #include <QCloseEvent>
@@ -15,18 +16,6 @@
 using controls::TwipsRect;
 
 namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
-                    const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(controls::Verdana(8.25, true));
-    button->setGeometry(geometry);
-    controls::SetBackColor(button, controls::LightGrey);
-    controls::SetForeColor(button, Qt::black);
-    button->setAutoFillBackground(false);
-    return button;
-}
 
 QLineEdit* Field(QWidget* parent, const char* label, const char* name, const QString& caption,
                  int top) {
@@ -52,7 +41,7 @@ const QString ReferNote =
 } // namespace
 
 frmExit::frmExit(QWidget* parent) : QWidget(parent) {
-    controls::SetUpForm(this, "frmExit", QStringLiteral("Kelvora v1.0"), 6825, 4920);
+    controls::SetUpForm(this, "frmExit", platform::WindowCaption(), 6825, 4920);
 
     Picture1 = controls::ProgramIconPicture(this);
 
@@ -95,11 +84,13 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent) {
                          Qt::AlignLeft | Qt::AlignVCenter, TwipsRect(120, 1680, 4920, 435));
     lblReferNote->setWordWrap(true);
 
-    cmdSend = Button(Frame1, "cmdSend", QStringLiteral("&Send"), TwipsRect(5160, 1740, 1260, 345));
+    cmdSend = controls::GreyButton(Frame1, "cmdSend", QStringLiteral("&Send"),
+                                   controls::Verdana(8.25, true), TwipsRect(5160, 1740, 1260, 345));
     connect(cmdSend, &QPushButton::clicked, this, &frmExit::cmdSend_Click);
     connect(txtFriendEmail, &QLineEdit::returnPressed, this, &frmExit::cmdSend_Click);
 
-    cmdExit = Button(this, "cmdExit", QStringLiteral("E&xit"), TwipsRect(5400, 4440, 1260, 345));
+    cmdExit = controls::GreyButton(this, "cmdExit", QStringLiteral("E&xit"),
+                                   controls::Verdana(8.25, true), TwipsRect(5400, 4440, 1260, 345));
     connect(cmdExit, &QPushButton::clicked, this, &frmExit::cmdExit_Click);
 
     setTabOrder(txtYourName, txtFriendName);

@@ -6,6 +6,7 @@
 #include "controls/Look.h"
 #include "controls/RichTextBox.h"
 #include "controls/Twips.h"
+#include "platform/AppTitle.h"
 #include "platform/Random.h"
 #include "report/frmSave.h"
 #include "shell/frmAbout.h"
@@ -40,7 +41,7 @@ QAction* Separator(QMenu* menu, const char* name) {
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Kelvora v1.0"));
+    setWindowTitle(platform::WindowCaption());
     controls::FixedSingleBorder(this);
     setFont(controls::Verdana(8.25));
     BuildMenus();

@@ -61,7 +61,7 @@ private:
 
     void Press() { QTest::mouseClick(cmdProceed, Qt::LeftButton); }
 
-    // The board as the state table wants it for press count n of a casting.
+    // The board as it must be at press count n of a casting: caption, dots and Print.
     void VerifyState(int n) {
         QCOMPARE(int(intPressCount), n);
         QCOMPARE(cmdProceed->text(), QLatin1String(Captions[n]));

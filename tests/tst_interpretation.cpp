@@ -226,11 +226,13 @@ private slots:
             const QString separator =
                 id == u"POPULUS" ? QStringLiteral("  ") : QStringLiteral(" - ");
             QVERIFY2(QLatin1String(f.title).startsWith(f.europeanName + separator), f.title);
-            // The paired house agrees with house order, and the category follows it.
-            QCOMPARE(FigureInHouseOrder(f.pairedHouse), &f);
-            QCOMPARE(QLatin1String(f.category), f.pairedHouse <= 8
-                                                    ? QLatin1String("Mpanjaka (Princes)")
-                                                    : QLatin1String("Andevo (Slaves)"));
+            // The category follows the figure's place in house order.
+            int house = 1;
+            while (FigureInHouseOrder(house) != &f) {
+                QVERIFY(++house <= HouseCount);
+            }
+            QCOMPARE(QLatin1String(f.category), house <= 8 ? QLatin1String("Mpanjaka (Princes)")
+                                                           : QLatin1String("Andevo (Slaves)"));
             if (QLatin1String(f.longSignificance).startsWith(QLatin1String(f.shortSignificance))) {
                 ++longStartsWithShort;
             } else {
@@ -293,7 +295,6 @@ private slots:
         for (int h = 1; h <= HouseCount; ++h) {
             meanings.insert(QLatin1String(HouseRecord(h)->meaning));
             paired.insert(HouseRecord(h)->pairedFigure);
-            QCOMPARE(HouseRecord(h)->pairedFigure->pairedHouse, h);
         }
         QCOMPARE(int(meanings.size()), 15); // only "Voyages" repeats
         QCOMPARE(int(paired.size()), 16);

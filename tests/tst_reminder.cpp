@@ -41,7 +41,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { platform::SetAppTitle(QString::fromLatin1(AppTitle)); }
     void cleanupTestCase() { Recorder::Unwatch(); }
 
     void init() {

@@ -38,7 +38,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { platform::SetAppTitle(QString::fromLatin1(AppTitle)); }
 
     void cleanup() {
         if (first.state() != QProcess::NotRunning) {
