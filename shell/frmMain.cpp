@@ -16,7 +16,6 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 
 using controls::TwipsRect;
