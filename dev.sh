@@ -42,7 +42,8 @@ start)
         echo "No display: starting Kelvora on a private virtual screen (Xvfb :99)." >&2
         Xvfb :99 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         export DISPLAY=:99
-        sleep 1
+        # Ready once its socket is there.
+        for _ in $(seq 50); do [ -S /tmp/.X11-unix/X99 ] && break; sleep 0.1; done
     fi
     exec build/shell/kelvora
     ;;

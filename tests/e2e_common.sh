@@ -1,7 +1,7 @@
 # Sourced by the end-to-end scripts: a private work folder and X server, the clean-up of both and
 # of every process listed in `pids`, and `check`, which counts failures.
 # After sourcing: $work (mode 700, also XDG_RUNTIME_DIR; $work/config is XDG_CONFIG_HOME),
-# DISPLAY set, `pids` empty, `failures` 0.
+# DISPLAY set, `pids` empty, `failures` 0, and `wait_for`, which waits on a condition.
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no Xvfb/xdotool"; exit 77; }
 
 work=$(mktemp -d)
@@ -15,6 +15,13 @@ Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 
 xvfb=$!
 exec 3>&-
 pids=()
+# wait_for SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds; fails after SECONDS.
+wait_for() {
+    local tries=$(($1 * 10))
+    shift
+    for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
 cleanup() {
     for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
     kill "$xvfb" 2>/dev/null
@@ -22,7 +29,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+wait_for 10 test -s "$work/display"
 export DISPLAY=:$(head -1 "$work/display")
 
 failures=0

@@ -4,42 +4,34 @@
 # footer offer that can be seen opens its own page, closing the main window brings up the exit
 # window, whose refer form opens the refer page, and closing that ends the program with status 0.
 # With SHOTS set to a folder, screenshots of the main window, About and the exit window go there.
-# usage: e2e_shell.sh path/to/kelvora path/to/link_probe
+# usage: e2e_shell.sh path/to/kelvora path/to/link_probe path/to/xclose
 set -u
 kelvora=$1
 probe=$2
+# xclose asks a window to close as a window manager's close button would (a bare Xvfb has none).
+xclose=$3
 source "$(dirname "$0")/e2e_common.sh"
 command -v import >/dev/null && command -v convert >/dev/null || { echo "SKIP: no ImageMagick"; exit 77; }
 fake_browser
 export PATH="$work/bin:$PATH"
-# xclose asks a window to close as a window manager's close button would (a bare Xvfb has none).
-xclose=$(command -v xclose || echo "$(dirname "$0")/../../shared/tools/xclose")
-# close_window ID KEYS: its close button, or the keys that do the same where xclose is missing.
-close_window() {
-    if [ -x "$xclose" ]; then "$xclose" "$1"; else
-        echo "NOTE: no xclose; closing by $2 instead"
-        xdotool windowfocus --sync "$1" 2>/dev/null
-        keys $2
-    fi
-}
 
 # The compiled-in addresses, one a line: help, home, update, full-brand, co-brand.
 pages=$("$probe" openers)
 help=$(sed -n 1p <<<"$pages") home=$(sed -n 2p <<<"$pages") update=$(sed -n 3p <<<"$pages")
 full=$(sed -n 4p <<<"$pages") co=$(sed -n 5p <<<"$pages")
-sleep 1
+logged() { [ "$(wc -l <"$log")" -ge "$1" ]; }
+wait_for 10 logged 5
 : >"$log"
 
 windows() { xdotool search --all --onlyvisible --pid "$1" --name '^Kelvora v1.0$' 2>/dev/null; }
 # wait_count PID N: PID shows N windows called "Kelvora v1.0", within 10 s.
-wait_count() {
-    for _ in $(seq 100); do [ "$(windows "$1" | wc -l)" -eq "$2" ] && return 0; sleep 0.1; done
-    return 1
-}
+counted() { [ "$(windows "$1" | wc -l)" -eq "$2" ]; }
+wait_count() { wait_for 10 counted "$@"; }
 # opened ADDRESS: the log holds exactly ADDRESS, within 10 s; the log is emptied.
 opened() {
     local got=""
-    for _ in $(seq 100); do [ -s "$log" ] && break; sleep 0.1; done
+    wait_for 10 test -s "$log"
+    # A moment for a second, unwanted address to arrive: an absence cannot be waited on.
     sleep 0.3
     got=$(cat "$log")
     : >"$log"
@@ -48,8 +40,16 @@ opened() {
 keys() { for k in "$@"; do xdotool key "$k"; sleep 0.3; done; }
 shot() { [ -n "${SHOTS:-}" ] && import -window root "$SHOTS/$1.png"; return 0; }
 running() { kill -0 "$1" 2>/dev/null; }
+stopped() { ! running "$1"; }
+# exit_width PID: PID shows exactly one window called "Kelvora v1.0", 455 pixels wide (the exit
+# window in place of the main window).
+exit_width() {
+    local shown
+    shown=$(windows "$1")
+    [ "$(wc -l <<<"$shown")" -eq 1 ] && xdotool getwindowgeometry "$shown" | grep -q 'Geometry: 455x'
+}
 ended_with_0() {
-    for _ in $(seq 100); do running "$1" || break; sleep 0.1; done
+    wait_for 10 stopped "$1"
     wait "$1" 2>/dev/null
     local status=$?
     [ "$status" -eq 0 ] || { echo "status $status"; return 1; }
@@ -96,8 +96,8 @@ keys Escape
 check "Esc closes About" wait_count "$app" 1
 check "About opened no page" test ! -s "$log"
 
-close_window "$main" "alt+f x"
-sleep 0.5
+"$xclose" "$main"
+wait_for 10 exit_width "$app"
 exit_window=$(windows "$app")
 check "closing the main window brings up the exit window at once" test -n "$exit_window"
 [ -n "$exit_window" ] && eval "$(xdotool getwindowgeometry --shell "$exit_window")"
@@ -112,7 +112,7 @@ xdotool type --delay 50 "bo@example.org"
 keys alt+s
 check "Send opens the refer page with the fields encoded" opened \
     "${home%/}/refer.html?yourname=Ana%20%26%20Co&friendname=&friendemail=bo%40example.org"
-close_window "$exit_window" alt+x
+"$xclose" "$exit_window"
 check "closing the exit window ends the program with status 0" ended_with_0 "$app"
 check "... and gives the lock back" test ! -e "$work/kelvora.lock"
 
@@ -122,7 +122,7 @@ pids+=("$app")
 wait_count "$app" 1
 xdotool windowfocus --sync "$(windows "$app")"
 keys alt+f x
-sleep 0.5
+wait_for 10 exit_width "$app"
 exit_window=$(windows "$app")
 [ -n "$exit_window" ] && eval "$(xdotool getwindowgeometry --shell "$exit_window")"
 check "File, Exit brings up the exit window in place of the main window" \

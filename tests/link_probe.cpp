@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -68,13 +69,20 @@ int main(int argc, char* argv[]) {
     rtb->SelText(credit + QStringLiteral("The houses of the chart.\r\n") + credit);
     window.show();
 
-    QTimer::singleShot(500, &window, [rtb] {
+    // The positions are printed once the window is on the screen.
+    QTimer exposed;
+    QObject::connect(&exposed, &QTimer::timeout, &window, [&exposed, &window, rtb] {
+        if (!window.windowHandle() || !window.windowHandle()->isExposed()) {
+            return;
+        }
+        exposed.stop();
         const QString text = rtb->document()->toPlainText();
         const QPoint link = ScreenPoint(*rtb, static_cast<int>(text.indexOf(u':')) + 4);
         const QPoint plain = ScreenPoint(*rtb, static_cast<int>(text.indexOf(u'G')));
         std::printf("%d %d %d %d\n", link.x(), link.y(), plain.x(), plain.y());
         std::fflush(stdout);
     });
+    exposed.start(20);
     QTimer::singleShot(30000, &app, &QCoreApplication::quit);
     const int result = QApplication::exec();
     modRTB::UnhookRichTextLinks();

@@ -12,6 +12,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmExit.h"
 #include "shell/frmMain.h"
+#include "tests/TestMain.h"
 
 #include <QAccessible>
 #include <QMenu>
@@ -263,5 +264,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAccessibility)
+KELVORA_TEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

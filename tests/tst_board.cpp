@@ -4,6 +4,7 @@
 #include "controls/RichTextBox.h"
 #include "platform/Random.h"
 #include "shell/frmMain.h"
+#include "tests/TestMain.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -188,5 +189,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBoard)
+KELVORA_TEST_MAIN(TestBoard)
 #include "tst_board.moc"

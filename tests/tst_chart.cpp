@@ -4,6 +4,7 @@
 #include "controls/ImageList.h"
 #include "platform/Random.h"
 #include "tests/ChartSupport.h"
+#include "tests/TestMain.h"
 
 #include <QImage>
 #include <QtTest>
@@ -212,5 +213,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestChart)
+KELVORA_TEST_MAIN(TestChart)
 #include "tst_chart.moc"

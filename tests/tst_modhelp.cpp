@@ -1,6 +1,7 @@
 #include "platform/WebOpener.h"
 #include "shell/WebAddresses.h"
 #include "shell/modHelp.h"
+#include "tests/TestMain.h"
 #include "tests/UrlRecorder.h"
 
 #include <QApplication>
@@ -121,5 +122,5 @@ void tst_modHelp::opensOnlyWebAddresses() {
     QCOMPARE(recorder_.opened, opened.isEmpty() ? QStringList{} : QStringList{opened});
 }
 
-QTEST_MAIN(tst_modHelp)
+KELVORA_TEST_MAIN(tst_modHelp)
 #include "tst_modhelp.moc"

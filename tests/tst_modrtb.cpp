@@ -1,5 +1,6 @@
 #include "controls/RichTextBox.h"
 #include "report/modRTB.h"
+#include "tests/TestMain.h"
 #include "tests/UrlRecorder.h"
 
 #include <QDesktopServices>
@@ -372,5 +373,5 @@ void tst_modRTB::windowsGoingAwayWhileHooked() {
     modRTB::UnhookRichTextLinks();
 }
 
-QTEST_MAIN(tst_modRTB)
+KELVORA_TEST_MAIN(tst_modRTB)
 #include "tst_modrtb.moc"

@@ -5,6 +5,8 @@
 #include "shell/Startup.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WebAddresses.h"
+#include "tests/ModalAnswer.h"
+#include "tests/TestMain.h"
 #include "tests/UrlRecorder.h"
 
 #include <QDesktopServices>
@@ -94,7 +96,7 @@ private slots:
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         int boxes = 0;
         QTimer answerer;
-        connect(&answerer, &QTimer::timeout, [&] {
+        connect(&answerer, &QTimer::timeout, testsupport::Checked([&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) {
                 return;
@@ -105,7 +107,7 @@ private slots:
             icon = box->icon();
             QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
             box->button(answer == "Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
-        });
+        }));
         answerer.start(20);
         RemindOfUpdate();
         answerer.stop();
@@ -126,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Reminder)
+KELVORA_TEST_MAIN(tst_Reminder)
 #include "tst_reminder.moc"

@@ -1,7 +1,6 @@
 // The main window's frame, About, the exit window, the single-instance lock's failures and
 // QuitProgram. Run with the argument "quit-probe", this program is instead a copy of Kelvora that
 // the test closes through its exit window.
-#include "controls/Cursors.h"
 #include "controls/FrameStyle.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
@@ -12,6 +11,8 @@
 #include "shell/frmAbout.h"
 #include "shell/frmExit.h"
 #include "shell/frmMain.h"
+#include "tests/ModalAnswer.h"
+#include "tests/TestMain.h"
 #include "tests/UrlRecorder.h"
 
 #include <QAction>
@@ -190,15 +191,16 @@ private slots:
         for (int key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Enter}) {
             QPointer<frmAbout> opened;
             bool ready = false;
-            QTimer::singleShot(0, [&] {
-                opened = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-                QVERIFY(opened);
-                QVERIFY(opened->isModal());
-                QCOMPARE(opened->focusWidget(), opened->cmdOK);
-                QVERIFY(opened->cmdOK->isDefault());
-                ready = true;
-                QTest::keyClick(opened, Qt::Key(key));
-            });
+            QTimer::singleShot(0, testsupport::Checked([&] {
+                                   opened =
+                                       qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+                                   QVERIFY(opened);
+                                   QVERIFY(opened->isModal());
+                                   QCOMPARE(opened->focusWidget(), opened->cmdOK);
+                                   QVERIFY(opened->cmdOK->isDefault());
+                                   ready = true;
+                                   QTest::keyClick(opened, Qt::Key(key));
+                               }));
             window.mnuAbout->trigger();
             QVERIFY(ready);
             QVERIFY2(!opened, "the About window is discarded when it closes");
@@ -284,19 +286,30 @@ private slots:
         platform::ReleasePrevInstanceLock();
     }
 
-    // Each link label gets its hand cursor as the pointer first comes over it.
+    // Each link label gets its hand cursor as the pointer first comes over it: a 32-pixel hand
+    // with its hot spot at the fingertip, white for most links and light orange for the
+    // full-brand offer.
     void linkLabelsShowTheirHandOnHover() {
         frmMain window;
         const auto hover = [](QLabel* label) {
             QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
             QApplication::sendEvent(label, &enter);
-            return label->cursor().pixmap().toImage();
+            return label->cursor();
         };
-        QCOMPARE(hover(window.lblFullBrand), controls::FullBrandCursor().pixmap().toImage());
-        QCOMPARE(hover(window.lblCobrand), controls::LinkCursor().pixmap().toImage());
-        QCOMPARE(hover(window.Label61), controls::LinkCursor().pixmap().toImage());
-        QVERIFY(!window.Label61->cursor().pixmap().isNull());
-        platform::ReleasePrevInstanceLock();
+        const QCursor fullBrand = hover(window.lblFullBrand);
+        const QCursor cobrand = hover(window.lblCobrand);
+        const QCursor banner = hover(window.Label61);
+        for (const QCursor& hand : {fullBrand, cobrand, banner}) {
+            QCOMPARE(hand.shape(), Qt::BitmapCursor);
+            QCOMPARE(hand.hotSpot(), QPoint(10, 1));
+            QCOMPARE(hand.pixmap().deviceIndependentSize(), QSizeF(32, 32));
+        }
+        const auto palm = [](const QCursor& hand) {
+            return hand.pixmap().toImage().pixelColor(16, 21);
+        };
+        QCOMPARE(palm(cobrand), QColor(Qt::white));
+        QCOMPARE(palm(banner), QColor(Qt::white));
+        QCOMPARE(palm(fullBrand), QColor(255, 192, 128));
     }
 
     // The program's style draws frames in bands; every pixel must still be Fusion's own (Qt
@@ -325,7 +338,6 @@ private slots:
         QApplication::setStyle(QStringLiteral("Fusion"));
         QCOMPARE(program[0], fusion[0]);
         QCOMPARE(program[1], fusion[1]);
-        platform::ReleasePrevInstanceLock();
     }
 
     // QuitProgram closes every window, shown or hidden, gives the lock back and ends with 0.
@@ -344,6 +356,7 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
+    const testsupport::PrivateFolders folders;
     if (argc > 1 && qstrcmp(argv[1], "quit-probe") == 0) {
         return QuitProbe(argc, argv);
     }

@@ -1,6 +1,7 @@
 // The rich-text box operations the interpretation writes with: insertion at the caret, the
 // formatting of the text inserted next, and the plain text read back with CR LF.
 #include "controls/RichTextBox.h"
+#include "tests/TestMain.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -156,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSikidyRichTextBox)
+KELVORA_TEST_MAIN(TestSikidyRichTextBox)
 #include "tst_sikidy_richtextbox.moc"

@@ -3,6 +3,8 @@
 #include "platform/InstanceLock.h"
 #include "platform/MsgBox.h"
 #include "shell/Startup.h"
+#include "tests/ModalAnswer.h"
+#include "tests/TestMain.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -52,9 +54,7 @@ private slots:
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         int buttons = 0;
         bool programIcon = false;
-        QTimer::singleShot(200, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
+        testsupport::Answer<QMessageBox>([&](QMessageBox* box) {
             text = box->text();
             title = box->windowTitle();
             icon = box->icon();
@@ -108,5 +108,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartup)
+KELVORA_TEST_MAIN(TestStartup)
 #include "tst_startup.moc"
