@@ -256,10 +256,12 @@ private slots:
     void lockFailures_data() {
         QTest::addColumn<QString>("setup");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("folder is a file") << "file" << false;
-        QTest::newRow("lock path is a folder") << "folder" << false;
-        QTest::newRow("lock without a process id") << "garbage" << false;
-        QTest::newRow("a live copy holds it") << "live" << true;
+        QTest::addColumn<bool>("takenOver"); // the lock now names this process and is held
+        QTest::newRow("folder is a file") << "file" << false << false;
+        QTest::newRow("lock path is a folder") << "folder" << false << false;
+        QTest::newRow("lock without a process id") << "garbage" << false << true;
+        QTest::newRow("empty lock") << "empty" << false << true;
+        QTest::newRow("a live copy holds it") << "live" << true << false;
     }
     void lockFailures() {
         QFETCH(QString, setup);
@@ -272,15 +274,22 @@ private slots:
             path = file.fileName() + QStringLiteral("/kelvora.lock");
         } else if (setup == "folder") {
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("kelvora.lock")));
-        } else if (setup == "garbage") {
+        } else if (setup == "garbage" || setup == "empty") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("not a process\n");
+            file.write(setup == "garbage" ? "not a process\n" : "");
         } else {
             QVERIFY(holder.tryLock(0));
         }
         QFETCH(bool, refused);
         QCOMPARE(platform::App_PrevInstance(path), refused);
+        QFETCH(bool, takenOver);
+        holder.unlock();
+        QLockFile second(path);
+        qint64 pid = 0;
+        QCOMPARE(!second.tryLock(0) && second.getLockInfo(&pid, nullptr, nullptr) &&
+                     pid == QCoreApplication::applicationPid(),
+                 takenOver);
         platform::ReleasePrevInstanceLock();
     }
 
