@@ -137,32 +137,6 @@ private slots:
         }
     }
 
-    // Of the two footer offers on one rectangle, only the one in front is in the tree: an odd
-    // pick of 1 to 6 puts lblCobrand in front, an even one lblFullBrand. The one behind stays
-    // covered, so leaving it out changes no pixel of the footer.
-    void onlyTheFooterOfferInFrontIsExposed_data() {
-        QTest::addColumn<float>("draw");
-        QTest::addColumn<QString>("front");
-        QTest::addColumn<QString>("behind");
-        QTest::newRow("1") << 0.0f << "lblCobrand"
-                           << "lblFullBrand";
-        QTest::newRow("2") << 0.2f << "lblFullBrand"
-                           << "lblCobrand";
-    }
-    void onlyTheFooterOfferInFrontIsExposed() {
-        QFETCH(float, draw);
-        QFETCH(QString, front);
-        QFETCH(QString, behind);
-        platform::ScriptedDraws draws([draw](int) { return draw; });
-        window->CoBrand_Randomize();
-        QStringList reached, unnamed;
-        Walk(QAccessible::queryAccessibleInterface(window.get()), false, reached, unnamed);
-        QCOMPARE(reached.filter(QStringLiteral("brand"), Qt::CaseInsensitive), QStringList{front});
-        const QImage footer = window->Frame5->grab().toImage();
-        window->Frame5->findChild<QWidget*>(behind)->show();
-        QCOMPARE(window->Frame5->grab().toImage(), footer);
-    }
-
     // A screen reader's "press" on a link label opens the label's own page.
     void linkPressOpensItsPage() {
         Recorder recorder;
