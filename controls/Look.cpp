@@ -3,6 +3,7 @@
 #include "controls/Twips.h"
 #include "platform/FontConfiguration.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPalette>
@@ -93,15 +94,64 @@ QPushButton* GreyButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
+namespace {
+
+// The frame a window manager has put around `window`; none before it has framed the window.
+QMargins FrameMargins(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+// The frame of another shown window of the program: the window manager gives every window the
+// same fixed single border, so that is the frame a window about to be shown will get.
+QMargins ExpectedFrameMargins(const QWidget* window) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget* other : windows) {
+        if (other != window && other->isVisible() && !FrameMargins(other).isNull()) {
+            return FrameMargins(other);
+        }
+    }
+    return {};
+}
+
+// Centres a window again once the window manager has framed it, as the frame it gets may not be
+// the one expected (for the first window there is none to expect).
+class CenterWhenFramed : public QObject {
+public:
+    explicit CenterWhenFramed(QWidget* window) : QObject(window) { setObjectName(Name); }
+    static constexpr QLatin1StringView Name{"CenterWhenFramed"};
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Move && !FrameMargins(window).isNull()) {
+            window->removeEventFilter(this);
+            deleteLater();
+            CenterOnScreen(window);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 void CenterOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) {
         return;
     }
-    const QRect available = screen->availableGeometry();
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(available.center());
-    window->move(frame.topLeft());
+    QMargins frame = FrameMargins(window);
+    if (frame.isNull()) {
+        frame = ExpectedFrameMargins(window);
+        if (!window->findChild<QObject*>(CenterWhenFramed::Name, Qt::FindDirectChildrenOnly)) {
+            window->installEventFilter(new CenterWhenFramed(window));
+        }
+    }
+    // move() places a window's frame, which is the client itself while there is none.
+    QRect placed = QRect(QPoint(), window->size()).marginsAdded(frame);
+    placed.moveCenter(screen->availableGeometry().center());
+    window->move(placed.topLeft());
 }
 
 } // namespace controls

@@ -36,8 +36,10 @@ void SetUpForm(QWidget* form, const char* name, const QString& caption, int widt
 // `geometry` and named `name`.
 QPushButton* GreyButton(QWidget* parent, const char* name, const QString& caption,
                         const QFont& font, const QRect& geometry);
-// Centres a window on the available area of its screen. The program places its windows itself,
-// since there may be no window manager to do it.
+// Centres a window, its frame included, on the available area of its screen. The program places
+// its windows itself, since there may be no window manager to do it. Before a window is first
+// shown its frame is not known: it is taken to be that of another shown window, and the window
+// is centred again once the window manager has framed it.
 void CenterOnScreen(QWidget* window);
 
 } // namespace controls

@@ -45,12 +45,21 @@ bool App_PrevInstance(const QString& lockPath) {
     if (lock->tryLock(0)) {
         return false;
     }
-    // Refuse only when a live process is named in the lock. A folder that cannot be written or
-    // a lock that cannot be read says nothing about another copy, so this one starts.
+    if (lock->error() != QLockFile::LockFailedError) {
+        // A folder that cannot be written says nothing about another copy: this one starts.
+        return false;
+    }
+    // A lock that names no process (empty or garbled) is stale: it is taken over, so that the
+    // guard works again from the next start on. QLockFile removes no lock that a live copy
+    // still holds open, as while that copy is still writing its process id.
     qint64 pid = 0;
     QString host, application;
-    return lock->error() == QLockFile::LockFailedError &&
-           lock->getLockInfo(&pid, &host, &application) && pid > 0;
+    if (!lock->getLockInfo(&pid, &host, &application) && lock->removeStaleLockFile() &&
+        lock->tryLock(0)) {
+        return false;
+    }
+    // Refuse only when a live process is named in the lock.
+    return lock->getLockInfo(&pid, &host, &application) && pid > 0;
 }
 
 void ReleasePrevInstanceLock() {

@@ -7,8 +7,9 @@ namespace platform {
 
 // True when another copy of the program runs for this user. The first copy to ask takes a lock
 // in the user's runtime folder and keeps it until the process ends; a lock left behind by a
-// copy that died is taken over. Only a live copy's lock refuses: when the lock cannot be taken
-// for any other reason (a folder that cannot be written, an unreadable lock), the answer is no.
+// copy that died, or one that names no process, is taken over. Only a live copy's lock refuses:
+// when the lock cannot be taken for any other reason (a folder that cannot be written, a lock
+// path that is a folder), the answer is no.
 bool App_PrevInstance();
 // The same with the lock at `lockPath`.
 bool App_PrevInstance(const QString& lockPath);

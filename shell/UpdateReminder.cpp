@@ -37,10 +37,9 @@ QString ReminderSettingsPath() {
 }
 
 QDate RememberedReminderDate() {
+    // Only the date's own line counts: QSettings reads every well-formed line of a file that
+    // has malformed ones elsewhere (and reports a format error for the file as a whole).
     const auto store = OpenStore();
-    if (store->status() != QSettings::NoError) {
-        return {};
-    }
     return QDate::fromString(store->value(DateKey).toString(), Qt::ISODate);
 }
 

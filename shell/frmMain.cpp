@@ -127,7 +127,8 @@ void frmMain::BuildFooter(QWidget* client) {
     Frame5->setGeometry(TwipsRect(0, 7440, 12495, 735));
 
     // Both offers lie on the same rectangle with an opaque ground, so only the one in front can
-    // be seen and clicked. Created in this order, lblFullBrand starts in front.
+    // be seen and clicked; the one behind is hidden too, which keeps it out of the
+    // accessibility tree. lblFullBrand starts in front.
     lblCobrand = new controls::LinkLabel(
         QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
                        "your site. Put your site's name &  link here. See \"Help\" for details.  "
@@ -146,6 +147,7 @@ void frmMain::BuildFooter(QWidget* client) {
         label->setWordWrap(true);
         controls::SetBackColor(label, controls::DarkGrey);
     }
+    lblCobrand->hide();
     connect(lblCobrand, &controls::LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
     connect(lblFullBrand, &controls::LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 }
@@ -157,11 +159,10 @@ void frmMain::Form_Load() {
 
 void frmMain::CoBrand_Randomize() {
     intCoBrandRandomNumber = static_cast<int>(6 * platform::Rnd()) + 1;
-    if (intCoBrandRandomNumber % 2 == 1) {
-        lblCobrand->raise();
-    } else {
-        lblFullBrand->raise();
-    }
+    const bool cobrand = intCoBrandRandomNumber % 2 == 1;
+    lblCobrand->setVisible(cobrand);
+    lblFullBrand->setVisible(!cobrand);
+    (cobrand ? lblCobrand : lblFullBrand)->raise();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

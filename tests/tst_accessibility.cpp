@@ -97,9 +97,9 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("main window")
-            << "frmMain" << QStringList{"cmdProceed", "Command1",   "RTB",          "Label61",
-                                        "Label2",     "lblCobrand", "lblFullBrand", "mnuExit",
-                                        "mnuOnline",  "mnuVisit",   "mnuUpdate",    "mnuAbout"};
+            << "frmMain" << QStringList{"cmdProceed", "Command1",     "RTB",     "Label61",
+                                        "Label2",     "lblFullBrand", "mnuExit", "mnuOnline",
+                                        "mnuVisit",   "mnuUpdate",    "mnuAbout"};
         QTest::newRow("About") << "frmAbout" << QStringList{"cmdOK", "lblHomePage", "lblCobrand"};
         QTest::newRow("report window") << "frmSave" << QStringList{"RTB",     "cmdSave", "cmdPrint",
                                                                    "Label14", "Label1",  "Label2"};

@@ -78,6 +78,9 @@ private slots:
         QTest::newRow("unreadable date counts as none")
             << QByteArray("[General]\nLastUpdateReminder=05/03/2026\n") << "" << todayStored
             << false;
+        QTest::newRow("malformed line elsewhere, 15 days ago, No")
+            << QByteArray("[General]\nLastUpdateReminder=2026-03-05\n[Broken\n") << "No"
+            << todayStored << false;
         QTest::newRow("corrupt file")
             << QByteArray("\xff\xfe[General\n=\n\x01") << "" << QByteArray() << false;
         QTest::newRow("store cannot be written")

@@ -138,6 +138,9 @@ private slots:
         QWidget* atFooter = window.Frame5->childAt(window.lblCobrand->geometry().center());
         QVERIFY(atFooter);
         QCOMPARE(atFooter->objectName(), front);
+        // The one behind is hidden as well, which keeps it out of the accessibility tree.
+        QCOMPARE(window.lblCobrand->isVisibleTo(&window), front == "lblCobrand");
+        QCOMPARE(window.lblFullBrand->isVisibleTo(&window), front == "lblFullBrand");
         QTest::mouseClick(atFooter, Qt::LeftButton);
         QCOMPARE(recorder_.opened, QStringList{page});
     }
@@ -258,10 +261,11 @@ private slots:
     void lockFailures_data() {
         QTest::addColumn<QString>("setup");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("folder is a file") << "file" << false;
-        QTest::newRow("lock path is a folder") << "folder" << false;
-        QTest::newRow("lock without a process id") << "garbage" << false;
-        QTest::newRow("a live copy holds it") << "live" << true;
+        QTest::addColumn<bool>("namesThisProcess"); // afterwards: taken over, or the holder's
+        QTest::newRow("folder is a file") << "file" << false << false;
+        QTest::newRow("lock path is a folder") << "folder" << false << false;
+        QTest::newRow("lock without a process id") << "garbage" << false << true;
+        QTest::newRow("a live copy holds it") << "live" << true << true;
     }
     void lockFailures() {
         QFETCH(QString, setup);
@@ -283,6 +287,11 @@ private slots:
         }
         QFETCH(bool, refused);
         QCOMPARE(platform::App_PrevInstance(path), refused);
+        QFETCH(bool, namesThisProcess);
+        qint64 pid = 0;
+        QCOMPARE(QLockFile(path).getLockInfo(&pid, nullptr, nullptr) &&
+                     pid == QCoreApplication::applicationPid(),
+                 namesThisProcess);
         platform::ReleasePrevInstanceLock();
     }
 
