@@ -38,7 +38,8 @@ public:
 
     // "Description|pattern" pairs joined by "|"; the first is chosen when the dialog opens.
     QString Filter;
-    // Added to a file name typed without an extension.
+    // Added to a file name typed without an extension. A name that is this extension alone is
+    // no name, and is refused.
     QString DefaultExt;
     long Flags = 0;
     QString DialogTitle;
@@ -52,6 +53,8 @@ public:
     QPrinter* hDC() const;
 
 private:
+    QString Refusal(const QString& path) const;
+
     QWidget* owner_;
     std::unique_ptr<QPrinter> printer_;
     bool printerChosen_ = false;

@@ -19,6 +19,10 @@ bool RichTextBox::SaveFile(const QString& path, QString* error) const {
     // Unbuffered, and written until every byte is down: a buffered QSaveFile can lose a short
     // write (a full disk) and still commit the cut file.
     QSaveFile file(path);
+    // Where the folder refuses the file beside the target (a writable file in a read-only
+    // folder), the target itself is written in place, as editors do; a cut write then leaves it
+    // cut, which the caller is told of.
+    file.setDirectWriteFallback(true);
     qint64 done = 0;
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         while (done < bytes.size()) {

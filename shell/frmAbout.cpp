@@ -16,6 +16,9 @@ using controls::TwipsRect;
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     controls::SetUpForm(this, "frmAbout", platform::WindowCaption(), 6825, 3870);
+    // SetUpForm's frame, as a dialog: X11 marks only a dialog transient for its owner, which
+    // keeps it above the main window it blocks.
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
 
     Picture1 = controls::ProgramIconPicture(this);
 
@@ -71,8 +74,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     cmdOK->setFocus();
 }
 
-void frmAbout::ShowModal() {
-    frmAbout about;
+void frmAbout::ShowModal(QWidget* owner) {
+    frmAbout about(owner);
     controls::CenterOnScreen(&about);
     about.exec();
 }

@@ -17,8 +17,9 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(QWidget* parent = nullptr);
 
-    // Shows a fresh About window modal and discards it when it closes.
-    static void ShowModal();
+    // Shows a fresh About window modal over `owner`, which it belongs to (the window manager
+    // keeps it above its owner), and discards it when it closes.
+    static void ShowModal(QWidget* owner);
 
     QLabel* Picture1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -103,6 +104,23 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent) {
 void frmExit::closeEvent(QCloseEvent* event) {
     event->accept();
     emit unloaded();
+}
+
+void frmExit::keyPressEvent(QKeyEvent* event) {
+    // Only keys the focused control left alone arrive here (a plain window's buttons leave
+    // Return alone; the fields leave Return and Esc).
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
+            button && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    } else if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmExit::lblOtherPrograms_Click() {

@@ -38,6 +38,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Return or Enter presses the focused button; Esc closes the window as its close box does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
     void lblOtherPrograms_Click();

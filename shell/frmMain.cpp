@@ -193,7 +193,7 @@ void frmMain::mnuUpdate_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-    frmAbout::ShowModal();
+    frmAbout::ShowModal(this);
 }
 
 void frmMain::Label61_Click() {
@@ -214,8 +214,8 @@ void frmMain::lblFullBrand_Click() {
 
 void frmMain::Command1_Click() {
     // A new report window each time, composed from the report as it is now; the main window
-    // waits until it is closed.
-    frmSave report(*RTB);
+    // waits until it is closed, under it.
+    frmSave report(*RTB, this);
     report.exec();
     // Tab or a click moved the focus to Print: the next step is the casting button's again.
     Frame3->cmdProceed->setFocus();

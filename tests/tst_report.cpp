@@ -18,14 +18,17 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QtTest>
 
 #include <csignal>
 #include <functional>
 #include <memory>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace controls;
 using testsupport::Answer;
@@ -107,7 +110,12 @@ private slots:
     void saveAsksBeforeReplacing();
     void cancelWritesAndShowsNothing();
     void dialogRefusesMissingFolderAndReadOnlyFile();
+    void folderNamesOpenTheFolderAndEmptyNamesNeverSave();
     void failedWriteIsToldAndKeepsTheOldFile();
+    void writableFileInReadOnlyFolderIsReplaced();
+    void dialogsAndBoxesBelongToTheReportWindow();
+    void returnPressesTheFocusedButton();
+    void opensAtItsTop();
     void printsSelectionOrAll_data();
     void printsSelectionOrAll();
     void hookingTwiceAndWildRangesAreHarmless();
@@ -344,25 +352,79 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     QVERIFY(readOnly.open(QIODevice::WriteOnly));
     readOnly.close();
     readOnly.setPermissions(QFileDevice::ReadOwner);
+    // Names typed relative to the folder the dialog shows; each refusal is said over the report
+    // window, and the dialog opens again where it was, with the name as typed.
     QStringList refusals;
-    const auto refuse = [&](const QString& path, std::function<void(QFileDialog*)> then) {
-        return [&, path, then](QFileDialog* dialog) {
-            Answer<QMessageBox>([&, dialog, then](QMessageBox* box) {
-                refusals.append(box->text().section(u'\n', 1));
+    QStringList typedAgain;
+    std::function<void(QStringList)> refuse = [&](QStringList names) {
+        Answer<QFileDialog>([&, names](QFileDialog* dialog) {
+            const QLineEdit* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (names.isEmpty()) {
+                typedAgain.append(edit->text());
+                dialog->reject();
+                return;
+            }
+            if (refusals.isEmpty()) {
+                dialog->setDirectory(dir_.path());
+            } else {
+                typedAgain.append(edit->text());
+            }
+            QCOMPARE(QFileInfo(dialog->directory().path()), QFileInfo(dir_.path()));
+            Answer<QMessageBox>([&, names](QMessageBox* box) {
+                refusals.append(box->text());
+                QCOMPARE(box->parentWidget(), form.get());
                 box->accept();
-                QVERIFY(dialog->isVisible());
-                then(dialog);
+                refuse(names.mid(1));
             });
-            Type(dialog, path);
-        };
+            Type(dialog, names.first());
+        });
     };
-    Answer<QFileDialog>(refuse(dir_.filePath("missing/chart"), [&](QFileDialog* dialog) {
-        refuse(readOnly.fileName(), [](QFileDialog* d) { d->reject(); })(dialog);
-    }));
+    refuse({"missing/chart", "kept", ".rtf"});
     form->cmdSave->click();
-    QCOMPARE(refusals, (QStringList{"The folder does not exist. Check the path and try again.",
-                                    "This file is read-only. Use a different name."}));
+    const QString folder = QDir::toNativeSeparators(dir_.path()) + QDir::separator();
+    QCOMPARE(refusals,
+             (QStringList{folder + "missing" + QDir::separator() +
+                              "chart.rtf\nThe folder does not exist. Check the path and try again.",
+                          folder + "kept.rtf\nThis file is read-only. Use a different name.",
+                          folder + ".rtf\nThe file has no name. Type a name and try again."}));
+    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".rtf"}));
     QCOMPARE(Files(dir_.path()), QStringList{"kept.rtf"});
+}
+
+void tst_Report::folderNamesOpenTheFolderAndEmptyNamesNeverSave() {
+    auto form = Open();
+    QDir(dir_.path()).mkpath(QStringLiteral("shown/sub"));
+    // A folder of the same name in the working folder, and none in the folder shown, must not
+    // change what a typed name means.
+    QDir(dir_.path()).mkpath(QStringLiteral("cwd/chart"));
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(dir_.filePath(QStringLiteral("cwd")));
+    const QString shown = dir_.filePath(QStringLiteral("shown"));
+    const QString sub = dir_.filePath(QStringLiteral("shown/sub"));
+    QStringList folders;
+    const auto press = [&](QFileDialog* dialog, const QString& name) {
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        edit->setText(name);
+        QTest::keyClick(edit, Qt::Key_Return);
+        folders.append(QDir(shown).relativeFilePath(dialog->directory().path()));
+    };
+    Answer<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(shown);
+        press(dialog, QStringLiteral("sub/")); // the folder opens
+        press(dialog, QString());              // nothing
+        dialog->setDirectory(shown);
+        press(dialog, QStringLiteral("sub")); // the folder opens, without a slash too
+        press(dialog, QString());
+        dialog->setDirectory(shown);
+        press(dialog, QStringLiteral("chart"));
+    });
+    form->cmdSave->click();
+    QDir::setCurrent(cwd);
+    QCOMPARE(folders, (QStringList{"sub", "sub", "sub", "sub", "."}));
+    QCOMPARE(Files(sub), QStringList());
+    QCOMPARE(Files(shown), QStringList{"chart.rtf"});
+    QCOMPARE(Files(dir_.filePath(QStringLiteral("cwd"))), QStringList());
+    QCOMPARE(form->CD->FileName, shown + "/chart.rtf");
 }
 
 void tst_Report::failedWriteIsToldAndKeepsTheOldFile() {
@@ -394,23 +456,169 @@ void tst_Report::failedWriteIsToldAndKeepsTheOldFile() {
     tell();
     form->cmdSave->click();
     setrlimit(RLIMIT_FSIZE, &limit);
-    // The folder is removed after the dialog closed.
-    const QString gone = dir_.filePath("gone");
-    QDir().mkpath(gone);
-    Answer<QFileDialog>([&](QFileDialog* dialog) {
-        connect(dialog, &QDialog::accepted, [&] { QDir(gone).removeRecursively(); });
-        Type(dialog, gone + "/chart");
-    });
+    // A folder that takes no file, whoever asks (a folder removed while the dialog was open is
+    // refused as a missing one before anything is written).
+    SaveAs(QStringLiteral("/proc/chart"));
     tell();
     form->cmdSave->click();
     QCOMPARE(told.size(), 2);
     QVERIFY2(told[0].contains(path) && told[0].contains(QStringLiteral("could not be saved")),
              qPrintable(told[0]));
-    QVERIFY2(told[1].contains(gone + "/chart.rtf"), qPrintable(told[1]));
+    QVERIFY2(told[1].contains(QStringLiteral("/proc/chart.rtf")), qPrintable(told[1]));
     QCOMPARE(Files(dir_.path()), QStringList{"chart.rtf"});
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old"));
     QVERIFY(form->isVisible());
+}
+
+// Where the folder refuses the temporary file beside the target, the target is written in place.
+// Root may create files anywhere, so as root the saving runs as "nobody" for its moment.
+void tst_Report::writableFileInReadOnlyFolderIsReplaced() {
+    QTemporaryDir top;
+    QVERIFY(QFile::setPermissions(
+        top.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                        QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
+    const QString folder = top.filePath(QStringLiteral("folder"));
+    QVERIFY(QDir().mkdir(folder));
+    const auto make = [&](const char* name, QFile::Permissions permissions) {
+        QFile file(folder + '/' + name);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        file.close();
+        QVERIFY(file.setPermissions(permissions));
+    };
+    const QFile::Permissions all = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    make("chart.rtf", all | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
+    make("locked.rtf", all);
+    const QFile::Permissions readOnlyFolder =
+        all | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(folder, readOnlyFolder));
+    RichTextBox box;
+    box.SelText(QStringLiteral("the new report"));
+    bool replaced = false, lockedSaved = true, newSaved = true;
+    QString lockedWhy;
+    {
+        struct AsNobody {
+            bool ok = true;
+            AsNobody() {
+                if (geteuid() == 0) {
+                    ok = setegid(65534) == 0 && seteuid(65534) == 0;
+                }
+            }
+            ~AsNobody() {
+                if (geteuid() != getuid()) {
+                    [[maybe_unused]] const int u = seteuid(getuid());
+                    [[maybe_unused]] const int g = setegid(getgid());
+                }
+            }
+        } nobody;
+        const bool canCreate = QFile(folder + "/probe").open(QIODevice::WriteOnly);
+        if (nobody.ok && !canCreate && QFileInfo(folder).isDir()) {
+            replaced = box.SaveFile(folder + "/chart.rtf");
+            lockedSaved = box.SaveFile(folder + "/locked.rtf", &lockedWhy);
+            newSaved = box.SaveFile(folder + "/new.rtf");
+        } else {
+            QFile::remove(folder + "/probe");
+            QFile::setPermissions(folder, readOnlyFolder | QFile::WriteOwner);
+            QSKIP("no user here is refused files in a read-only folder");
+        }
+    }
+    QFile::setPermissions(folder, readOnlyFolder | QFile::WriteOwner);
+    QVERIFY(replaced);
+    QFile chart(folder + "/chart.rtf");
+    QVERIFY(chart.open(QIODevice::ReadOnly));
+    const QByteArray rtf = chart.readAll();
+    QVERIFY(rtf.startsWith("{\\rtf1") && rtf.contains("the new report"));
+    // What cannot be written is told as before, and nothing else was left in the folder.
+    QVERIFY(!lockedSaved && !lockedWhy.isEmpty());
+    QVERIFY(!newSaved);
+    QCOMPARE(Files(folder), (QStringList{"chart.rtf", "locked.rtf"}));
+    QFile locked(folder + "/locked.rtf");
+    QVERIFY(locked.open(QIODevice::ReadOnly));
+    QCOMPARE(locked.readAll(), QByteArray("old"));
+}
+
+// Every dialog and box over the report window belongs to it, so that the window manager keeps
+// them above it.
+void tst_Report::dialogsAndBoxesBelongToTheReportWindow() {
+    auto form = Open();
+    QStringList owned;
+    const auto check = [&](QWidget* window) {
+        if (window->parentWidget() == form.get() && window->isWindow() && window->windowHandle() &&
+            window->windowHandle()->transientParent() == form->windowHandle()) {
+            owned.append(window->metaObject()->className());
+        }
+    };
+    Answer<QFileDialog>([&](QFileDialog* dialog) {
+        check(dialog);
+        Answer<QMessageBox>([&](QMessageBox* box) { // the refusal
+            check(box);
+            Answer<QFileDialog>([](QFileDialog* again) { again->reject(); });
+            box->accept();
+        });
+        Type(dialog, dir_.filePath("missing/chart"));
+    });
+    form->cmdSave->click();
+    Answer<QPrintDialog>([&](QPrintDialog* dialog) {
+        check(dialog);
+        dialog->reject();
+    });
+    form->cmdPrint->click();
+    Answer<QMessageBox>([&](QMessageBox* box) { // a write that failed
+        check(box);
+        box->accept();
+    });
+    SaveAs(QStringLiteral("/proc/chart"));
+    form->cmdSave->click();
+    QCOMPARE(owned, (QStringList{"QFileDialog", "QMessageBox", "QPrintDialog", "QMessageBox"}));
+}
+
+// Return and Enter press the focused button, as Space does; in the report box Return types a new
+// line and presses nothing.
+void tst_Report::returnPressesTheFocusedButton() {
+    auto form = Open();
+    QApplication::setActiveWindow(form.get());
+    QStringList opened;
+    const auto press = [&](QPushButton* button, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        button->setFocus();
+        Answer<QDialog>([&](QDialog* dialog) {
+            opened.append(dialog->objectName());
+            dialog->reject();
+        });
+        QTest::keyClick(button, key, modifiers);
+        QTest::qWait(100);
+    };
+    press(form->cmdSave, Qt::Key_Return, Qt::NoModifier);
+    press(form->cmdPrint, Qt::Key_Enter, Qt::KeypadModifier);
+    press(form->cmdSave, Qt::Key_Enter, Qt::KeypadModifier);
+    press(form->cmdPrint, Qt::Key_Return, Qt::NoModifier);
+    QCOMPARE(opened, (QStringList{"SaveAs", "Print", "SaveAs", "Print"}));
+    form->RTB->setFocus();
+    const int length = form->RTB->Text().size();
+    QTest::keyClick(form->RTB, Qt::Key_Return);
+    QTest::qWait(200);
+    QCOMPARE(form->RTB->Text().size(), length + 2); // "\r\n"
+    QCOMPARE(opened.size(), 4);
+    QVERIFY(form->isVisible());
+}
+
+// The report window shows its top, the first credit line, however long the report; the caret
+// stays at the end.
+void tst_Report::opensAtItsTop() {
+    RichTextBox longReport;
+    for (int house = 1; house <= 16; ++house) {
+        longReport.SelText(QStringLiteral("Characteristics Of House %1\r\nKeyword :- {Peace}\r\n"
+                                          "\r\n")
+                               .arg(house));
+    }
+    frmSave form(longReport);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(100);
+    const QScrollBar* bar = form.RTB->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(form.RTB->cursorForPosition(QPoint(4, 4)).block().text(), Credit);
+    QCOMPARE(form.RTB->textCursor().position(), form.RTB->document()->characterCount() - 1);
 }
 
 void tst_Report::printsSelectionOrAll_data() {

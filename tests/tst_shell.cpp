@@ -6,6 +6,7 @@
 #include "controls/Look.h"
 #include "platform/InstanceLock.h"
 #include "platform/Random.h"
+#include "report/frmSave.h"
 #include "shell/Startup.h"
 #include "shell/WebAddresses.h"
 #include "shell/frmAbout.h"
@@ -23,6 +24,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 #include <cstdio>
@@ -208,6 +210,72 @@ private slots:
             QVERIFY(ready);
             QVERIFY2(!opened, "the About window is discarded when it closes");
         }
+    }
+
+    // About and the report window belong to the main window they block, so that the window
+    // manager keeps them above it; each is still a window of its own.
+    void windowsOverTheMainWindowBelongToIt() {
+        frmMain window;
+        window.show();
+        QStringList owned;
+        const auto check = [&] {
+            QWidget* shown = QApplication::activeModalWidget();
+            QVERIFY(shown);
+            // A dialog: X11 writes WM_TRANSIENT_FOR for no other type of window.
+            const Qt::WindowFlags frame = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                          Qt::MSWindowsFixedSizeDialogHint;
+            if (shown->parentWidget() == &window && shown->isWindow() &&
+                shown->windowHandle()->transientParent() == window.windowHandle() &&
+                shown->windowType() == Qt::Dialog &&
+                (shown->windowFlags() & ~Qt::WindowType_Mask) == frame) {
+                owned.append(shown->objectName());
+            }
+            QTest::keyClick(shown, Qt::Key_Escape);
+        };
+        QTimer::singleShot(0, check);
+        window.mnuAbout->trigger();
+        QTimer::singleShot(0, check);
+        window.Command1_Click();
+        QCOMPARE(owned, (QStringList{"frmAbout", "frmSave"}));
+        platform::ReleasePrevInstanceLock();
+    }
+
+    // In the exit window Return or Enter presses the focused button and Esc closes the window
+    // as its close box does; Return in a name field presses nothing.
+    void exitWindowKeys_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("unloaded");
+        QTest::addColumn<int>("opened");
+        QTest::newRow("Return on Exit") << "cmdExit" << int(Qt::Key_Return) << true << 0;
+        QTest::newRow("Enter on Exit") << "cmdExit" << int(Qt::Key_Enter) << true << 0;
+        QTest::newRow("Return on Send") << "cmdSend" << int(Qt::Key_Return) << false << 1;
+        QTest::newRow("Enter on Send") << "cmdSend" << int(Qt::Key_Enter) << false << 1;
+        QTest::newRow("Return in a name") << "txtYourName" << int(Qt::Key_Return) << false << 0;
+        QTest::newRow("Esc on Exit") << "cmdExit" << int(Qt::Key_Escape) << true << 0;
+        QTest::newRow("Esc in a name") << "txtFriendName" << int(Qt::Key_Escape) << true << 0;
+    }
+    void exitWindowKeys() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        frmExit window;
+        window.txtFriendEmail->setText(QStringLiteral("bo@example.org"));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        bool closed = false;
+        connect(&window, &frmExit::unloaded, [&] { closed = true; });
+        auto* control = window.findChild<QWidget*>(focus);
+        control->setFocus();
+        QCOMPARE(QApplication::focusWidget(), control);
+        QTest::keyClick(control, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QFETCH(bool, unloaded);
+        QFETCH(int, opened);
+        QCOMPARE(closed, unloaded);
+        QCOMPARE(recorder_.opened.size(), opened);
+        QCOMPARE(window.isVisible(), !unloaded);
     }
 
     // Send opens the refer page only for a plausible address, with every field percent-encoded.
