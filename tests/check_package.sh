@@ -6,23 +6,20 @@ set -u
 for tool in lintian dpkg-deb dpkg-shlibdeps man; do
     command -v $tool >/dev/null || { echo "SKIP: no $tool (apt-get install lintian dpkg-dev man-db)"; exit 77; }
 done
-build=$1 kelvora=$2 version=$3
-work=$(mktemp -d)
+build=$1 kelvora=$2 version=$3 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-
 failures=0
 check() { # check DESCRIPTION COMMAND...
     if "${@:2}" >"$work/out" 2>&1; then echo "PASS: $1"; else
         echo "FAIL: $1"; cat "$work/out"; failures=$((failures + 1)); fi
 }
 matches() { if [ -z "$2" ]; then [ ! -s "$1" ]; else grep -Ezq "$2" "$1"; fi; }
-# answers STATUS OUT ERR PROGRAM ARGS...: PROGRAM, run with no display, exits with STATUS and its
-# standard output and standard error match OUT and ERR ("" when nothing may be written).
+# answers STATUS OUT ERR PROGRAM ARGS...: PROGRAM, with no display, exits with STATUS, and its
+# standard output and error match the patterns OUT and ERR ("" when nothing may be written).
 answers() {
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${@:4}" >"$work/1" 2>"$work/2"
-    local status=$?
-    [ $status -eq "$1" ] && matches "$work/1" "$2" && matches "$work/2" "$3" ||
-        { echo "exit status $status"; cat "$work/1" "$work/2"; return 1; }
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${@:4}" >"$work/1" 2>"$work/2"; local s=$?
+    [ $s -eq "$1" ] && matches "$work/1" "$2" && matches "$work/2" "$3" ||
+        { echo "exit status $s"; cat "$work/1" "$work/2"; return 1; }
 }
 
 check "--help prints the usage and the options" answers 0 '^Usage: [^ ]*kelvora \[options\].*--version' '' "$kelvora" --help
@@ -31,22 +28,20 @@ check "an unknown option is refused with the usage" answers 1 '' "^kelvora: Unkn
 check "a stray argument is refused" answers 1 '' "Unexpected argument 'bogus'" "$kelvora" bogus
 check "Qt's options are not refused" answers 0 "^kelvora $version" '' "$kelvora" -platform offscreen -style=fusion -reverse --version
 mkdir -m 700 "$work/runtime"
-check "Qt's options reach Qt: the program runs offscreen" bash -c 'env -u DISPLAY -u WAYLAND_DISPLAY \
-    -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$1/runtime" XDG_CONFIG_HOME="$1" timeout 3 "$2" -platform offscreen
-    [ $? -eq 124 ]' - "$work" "$kelvora"
+check "Qt's options reach Qt: the program runs offscreen" bash -c 'env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    XDG_RUNTIME_DIR="$1/runtime" XDG_CONFIG_HOME="$1" timeout 3 "$2" -platform offscreen; [ $? -eq 124 ]' - "$work" "$kelvora"
 
 check "cpack makes the package" cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg"
 deb=$(ls "$work"/pkg/*.deb)
-echo "lintian:"
 lintian -I --fail-on error,warning "$deb"
 check "lintian reports no error or warning" test $? -eq 0
 check "name, version, architecture and section" test "$(dpkg-deb -f "$deb" Package Version Architecture Section)" == \
     "$(printf 'Package: kelvora\nVersion: %s\nArchitecture: %s\nSection: education' "$version" "$(dpkg --print-architecture)")"
 check "the dependencies found in the binary" bash -c "dpkg-deb -f '$deb' Depends | grep -q 'libqt6widgets6 (>= 6'"
 dpkg-deb -c "$deb" | awk '{ print $6 }' | tee "$work/files"
-for file in bin/kelvora share/applications/org.kelvora.Kelvora.desktop share/icons/hicolor/scalable/apps/kelvora.svg \
-    share/metainfo/org.kelvora.Kelvora.metainfo.xml share/man/man1/kelvora.1.gz share/doc/kelvora/copyright \
-    share/doc/kelvora/changelog.gz share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kelvora.png; do
+for file in bin/kelvora share/applications/org.kelvora.Kelvora.desktop share/metainfo/org.kelvora.Kelvora.metainfo.xml \
+    share/man/man1/kelvora.1.gz share/doc/kelvora/{copyright,changelog.gz} share/icons/hicolor/scalable/apps/kelvora.svg \
+    share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kelvora.png; do
     check "the package holds /usr/$file" grep -qx "\./usr/$file" "$work/files"
 done
 dpkg-deb -x "$deb" "$work/root"
