@@ -57,8 +57,9 @@ void HandleCommandLine(int argc, char* argv[]) {
         return;
     }
 
-    // From here on the program ends without a window: a plain application object gives the usage
-    // line the program's path and the version line its name.
+    // From here on the program ends without a window. A plain application object, which needs no
+    // display, gives the usage line the program's path; the version line names the program
+    // however it was started.
     int count = argc;
     QCoreApplication app(count, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvora"));
