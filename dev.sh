@@ -10,7 +10,7 @@ RUN_PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libfontconfig-dev
 # ... and what only the tests and benchmarks need on top.
 TEST_PACKAGES=(libbenchmark-dev libxcb1-dev xdotool imagemagick unrtf pandoc poppler-utils
                libreoffice-writer-nogui xclip desktop-file-utils appstream
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev lintian dpkg-dev man-db)
 
 # install_packages PACKAGE...: installs those that are missing.
 install_packages() {

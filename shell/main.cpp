@@ -1,10 +1,12 @@
 #include "controls/FrameStyle.h"
 #include "platform/FontConfiguration.h"
+#include "shell/CommandLine.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    HandleCommandLine(argc, argv);
     platform::BeginReadingFontConfiguration();
     QApplication app(argc, argv);
     controls::UseProgramStyle();

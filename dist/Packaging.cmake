@@ -1,0 +1,27 @@
+# The Debian package, made by CPack from the install rules: `cpack -G DEB` in the build folder,
+# or the `package` target. It installs under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kelvora)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGE_CONTACT "${KELVORA_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+string(REGEX REPLACE "/+$" "" CPACK_PACKAGE_HOMEPAGE_URL "${KELVORA_HOME_URL}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "cast and read a sikidy chart")
+# Lines as the package shows them, at most 80 characters; the empty one starts a paragraph.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Kelvora is a desktop program for sikidy, the geomantic divination of
+Madagascar. You cast a chart by pressing one button again and again: four
+mother figures are drawn at random, eight daughter figures follow from them,
+and the interpretation of the sixteen houses is written beside the board.
+
+The interpretation can be saved as a Rich Text Format file or printed.
+Kelvora works from the keyboard alone and names every figure row for screen
+readers.]])
+# The libraries the binary links, as dpkg-shlibdeps finds them, and the Qt platform plugins,
+# without which it opens no window.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
