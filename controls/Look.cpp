@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
@@ -135,6 +136,19 @@ public:
 };
 
 } // namespace
+
+bool PressFocusedButton(QWidget* window, const QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    auto* button = qobject_cast<QPushButton*>(window->focusWidget());
+    if (button == nullptr || !button->isEnabled()) {
+        return false;
+    }
+    button->click();
+    return true;
+}
 
 void CenterOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+class QKeyEvent;
 class QPushButton;
 class QWidget;
 
@@ -36,6 +37,9 @@ void SetUpForm(QWidget* form, const char* name, const QString& caption, int widt
 // `geometry` and named `name`.
 QPushButton* GreyButton(QWidget* parent, const char* name, const QString& caption,
                         const QFont& font, const QRect& geometry);
+// Return or keypad Enter, as `window` receives it, presses the window's focused button, as Space
+// does; true when it did. For windows with no default button.
+bool PressFocusedButton(QWidget* window, const QKeyEvent* event);
 // Centres a window, its frame included, on the available area of its screen. The program places
 // its windows itself, since there may be no window manager to do it. Before a window is first
 // shown its frame is not known: it is taken to be that of another shown window, and the window

@@ -124,14 +124,9 @@ void frmSave::done(int result) {
 }
 
 void frmSave::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        // Only keys the focused control left alone arrive here: the report box takes Return.
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
-            button && button->isEnabled()) {
-            button->click();
-            return;
-        }
+    // Only keys the focused control left alone arrive here: the report box takes Return.
+    if (controls::PressFocusedButton(this, event)) {
+        return;
     }
     QDialog::keyPressEvent(event);
 }

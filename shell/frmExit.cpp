@@ -109,14 +109,10 @@ void frmExit::closeEvent(QCloseEvent* event) {
 void frmExit::keyPressEvent(QKeyEvent* event) {
     // Only keys the focused control left alone arrive here (a plain window's buttons leave
     // Return alone; the fields leave Return and Esc).
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
-            button && button->isEnabled()) {
-            button->click();
-            return;
-        }
-    } else if (event->matches(QKeySequence::Cancel)) {
+    if (controls::PressFocusedButton(this, event)) {
+        return;
+    }
+    if (event->matches(QKeySequence::Cancel)) {
         close();
         return;
     }

@@ -18,10 +18,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <QtTest>
 
 #include <csignal>
@@ -113,9 +111,6 @@ private slots:
     void folderNamesOpenTheFolderAndEmptyNamesNeverSave();
     void failedWriteIsToldAndKeepsTheOldFile();
     void writableFileInReadOnlyFolderIsReplaced();
-    void dialogsAndBoxesBelongToTheReportWindow();
-    void returnPressesTheFocusedButton();
-    void opensAtItsTop();
     void printsSelectionOrAll_data();
     void printsSelectionOrAll();
     void hookingTwiceAndWildRangesAreHarmless();
@@ -535,90 +530,6 @@ void tst_Report::writableFileInReadOnlyFolderIsReplaced() {
     QFile locked(folder + "/locked.rtf");
     QVERIFY(locked.open(QIODevice::ReadOnly));
     QCOMPARE(locked.readAll(), QByteArray("old"));
-}
-
-// Every dialog and box over the report window belongs to it, so that the window manager keeps
-// them above it.
-void tst_Report::dialogsAndBoxesBelongToTheReportWindow() {
-    auto form = Open();
-    QStringList owned;
-    const auto check = [&](QWidget* window) {
-        if (window->parentWidget() == form.get() && window->isWindow() && window->windowHandle() &&
-            window->windowHandle()->transientParent() == form->windowHandle()) {
-            owned.append(window->metaObject()->className());
-        }
-    };
-    Answer<QFileDialog>([&](QFileDialog* dialog) {
-        check(dialog);
-        Answer<QMessageBox>([&](QMessageBox* box) { // the refusal
-            check(box);
-            Answer<QFileDialog>([](QFileDialog* again) { again->reject(); });
-            box->accept();
-        });
-        Type(dialog, dir_.filePath("missing/chart"));
-    });
-    form->cmdSave->click();
-    Answer<QPrintDialog>([&](QPrintDialog* dialog) {
-        check(dialog);
-        dialog->reject();
-    });
-    form->cmdPrint->click();
-    Answer<QMessageBox>([&](QMessageBox* box) { // a write that failed
-        check(box);
-        box->accept();
-    });
-    SaveAs(QStringLiteral("/proc/chart"));
-    form->cmdSave->click();
-    QCOMPARE(owned, (QStringList{"QFileDialog", "QMessageBox", "QPrintDialog", "QMessageBox"}));
-}
-
-// Return and Enter press the focused button, as Space does; in the report box Return types a new
-// line and presses nothing.
-void tst_Report::returnPressesTheFocusedButton() {
-    auto form = Open();
-    QApplication::setActiveWindow(form.get());
-    QStringList opened;
-    const auto press = [&](QPushButton* button, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        button->setFocus();
-        Answer<QDialog>([&](QDialog* dialog) {
-            opened.append(dialog->objectName());
-            dialog->reject();
-        });
-        QTest::keyClick(button, key, modifiers);
-        QTest::qWait(100);
-    };
-    press(form->cmdSave, Qt::Key_Return, Qt::NoModifier);
-    press(form->cmdPrint, Qt::Key_Enter, Qt::KeypadModifier);
-    press(form->cmdSave, Qt::Key_Enter, Qt::KeypadModifier);
-    press(form->cmdPrint, Qt::Key_Return, Qt::NoModifier);
-    QCOMPARE(opened, (QStringList{"SaveAs", "Print", "SaveAs", "Print"}));
-    form->RTB->setFocus();
-    const int length = form->RTB->Text().size();
-    QTest::keyClick(form->RTB, Qt::Key_Return);
-    QTest::qWait(200);
-    QCOMPARE(form->RTB->Text().size(), length + 2); // "\r\n"
-    QCOMPARE(opened.size(), 4);
-    QVERIFY(form->isVisible());
-}
-
-// The report window shows its top, the first credit line, however long the report; the caret
-// stays at the end.
-void tst_Report::opensAtItsTop() {
-    RichTextBox longReport;
-    for (int house = 1; house <= 16; ++house) {
-        longReport.SelText(QStringLiteral("Characteristics Of House %1\r\nKeyword :- {Peace}\r\n"
-                                          "\r\n")
-                               .arg(house));
-    }
-    frmSave form(longReport);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTest::qWait(100);
-    const QScrollBar* bar = form.RTB->verticalScrollBar();
-    QVERIFY(bar->maximum() > 0);
-    QCOMPARE(bar->value(), 0);
-    QCOMPARE(form.RTB->cursorForPosition(QPoint(4, 4)).block().text(), Credit);
-    QCOMPARE(form.RTB->textCursor().position(), form.RTB->document()->characterCount() - 1);
 }
 
 void tst_Report::printsSelectionOrAll_data() {
