@@ -222,13 +222,8 @@ private slots:
             QWidget* shown = QApplication::activeModalWidget();
             QVERIFY(shown);
             // A dialog: X11 writes WM_TRANSIENT_FOR for no other type of window.
-            const Qt::WindowFlags frame = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                                          Qt::MSWindowsFixedSizeDialogHint;
-            if (shown->parentWidget() == &window && shown->isWindow() &&
-                shown->windowHandle()->transientParent() == window.windowHandle() &&
-                shown->windowType() == Qt::Dialog &&
-                (shown->windowFlags() & ~Qt::WindowType_Mask) == frame) {
+            if (shown->windowHandle()->transientParent() == window.windowHandle() &&
+                shown->windowType() == Qt::Dialog) {
                 owned.append(shown->objectName());
             }
             QTest::keyClick(shown, Qt::Key_Escape);
