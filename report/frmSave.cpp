@@ -1,10 +1,10 @@
 #include "report/frmSave.h"
 
-#include "controls/CommonDialog.h"
 #include "controls/Cursors.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "controls/RichTextBox.h"
+#include "controls/SaveAsDialog.h"
 #include "controls/Twips.h"
 #include "platform/AppTitle.h"
 #include "report/modRTB.h"
@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QUrl>
@@ -82,8 +84,6 @@ frmSave::frmSave(const controls::RichTextBox& mainReport, QWidget* owner) : QDia
                   true, TwipsRect(0, 6960, 7665, 615));
     Label2->setWordWrap(true);
 
-    CD = std::make_unique<controls::CommonDialog>(this);
-
     setTabOrder(RTB, cmdPrint);
     setTabOrder(cmdPrint, cmdSave);
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
@@ -143,29 +143,46 @@ void frmSave::showEvent(QShowEvent* event) {
 }
 
 void frmSave::cmdSave_Click() {
-    CD->Filter = QStringLiteral("Rich Text Format | *.rtf ");
-    CD->DefaultExt = QStringLiteral("rtf");
-    CD->Flags = controls::cdlOFNOverwritePrompt | controls::cdlOFNHideReadOnly |
-                controls::cdlOFNPathMustExist | controls::cdlOFNNoReadOnlyReturn;
-    CD->DialogTitle = platform::AppTitle();
-    CD->FileName.clear();
-    CD->CancelError = true;
-    if (CD->ShowSave() != 0 || CD->FileName.isEmpty()) {
+    controls::SaveAsDialog dialog(this);
+    dialog.setNameFilter(QStringLiteral("Rich Text Format (*.rtf)"));
+    dialog.SetDefaultExt(QStringLiteral("rtf"));
+    // Replacing a file is asked first. The dialog itself refuses a folder that does not exist
+    // and a read-only file, and has no "open as read-only" box to hide.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setWindowTitle(platform::AppTitle());
+    if (!CD.Folder.isEmpty()) {
+        dialog.setDirectory(CD.Folder);
+    }
+    // Cancel simply ends the operation: nothing is written, nothing is said.
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    CD.Folder = dialog.directory().absolutePath();
+    if (!chosen) {
         return;
     }
     QString why;
-    if (!RTB->SaveFile(CD->FileName, &why)) {
+    if (!RTB->SaveFile(dialog.FileName(), &why)) {
         // The one failure the user hears of: a report that was not written.
         QMessageBox::warning(this, platform::AppTitle(),
                              QStringLiteral("The report could not be saved to %1.\n%2")
-                                 .arg(QDir::toNativeSeparators(CD->FileName), why));
+                                 .arg(QDir::toNativeSeparators(dialog.FileName()), why));
     }
 }
 
 void frmSave::cmdPrint_Click() {
-    CD->Flags = controls::cdlPDReturnDC | controls::cdlPDNoPageNums;
-    CD->Flags |= RTB->SelLength() == 0 ? controls::cdlPDAllPages : controls::cdlPDSelection;
-    // A cancelled dialog chooses no printer, so nothing is printed, whatever CancelError says.
-    CD->ShowPrinter();
-    RTB->SelPrint(CD->hDC());
+    if (!CD.Printer) {
+        CD.Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    QPrintDialog dialog(CD.Printer.get(), this);
+    dialog.setObjectName(QStringLiteral("Print"));
+    dialog.setWindowTitle(platform::AppTitle());
+    // No page range is offered. Selection is, and is chosen when the box has a selection; the
+    // range chosen in the dialog is not consulted: the box's selection decides what is printed.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintSelection);
+    CD.Printer->setPrintRange(RTB->SelLength() == 0 ? QPrinter::AllPages : QPrinter::Selection);
+    // A cancelled dialog prints nothing.
+    if (dialog.exec() == QDialog::Accepted) {
+        RTB->SelPrint(CD.Printer.get());
+    }
 }
