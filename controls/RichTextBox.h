@@ -2,6 +2,7 @@
 
 #include "controls/LinkEvent.h"
 
+#include <QPointer>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -51,11 +52,11 @@ public:
     // scheme): while on, they are underlined and show a pointing hand.
     void SetUrlDetection(bool on);
     bool UrlDetection() const { return detectUrls_; }
-    // While on, together with detection, what the mouse does over an address (moves, presses,
-    // releases and double clicks of the left and right buttons) is sent to the box's window as a
-    // LinkEvent, before the box handles the mouse event itself.
-    void SetLinkReports(bool on) { linkReports_ = on; }
-    bool LinkReports() const { return linkReports_; }
+    // While set, together with detection, what the mouse does over an address (moves, presses,
+    // releases and double clicks of the left and right buttons) is sent to `receiver` as a
+    // LinkEvent, before the box handles the mouse event itself. Null switches the reports off.
+    void SetLinkReports(QWidget* receiver) { linkReceiver_ = receiver; }
+    QWidget* LinkReports() const { return linkReceiver_; }
     // The text from character `start` up to `end`, kept within the text, lines joined by CR LF.
     QString TextInRange(int start, int end) const;
 
@@ -96,7 +97,7 @@ private:
     bool ReportLink(LinkEvent::Action action, const QMouseEvent* event);
 
     bool detectUrls_ = false;
-    bool linkReports_ = false;
+    QPointer<QWidget> linkReceiver_;
     // The detected addresses in document order. They are shown as extra selections, so that
     // their look never enters the document, its plain text, its saved form or the text typed
     // next to them.
