@@ -1,6 +1,5 @@
 #include "report/frmSave.h"
 
-#include "controls/Cursors.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "controls/RichTextBox.h"
@@ -24,21 +23,11 @@ using controls::TwipsRect;
 
 namespace {
 
-const QColor LinkColor{255, 192, 128};
-
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QFont& font,
                     const QRect& geometry) {
     QPushButton* button = controls::GreyButton(parent, name, caption, font, geometry);
     button->setAutoDefault(false);
     return button;
-}
-
-controls::LinkLabel* Link(QWidget* parent, const char* name, const QString& text, bool bold,
-                          const QRect& geometry) {
-    auto* label = new controls::LinkLabel(text, parent, controls::LinkCursor);
-    controls::PlaceLabel(label, name, controls::Verdana(8.25, bold, false, true), LinkColor,
-                         Qt::AlignHCenter | Qt::AlignTop, geometry);
-    return label;
 }
 
 } // namespace
@@ -54,11 +43,15 @@ frmSave::frmSave(const controls::RichTextBox& mainReport, QWidget* owner) : QDia
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     setModal(true);
 
-    Label14 = Link(this, "Label14", QStringLiteral("Join our online sikidy discussion forum"),
-                   false, TwipsRect(1747, 0, 4230, 195));
+    const controls::LinkLook centred{.font = controls::Verdana(8.25, false, false, true),
+                                     .alignment = Qt::AlignHCenter | Qt::AlignTop};
+    Label14 = controls::NewLinkLabel(
+        this, "Label14", QStringLiteral("Join our online sikidy discussion forum"),
+        TwipsRect(1747, 0, 4230, 195), centred, [] { modHelp::OpenHomePage(); });
     const QString host = QUrl(QString::fromLatin1(WebAddresses::HomePage)).host();
-    Label1 = Link(this, "Label1", QStringLiteral("Click Here To Visit ") + host + " Now", false,
-                  TwipsRect(1867, 180, 3990, 195));
+    Label1 = controls::NewLinkLabel(
+        this, "Label1", QStringLiteral("Click Here To Visit ") + host + " Now",
+        TwipsRect(1867, 180, 3990, 195), centred, [] { modHelp::OpenHomePage(); });
 
     RTB = new controls::RichTextBox(this);
     RTB->setObjectName(QStringLiteral("RTB"));
@@ -77,20 +70,19 @@ frmSave::frmSave(const controls::RichTextBox& mainReport, QWidget* owner) : QDia
     cmdPrint = Button(this, "cmdPrint", QStringLiteral("&Print"), controls::Verdana(8.25, true),
                       TwipsRect(6555, 6570, 1125, 345));
 
-    Label2 = Link(this, "Label2",
-                  QStringLiteral("Home Business Opportunity. Start your own Internet business and "
-                                 "make money online. Get this software fully branded for your "
-                                 "website. Click here for more details."),
-                  true, TwipsRect(0, 6960, 7665, 615));
-    Label2->setWordWrap(true);
+    Label2 = controls::NewLinkLabel(
+        this, "Label2",
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                       "make money online. Get this software fully branded for your "
+                       "website. Click here for more details."),
+        TwipsRect(0, 6960, 7665, 615),
+        {.alignment = Qt::AlignHCenter | Qt::AlignTop, .wordWrap = true},
+        [] { modHelp::OpenFullBrandPage(); });
 
     setTabOrder(RTB, cmdPrint);
     setTabOrder(cmdPrint, cmdSave);
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
-    connect(Label1, &controls::LinkLabel::clicked, this, [] { modHelp::OpenHomePage(); });
-    connect(Label14, &controls::LinkLabel::clicked, this, [] { modHelp::OpenHomePage(); });
-    connect(Label2, &controls::LinkLabel::clicked, this, [] { modHelp::OpenFullBrandPage(); });
 
     Form_Load(mainReport);
     controls::CenterOnScreen(this);
