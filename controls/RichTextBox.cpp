@@ -15,7 +15,7 @@ namespace controls {
 
 namespace {
 
-// A selection's text as the Windows box gives it: paragraph and line breaks become CR LF.
+// A selection's text with CR LF for every paragraph and line break, as Text gives the whole.
 QString WithCrLf(QString text) {
     const QString crLf = QStringLiteral("\r\n");
     text.replace(QChar::ParagraphSeparator, crLf);

@@ -9,9 +9,8 @@
 
 class QPrinter;
 
-// A rich-text box in the manner of the Windows one: text goes in at the caret through SelText,
-// with the bold, colour and size set beforehand; Text reads the whole content back as plain
-// text with CR LF between lines.
+// A rich-text box written at its caret: text goes in through SelText, with the bold, colour and
+// size set beforehand; Text reads the whole content back as plain text with CR LF between lines.
 namespace controls {
 
 class RichTextBox : public QTextEdit {
@@ -40,8 +39,10 @@ public:
     // Length of the selection in characters; 0 when nothing is selected.
     int SelLength() const;
 
-    // Writes the whole content, selection or not, to `path` as Rich Text Format. The file is
-    // replaced whole or not at all. Returns false and says why in `error` when the file could
+    // Writes the whole content, selection or not, to `path` as Rich Text Format: beside the file
+    // and renamed over it once complete, so a failed write leaves the old file as it was; where
+    // the folder takes no new file (a writable file in a read-only folder), into the file itself,
+    // which a failed write leaves cut. Returns false and says why in `error` when the file could
     // not be written.
     bool SaveFile(const QString& path, QString* error = nullptr) const;
     // Prints the selection, or the whole content when nothing is selected. A null printer (no
