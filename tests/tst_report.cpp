@@ -282,6 +282,10 @@ void tst_Report::saveNames_data() {
                          << "chart.rtf";
     QTest::newRow("other extension") << "chart.txt"
                                      << "chart.txt";
+    QTest::newRow("a dot, no extension") << "chart."
+                                         << "chart.rtf";
+    QTest::newRow("Return on an empty name") << ""
+                                             << "";
 }
 
 void tst_Report::saveNames() {
@@ -292,9 +296,20 @@ void tst_Report::saveNames() {
     form->RTB->moveCursor(QTextCursor::Start, QTextCursor::KeepAnchor);
     QTest::keyClick(form->RTB, Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(form->RTB->SelLength(), 1);
-    SaveAs(dir_.filePath(typed));
+    Answer<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(dir_.path());
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        edit->setText(typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        if (dialog->isVisible()) {
+            dialog->reject(); // Return took no name
+        }
+    });
     form->cmdSave->click();
-    QCOMPARE(Files(dir_.path()), QStringList{written});
+    QCOMPARE(Files(dir_.path()), written.isEmpty() ? QStringList() : QStringList{written});
+    if (written.isEmpty()) {
+        return;
+    }
     QFile file(dir_.filePath(written));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("{\\rtf1"));
@@ -392,7 +407,8 @@ void tst_Report::folderNamesOpenTheFolderAndEmptyNamesNeverSave() {
         auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         edit->setText(name);
         QTest::keyClick(edit, Qt::Key_Return);
-        folders.append(QDir(shown).relativeFilePath(dialog->directory().path()));
+        folders.append(QDir(shown).relativeFilePath(dialog->directory().path()) + ':' +
+                       edit->text());
     };
     Answer<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(shown);
@@ -406,7 +422,8 @@ void tst_Report::folderNamesOpenTheFolderAndEmptyNamesNeverSave() {
     });
     form->cmdSave->click();
     QDir::setCurrent(cwd);
-    QCOMPARE(folders, (QStringList{"sub", "sub", "sub", "sub", "."}));
+    // A folder opens with an empty name box.
+    QCOMPARE(folders, (QStringList{"sub:", "sub:", "sub:", "sub:", ".:chart"}));
     QCOMPARE(Files(sub), QStringList());
     QCOMPARE(Files(shown), QStringList{"chart.rtf"});
     QCOMPARE(Files(dir_.filePath(QStringLiteral("cwd"))), QStringList());
