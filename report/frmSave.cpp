@@ -167,12 +167,14 @@ void frmSave::cmdPrint_Click() {
     QPrintDialog dialog(CD.Printer.get(), this);
     dialog.setObjectName(QStringLiteral("Print"));
     dialog.setWindowTitle(platform::AppTitle());
-    // No page range is offered. Selection is, and is chosen when the box has a selection; the
-    // range chosen in the dialog is not consulted: the box's selection decides what is printed.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-                      QAbstractPrintDialog::PrintCollateCopies |
-                      QAbstractPrintDialog::PrintSelection);
-    CD.Printer->setPrintRange(RTB->SelLength() == 0 ? QPrinter::AllPages : QPrinter::Selection);
+    // No page range is offered. With a selection in the box, Selection is offered and chosen;
+    // the range chosen in the dialog is not consulted: the box's selection decides what is printed.
+    const bool selection = RTB->SelLength() != 0;
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
+                                                       QAbstractPrintDialog::PrintShowPageSize |
+                                                       QAbstractPrintDialog::PrintCollateCopies;
+    dialog.setOptions(selection ? options | QAbstractPrintDialog::PrintSelection : options);
+    CD.Printer->setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
     // A cancelled dialog prints nothing.
     if (dialog.exec() == QDialog::Accepted) {
         RTB->SelPrint(CD.Printer.get());

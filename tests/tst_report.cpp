@@ -552,6 +552,7 @@ void tst_Report::printsSelectionOrAll() {
     Answer<QPrintDialog>([&](QPrintDialog* dialog) {
         selectionChosen = dialog->printer()->printRange() == QPrinter::Selection;
         QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        QCOMPARE(dialog->testOption(QAbstractPrintDialog::PrintSelection), select);
         dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
         dialog->accept();
     });
