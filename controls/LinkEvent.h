@@ -6,8 +6,8 @@ namespace controls {
 
 class RichTextBox;
 
-// What the mouse did over a detected web address in a RichTextBox: sent to the box's window
-// while the box reports links. Carries the button and the address's character range.
+// What the mouse did over a detected web address in a RichTextBox: sent to the window the box
+// reports links to. Carries the button and the address's character range.
 class LinkEvent : public QEvent {
 public:
     enum Action { Move, Press, Release, DoubleClick };

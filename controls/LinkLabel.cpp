@@ -87,4 +87,14 @@ void PlaceLabel(QLabel* label, const char* name, const QFont& font, const QColor
     label->setGeometry(geometry);
 }
 
+LinkLabel* NewLinkLabel(QWidget* parent, const char* name, const QString& text,
+                        const QRect& geometry, const LinkLook& look,
+                        const std::function<void()>& onClick) {
+    auto* label = new LinkLabel(text, parent, look.cursor);
+    PlaceLabel(label, name, look.font, look.color, look.alignment, geometry);
+    label->setWordWrap(look.wordWrap);
+    QObject::connect(label, &LinkLabel::clicked, label, onClick);
+    return label;
+}
+
 } // namespace controls

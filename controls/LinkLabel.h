@@ -1,7 +1,12 @@
 #pragma once
 
+#include "controls/Cursors.h"
+#include "controls/Look.h"
+
 #include <QCursor>
 #include <QLabel>
+
+#include <functional>
 
 // A label that works as a link: it shows a hand cursor and emits clicked() when the left button
 // is pressed and released over it. Its text is plain, so "&" shows as itself.
@@ -34,5 +39,21 @@ private:
 // a transparent background.
 void PlaceLabel(QLabel* label, const char* name, const QFont& font, const QColor& color,
                 Qt::Alignment alignment, const QRect& geometry);
+
+// How a link label looks: by default bold, underlined Verdana 8.25 pt in light orange, one line
+// at the top left, with the program's link cursor (a null cursor: the ordinary arrow).
+struct LinkLook {
+    QFont font = Verdana(8.25, true, false, true);
+    QColor color = LightOrange;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    bool wordWrap = false;
+    QCursor (*cursor)() = LinkCursor;
+};
+
+// The link labels of every window: `text` on a transparent background, named `name`, at
+// `geometry` (in twips of `parent`), a link to screen readers; a click calls `onClick`.
+LinkLabel* NewLinkLabel(QWidget* parent, const char* name, const QString& text,
+                        const QRect& geometry, const LinkLook& look,
+                        const std::function<void()>& onClick);
 
 } // namespace controls

@@ -15,7 +15,7 @@ namespace controls {
 
 namespace {
 
-// A selection's text as the Windows box gives it: paragraph and line breaks become CR LF.
+// A selection's text with CR LF for every paragraph and line break, as Text gives the whole.
 QString WithCrLf(QString text) {
     const QString crLf = QStringLiteral("\r\n");
     text.replace(QChar::ParagraphSeparator, crLf);
@@ -268,11 +268,11 @@ const RichTextBox::LinkRange* RichTextBox::LinkAt(const QPoint& viewportPos) con
     return nullptr;
 }
 
-// Sends a LinkEvent to the box's window when the mouse is over an address and the box reports
-// links. True when the mouse event is not the box's any more: the box went away while its window
+// Sends a LinkEvent to the window the box reports links to when the mouse is over an address.
+// True when the mouse event is not the box's any more: the box went away while that window
 // handled the report.
 bool RichTextBox::ReportLink(LinkEvent::Action action, const QMouseEvent* event) {
-    if (!detectUrls_ || !linkReports_ || window() == this) {
+    if (!detectUrls_ || linkReceiver_.isNull()) {
         return false;
     }
     if (action != LinkEvent::Move && event->button() != Qt::LeftButton &&
@@ -286,7 +286,7 @@ bool RichTextBox::ReportLink(LinkEvent::Action action, const QMouseEvent* event)
     LinkEvent report(this, action, event->button(), link->start, link->end);
     const QPointer<RichTextBox> self(this);
     try {
-        QCoreApplication::sendEvent(window(), &report);
+        QCoreApplication::sendEvent(linkReceiver_, &report);
     } catch (...) {
         // A failure in the window's handling stays there; the box carries on.
     }

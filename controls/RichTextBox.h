@@ -2,15 +2,15 @@
 
 #include "controls/LinkEvent.h"
 
+#include <QPointer>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
 class QPrinter;
 
-// A rich-text box in the manner of the Windows one: text goes in at the caret through SelText,
-// with the bold, colour and size set beforehand; Text reads the whole content back as plain
-// text with CR LF between lines.
+// A rich-text box written at its caret: text goes in through SelText, with the bold, colour and
+// size set beforehand; Text reads the whole content back as plain text with CR LF between lines.
 namespace controls {
 
 class RichTextBox : public QTextEdit {
@@ -39,8 +39,10 @@ public:
     // Length of the selection in characters; 0 when nothing is selected.
     int SelLength() const;
 
-    // Writes the whole content, selection or not, to `path` as Rich Text Format. The file is
-    // replaced whole or not at all. Returns false and says why in `error` when the file could
+    // Writes the whole content, selection or not, to `path` as Rich Text Format: beside the file
+    // and renamed over it once complete, so a failed write leaves the old file as it was; where
+    // the folder takes no new file (a writable file in a read-only folder), into the file itself,
+    // which a failed write leaves cut. Returns false and says why in `error` when the file could
     // not be written.
     bool SaveFile(const QString& path, QString* error = nullptr) const;
     // Prints the selection, or the whole content when nothing is selected. A null printer (no
@@ -51,11 +53,11 @@ public:
     // scheme): while on, they are underlined and show a pointing hand.
     void SetUrlDetection(bool on);
     bool UrlDetection() const { return detectUrls_; }
-    // While on, together with detection, what the mouse does over an address (moves, presses,
-    // releases and double clicks of the left and right buttons) is sent to the box's window as a
-    // LinkEvent, before the box handles the mouse event itself.
-    void SetLinkReports(bool on) { linkReports_ = on; }
-    bool LinkReports() const { return linkReports_; }
+    // While set, together with detection, what the mouse does over an address (moves, presses,
+    // releases and double clicks of the left and right buttons) is sent to `receiver` as a
+    // LinkEvent, before the box handles the mouse event itself. Null switches the reports off.
+    void SetLinkReports(QWidget* receiver) { linkReceiver_ = receiver; }
+    QWidget* LinkReports() const { return linkReceiver_; }
     // The text from character `start` up to `end`, kept within the text, lines joined by CR LF.
     QString TextInRange(int start, int end) const;
 
@@ -96,7 +98,7 @@ private:
     bool ReportLink(LinkEvent::Action action, const QMouseEvent* event);
 
     bool detectUrls_ = false;
-    bool linkReports_ = false;
+    QPointer<QWidget> linkReceiver_;
     // The detected addresses in document order. They are shown as extra selections, so that
     // their look never enters the document, its plain text, its saved form or the text typed
     // next to them.

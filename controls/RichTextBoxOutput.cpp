@@ -15,7 +15,7 @@ namespace controls {
 bool RichTextBox::SaveFile(const QString& path, QString* error) const {
     const QByteArray bytes = RtfFromDocument(*document());
     // Written beside the target and renamed over it only when complete, so a file that was
-    // there before is replaced whole or left as it was.
+    // there before is replaced whole or left as it was (but see the fallback below).
     // Unbuffered, and written until every byte is down: a buffered QSaveFile can lose a short
     // write (a full disk) and still commit the cut file.
     QSaveFile file(path);

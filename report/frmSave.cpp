@@ -1,10 +1,9 @@
 #include "report/frmSave.h"
 
-#include "controls/CommonDialog.h"
-#include "controls/Cursors.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "controls/RichTextBox.h"
+#include "controls/SaveAsDialog.h"
 #include "controls/Twips.h"
 #include "platform/AppTitle.h"
 #include "report/modRTB.h"
@@ -14,6 +13,8 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QUrl>
@@ -22,21 +23,11 @@ using controls::TwipsRect;
 
 namespace {
 
-const QColor LinkColor{255, 192, 128};
-
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QFont& font,
                     const QRect& geometry) {
     QPushButton* button = controls::GreyButton(parent, name, caption, font, geometry);
     button->setAutoDefault(false);
     return button;
-}
-
-controls::LinkLabel* Link(QWidget* parent, const char* name, const QString& text, bool bold,
-                          const QRect& geometry) {
-    auto* label = new controls::LinkLabel(text, parent, controls::LinkCursor);
-    controls::PlaceLabel(label, name, controls::Verdana(8.25, bold, false, true), LinkColor,
-                         Qt::AlignHCenter | Qt::AlignTop, geometry);
-    return label;
 }
 
 } // namespace
@@ -52,11 +43,15 @@ frmSave::frmSave(const controls::RichTextBox& mainReport, QWidget* owner) : QDia
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
     setModal(true);
 
-    Label14 = Link(this, "Label14", QStringLiteral("Join our online sikidy discussion forum"),
-                   false, TwipsRect(1747, 0, 4230, 195));
+    const controls::LinkLook centred{.font = controls::Verdana(8.25, false, false, true),
+                                     .alignment = Qt::AlignHCenter | Qt::AlignTop};
+    Label14 = controls::NewLinkLabel(
+        this, "Label14", QStringLiteral("Join our online sikidy discussion forum"),
+        TwipsRect(1747, 0, 4230, 195), centred, [] { modHelp::OpenHomePage(); });
     const QString host = QUrl(QString::fromLatin1(WebAddresses::HomePage)).host();
-    Label1 = Link(this, "Label1", QStringLiteral("Click Here To Visit ") + host + " Now", false,
-                  TwipsRect(1867, 180, 3990, 195));
+    Label1 = controls::NewLinkLabel(
+        this, "Label1", QStringLiteral("Click Here To Visit ") + host + " Now",
+        TwipsRect(1867, 180, 3990, 195), centred, [] { modHelp::OpenHomePage(); });
 
     RTB = new controls::RichTextBox(this);
     RTB->setObjectName(QStringLiteral("RTB"));
@@ -75,22 +70,19 @@ frmSave::frmSave(const controls::RichTextBox& mainReport, QWidget* owner) : QDia
     cmdPrint = Button(this, "cmdPrint", QStringLiteral("&Print"), controls::Verdana(8.25, true),
                       TwipsRect(6555, 6570, 1125, 345));
 
-    Label2 = Link(this, "Label2",
-                  QStringLiteral("Home Business Opportunity. Start your own Internet business and "
-                                 "make money online. Get this software fully branded for your "
-                                 "website. Click here for more details."),
-                  true, TwipsRect(0, 6960, 7665, 615));
-    Label2->setWordWrap(true);
-
-    CD = std::make_unique<controls::CommonDialog>(this);
+    Label2 = controls::NewLinkLabel(
+        this, "Label2",
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                       "make money online. Get this software fully branded for your "
+                       "website. Click here for more details."),
+        TwipsRect(0, 6960, 7665, 615),
+        {.alignment = Qt::AlignHCenter | Qt::AlignTop, .wordWrap = true},
+        [] { modHelp::OpenFullBrandPage(); });
 
     setTabOrder(RTB, cmdPrint);
     setTabOrder(cmdPrint, cmdSave);
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
-    connect(Label1, &controls::LinkLabel::clicked, this, [] { modHelp::OpenHomePage(); });
-    connect(Label14, &controls::LinkLabel::clicked, this, [] { modHelp::OpenHomePage(); });
-    connect(Label2, &controls::LinkLabel::clicked, this, [] { modHelp::OpenFullBrandPage(); });
 
     Form_Load(mainReport);
     controls::CenterOnScreen(this);
@@ -143,29 +135,48 @@ void frmSave::showEvent(QShowEvent* event) {
 }
 
 void frmSave::cmdSave_Click() {
-    CD->Filter = QStringLiteral("Rich Text Format | *.rtf ");
-    CD->DefaultExt = QStringLiteral("rtf");
-    CD->Flags = controls::cdlOFNOverwritePrompt | controls::cdlOFNHideReadOnly |
-                controls::cdlOFNPathMustExist | controls::cdlOFNNoReadOnlyReturn;
-    CD->DialogTitle = platform::AppTitle();
-    CD->FileName.clear();
-    CD->CancelError = true;
-    if (CD->ShowSave() != 0 || CD->FileName.isEmpty()) {
+    controls::SaveAsDialog dialog(this);
+    dialog.setNameFilter(QStringLiteral("Rich Text Format (*.rtf)"));
+    dialog.SetDefaultExt(QStringLiteral("rtf"));
+    // Replacing a file is asked first. The dialog itself refuses a folder that does not exist
+    // and a read-only file, and has no "open as read-only" box to hide.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setWindowTitle(platform::AppTitle());
+    if (!CD.Folder.isEmpty()) {
+        dialog.setDirectory(CD.Folder);
+    }
+    // Cancel simply ends the operation: nothing is written, nothing is said.
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    CD.Folder = dialog.directory().absolutePath();
+    if (!chosen) {
         return;
     }
     QString why;
-    if (!RTB->SaveFile(CD->FileName, &why)) {
+    if (!RTB->SaveFile(dialog.FileName(), &why)) {
         // The one failure the user hears of: a report that was not written.
         QMessageBox::warning(this, platform::AppTitle(),
                              QStringLiteral("The report could not be saved to %1.\n%2")
-                                 .arg(QDir::toNativeSeparators(CD->FileName), why));
+                                 .arg(QDir::toNativeSeparators(dialog.FileName()), why));
     }
 }
 
 void frmSave::cmdPrint_Click() {
-    CD->Flags = controls::cdlPDReturnDC | controls::cdlPDNoPageNums;
-    CD->Flags |= RTB->SelLength() == 0 ? controls::cdlPDAllPages : controls::cdlPDSelection;
-    // A cancelled dialog chooses no printer, so nothing is printed, whatever CancelError says.
-    CD->ShowPrinter();
-    RTB->SelPrint(CD->hDC());
+    if (!CD.Printer) {
+        CD.Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    QPrintDialog dialog(CD.Printer.get(), this);
+    dialog.setObjectName(QStringLiteral("Print"));
+    dialog.setWindowTitle(platform::AppTitle());
+    // No page range is offered. With a selection in the box, Selection is offered and chosen;
+    // the range chosen in the dialog is not consulted: the box's selection decides what is printed.
+    const bool selection = RTB->SelLength() != 0;
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
+                                                       QAbstractPrintDialog::PrintShowPageSize |
+                                                       QAbstractPrintDialog::PrintCollateCopies;
+    dialog.setOptions(selection ? options | QAbstractPrintDialog::PrintSelection : options);
+    CD.Printer->setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
+    // A cancelled dialog prints nothing.
+    if (dialog.exec() == QDialog::Accepted) {
+        RTB->SelPrint(CD.Printer.get());
+    }
 }

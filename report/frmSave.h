@@ -5,10 +5,10 @@
 #include <memory>
 
 class QLabel;
+class QPrinter;
 class QPushButton;
 
 namespace controls {
-class CommonDialog;
 class LinkLabel;
 class RichTextBox;
 } // namespace controls
@@ -35,7 +35,12 @@ public:
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdPrint = nullptr;
     controls::LinkLabel* Label2 = nullptr;
-    std::unique_ptr<controls::CommonDialog> CD;
+    // What Save As and Print keep while the window is open, so that each opens as the user left
+    // it: the folder Save As showed last, and the printer the Print dialog fills.
+    struct Dialogs {
+        QString Folder;
+        std::unique_ptr<QPrinter> Printer;
+    } CD;
 
 public slots:
     void cmdSave_Click();

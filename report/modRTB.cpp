@@ -32,7 +32,7 @@ void HookRichTextLinks(controls::RichTextBox* box, QWidget* parent) {
     UnhookRichTextLinks();
     linkFilter = new LinkFilter(parent);
     parent->installEventFilter(linkFilter);
-    box->SetLinkReports(true);
+    box->SetLinkReports(parent);
     box->SetUrlDetection(true);
     linkBox = box;
     linkParent = parent;

@@ -1,6 +1,5 @@
 #include "shell/frmAbout.h"
 
-#include "controls/Cursors.h"
 #include "controls/IconPicture.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
@@ -37,13 +36,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(240, 720, 6375, 1035));
     Label1_0->setWordWrap(true);
 
-    lblHomePage = new controls::LinkLabel(QStringLiteral("Click here to visit ") +
-                                              QString::fromLatin1(WebAddresses::HomePage),
-                                          this, controls::LinkCursor);
-    controls::PlaceLabel(lblHomePage, "lblHomePage", controls::Verdana(8.25, true, false, true),
-                         controls::LightOrange, Qt::AlignLeft | Qt::AlignTop,
-                         TwipsRect(2040, 1800, 4650, 195));
-    connect(lblHomePage, &controls::LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    lblHomePage = controls::NewLinkLabel(
+        this, "lblHomePage",
+        QStringLiteral("Click here to visit ") + QString::fromLatin1(WebAddresses::HomePage),
+        TwipsRect(2040, 1800, 4650, 195), {}, [this] { lblHomePage_Click(); });
 
     Label3 = new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet "
                                        "business and make money online. Get this software fully "
@@ -53,12 +49,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(360, 2280, 6255, 615));
     Label3->setWordWrap(true);
 
-    lblCobrand = new controls::LinkLabel(QStringLiteral("Click here for more details."), this,
-                                         controls::LinkCursor);
-    controls::PlaceLabel(lblCobrand, "lblCobrand", controls::Verdana(8.25, true, false, true),
-                         controls::LightOrange, Qt::AlignLeft | Qt::AlignTop,
-                         TwipsRect(4080, 2880, 2670, 195));
-    connect(lblCobrand, &controls::LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
+    lblCobrand = controls::NewLinkLabel(
+        this, "lblCobrand", QStringLiteral("Click here for more details."),
+        TwipsRect(4080, 2880, 2670, 195), {}, [this] { lblCobrand_Click(); });
 
     // A horizontal line 2 pixels wide, running past both edges.
     Line1_2 = new controls::Line(this, -60, 3240, 6840, 3240, 2, QColor(255, 224, 192));

@@ -1,6 +1,5 @@
 #include "shell/frmExit.h"
 
-#include "controls/Cursors.h"
 #include "controls/IconPicture.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
@@ -59,13 +58,9 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent) {
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(240, 720, 6375, 780));
     lblSupport->setWordWrap(true);
 
-    lblOtherPrograms = new controls::LinkLabel(
-        QStringLiteral("Click here to see our other programs."), this, controls::LinkCursor);
-    controls::PlaceLabel(lblOtherPrograms, "lblOtherPrograms",
-                         controls::Verdana(8.25, true, false, true), controls::LightOrange,
-                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(240, 1560, 6375, 195));
-    connect(lblOtherPrograms, &controls::LinkLabel::clicked, this,
-            &frmExit::lblOtherPrograms_Click);
+    lblOtherPrograms = controls::NewLinkLabel(
+        this, "lblOtherPrograms", QStringLiteral("Click here to see our other programs."),
+        TwipsRect(240, 1560, 6375, 195), {}, [this] { lblOtherPrograms_Click(); });
 
     auto* Frame1 = new QGroupBox(QStringLiteral("Refer a Friend"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

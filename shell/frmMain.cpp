@@ -53,24 +53,25 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     controls::SetForeColor(client, Qt::white);
     setCentralWidget(client);
 
-    Label61 = new controls::LinkLabel(
-        QStringLiteral("Join the Kelvora discussion board: click here to visit us online."), client,
-        controls::LinkCursor);
-    controls::PlaceLabel(Label61, "Label61", controls::Verdana(8.25, true, false, true),
-                         controls::LightOrange, Qt::AlignHCenter | Qt::AlignTop,
-                         TwipsRect(427, 120, 11670, 195));
-    connect(Label61, &controls::LinkLabel::clicked, this, &frmMain::Label61_Click);
+    Label61 = controls::NewLinkLabel(
+        client, "Label61",
+        QStringLiteral("Join the Kelvora discussion board: click here to visit us online."),
+        TwipsRect(427, 120, 11670, 195), {.alignment = Qt::AlignHCenter | Qt::AlignTop},
+        [this] { Label61_Click(); });
 
-    Label2 = new controls::LinkLabel(
+    Label2 = controls::NewLinkLabel(
+        client, "Label2",
         QStringLiteral("Kelvora is a method of geomancy from Madagascar. This word is derived "
                        "from the Arabic word for \"figure\". This form of divination can be used "
                        "to know if the sign shown by the reading is good or bad and help us "
                        "prepare ourselves for the worst."),
-        client, QCursor(Qt::ArrowCursor));
-    controls::PlaceLabel(Label2, "Label2", controls::Verdana(9.75, true, true), QColor(255, 128, 0),
-                         Qt::AlignHCenter | Qt::AlignTop, TwipsRect(120, 480, 12375, 855));
-    Label2->setWordWrap(true);
-    connect(Label2, &controls::LinkLabel::clicked, this, &frmMain::Label2_Click);
+        TwipsRect(120, 480, 12375, 855),
+        {.font = controls::Verdana(9.75, true, true),
+         .color = QColor(255, 128, 0),
+         .alignment = Qt::AlignHCenter | Qt::AlignTop,
+         .wordWrap = true,
+         .cursor = nullptr},
+        [this] { Label2_Click(); });
 
     Frame4 = new QGroupBox(QStringLiteral("Sikidy Interpretation"), client);
     Frame4->setObjectName(QStringLiteral("Frame4"));
@@ -129,27 +130,25 @@ void frmMain::BuildFooter(QWidget* client) {
     // Both offers lie on the same rectangle with an opaque ground, so only the one in front can
     // be seen and clicked; the one behind is hidden too, which keeps it out of the
     // accessibility tree. lblFullBrand starts in front.
-    lblCobrand = new controls::LinkLabel(
+    lblCobrand = controls::NewLinkLabel(
+        Frame5, "lblCobrand",
         QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
                        "your site. Put your site's name &  link here. See \"Help\" for details.  "
                        "  Click Here for more info on co-branding."),
-        Frame5, controls::LinkCursor);
-    lblFullBrand = new controls::LinkLabel(
+        TwipsRect(510, 165, 11385, 495), {.alignment = Qt::AlignCenter, .wordWrap = true},
+        [this] { lblCobrand_Click(); });
+    lblFullBrand = controls::NewLinkLabel(
+        Frame5, "lblFullBrand",
         QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                        "money online. Get this software fully branded for your website. Click "
                        "here for more details."),
-        Frame5, controls::FullBrandCursor);
-    controls::PlaceLabel(lblCobrand, "lblCobrand", controls::Verdana(8.25, true, false, true),
-                         controls::LightOrange, Qt::AlignCenter, TwipsRect(510, 165, 11385, 495));
-    controls::PlaceLabel(lblFullBrand, "lblFullBrand", controls::Verdana(8.25, true, false, true),
-                         controls::LightOrange, Qt::AlignCenter, TwipsRect(510, 165, 11385, 495));
+        TwipsRect(510, 165, 11385, 495),
+        {.alignment = Qt::AlignCenter, .wordWrap = true, .cursor = controls::FullBrandCursor},
+        [this] { lblFullBrand_Click(); });
     for (QLabel* label : {static_cast<QLabel*>(lblCobrand), static_cast<QLabel*>(lblFullBrand)}) {
-        label->setWordWrap(true);
         controls::SetBackColor(label, controls::DarkGrey);
     }
     lblCobrand->hide();
-    connect(lblCobrand, &controls::LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
-    connect(lblFullBrand, &controls::LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 }
 
 void frmMain::Form_Load() {

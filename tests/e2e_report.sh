@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The report leaves the program as a person makes it leave: the real kelvora binary in a private X
 # server, driven with xdotool. Cast a chart, Print, copy the report window's text, Save as
-# "chart" in a folder entered by its name, print to a PDF file. LibreOffice and pandoc read the
+# "chart" in a folder entered by its name (twice, with and without a slash), print to a PDF file. LibreOffice and pandoc read the
 # saved file back as the window's text, and pdftotext finds it in the PDF. On the way: the window
 # opens at its top, Return presses the focused button, and (with xprop) each window is transient
 # for the one it blocks.
@@ -13,7 +13,7 @@ source "$(dirname "$0")/e2e_common.sh"
 for tool in soffice pandoc pdftotext xclip; do
     command -v $tool >/dev/null || { echo "SKIP: no $tool"; exit 77; }
 done
-mkdir -p "$work/out/sub"
+mkdir -p "$work/out/sub/inner"
 export HOME=$work
 
 # wait_window NAME [SIZE]: the id of kelvora's visible window NAME whose size matches SIZE, within 15 s.
@@ -93,6 +93,21 @@ xdotool type chart
 xdotool key Return
 # The file is written whole under another name and then renamed (QSaveFile).
 check "typing chart saved chart.rtf in that folder" wait_file "$work/out/sub/chart.rtf"
+# Save again: the dialog opens in sub; a folder's name without a slash opens it too, and the next
+# name is saved there under that name, with nothing else written anywhere.
+keys "$report" alt+s
+dialog=$(wait_window "Kelvora")
+must "Save opens the Save As dialog again" test -n "$dialog"
+xdotool windowfocus --sync "$dialog" 2>/dev/null
+xdotool type inner
+sleep 0.3
+xdotool key Return
+sleep 0.5
+xdotool type second
+xdotool key Return
+check "typing inner, then second, saved inner/second.rtf" wait_file "$work/out/sub/inner/second.rtf"
+check "no other file was written" \
+    test "$(cd "$work/out" && find . -type f | sort | tr '\n' ' ')" = "./sub/chart.rtf ./sub/inner/second.rtf "
 
 HOME=$work/office soffice --headless --convert-to 'txt:Text (encoded):UTF8' --outdir "$work/office" \
     "$work/out/sub/chart.rtf" >/dev/null 2>&1

@@ -1,7 +1,6 @@
 // The report window: what it composes, where Save writes and what it refuses, what Print prints,
 // and the links in it. Saved files are read back by LibreOffice and printed ones by pdftotext;
 // the checks that need one of them are skipped where it is not installed.
-#include "controls/CommonDialog.h"
 #include "controls/LinkLabel.h"
 #include "controls/RichTextBox.h"
 #include "report/frmSave.h"
@@ -283,6 +282,10 @@ void tst_Report::saveNames_data() {
                          << "chart.rtf";
     QTest::newRow("other extension") << "chart.txt"
                                      << "chart.txt";
+    QTest::newRow("a dot, no extension") << "chart."
+                                         << "chart.rtf";
+    QTest::newRow("Return on an empty name") << ""
+                                             << "";
 }
 
 void tst_Report::saveNames() {
@@ -293,9 +296,20 @@ void tst_Report::saveNames() {
     form->RTB->moveCursor(QTextCursor::Start, QTextCursor::KeepAnchor);
     QTest::keyClick(form->RTB, Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(form->RTB->SelLength(), 1);
-    SaveAs(dir_.filePath(typed));
+    Answer<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(dir_.path());
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        edit->setText(typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        if (dialog->isVisible()) {
+            dialog->reject(); // Return took no name
+        }
+    });
     form->cmdSave->click();
-    QCOMPARE(Files(dir_.path()), QStringList{written});
+    QCOMPARE(Files(dir_.path()), written.isEmpty() ? QStringList() : QStringList{written});
+    if (written.isEmpty()) {
+        return;
+    }
     QFile file(dir_.filePath(written));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("{\\rtf1"));
@@ -347,42 +361,34 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     QVERIFY(readOnly.open(QIODevice::WriteOnly));
     readOnly.close();
     readOnly.setPermissions(QFileDevice::ReadOwner);
-    // Names typed relative to the folder the dialog shows; each refusal is said over the report
-    // window, and the dialog opens again where it was, with the name as typed.
+    // Names typed relative to the folder the dialog shows; each refusal is said over the dialog,
+    // which stays up where it was, with the name as typed.
     QStringList refusals;
     QStringList typedAgain;
-    std::function<void(QStringList)> refuse = [&](QStringList names) {
-        Answer<QFileDialog>([&, names](QFileDialog* dialog) {
-            const QLineEdit* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            if (names.isEmpty()) {
-                typedAgain.append(edit->text());
-                dialog->reject();
-                return;
-            }
-            if (refusals.isEmpty()) {
-                dialog->setDirectory(dir_.path());
-            } else {
-                typedAgain.append(edit->text());
-            }
-            QCOMPARE(QFileInfo(dialog->directory().path()), QFileInfo(dir_.path()));
-            Answer<QMessageBox>([&, names](QMessageBox* box) {
+    Answer<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(dir_.path());
+        for (const char* name : {"missing/chart", "kept", ".RTF"}) {
+            Answer<QMessageBox>([&](QMessageBox* box) {
                 refusals.append(box->text());
-                QCOMPARE(box->parentWidget(), form.get());
+                QCOMPARE(box->parentWidget(), dialog);
                 box->accept();
-                refuse(names.mid(1));
             });
-            Type(dialog, names.first());
-        });
-    };
-    refuse({"missing/chart", "kept", ".rtf"});
+            Type(dialog, QString::fromLatin1(name));
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(QFileInfo(dialog->directory().path()), QFileInfo(dir_.path()));
+            typedAgain.append(
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text());
+        }
+        dialog->reject();
+    });
     form->cmdSave->click();
     const QString folder = QDir::toNativeSeparators(dir_.path()) + QDir::separator();
     QCOMPARE(refusals,
              (QStringList{folder + "missing" + QDir::separator() +
                               "chart.rtf\nThe folder does not exist. Check the path and try again.",
                           folder + "kept.rtf\nThis file is read-only. Use a different name.",
-                          folder + ".rtf\nThe file has no name. Type a name and try again."}));
-    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".rtf"}));
+                          folder + ".RTF\nThe file has no name. Type a name and try again."}));
+    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".RTF"}));
     QCOMPARE(Files(dir_.path()), QStringList{"kept.rtf"});
 }
 
@@ -401,7 +407,8 @@ void tst_Report::folderNamesOpenTheFolderAndEmptyNamesNeverSave() {
         auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         edit->setText(name);
         QTest::keyClick(edit, Qt::Key_Return);
-        folders.append(QDir(shown).relativeFilePath(dialog->directory().path()));
+        folders.append(QDir(shown).relativeFilePath(dialog->directory().path()) + ':' +
+                       edit->text());
     };
     Answer<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(shown);
@@ -415,11 +422,11 @@ void tst_Report::folderNamesOpenTheFolderAndEmptyNamesNeverSave() {
     });
     form->cmdSave->click();
     QDir::setCurrent(cwd);
-    QCOMPARE(folders, (QStringList{"sub", "sub", "sub", "sub", "."}));
+    // A folder opens with an empty name box.
+    QCOMPARE(folders, (QStringList{"sub:", "sub:", "sub:", "sub:", ".:chart"}));
     QCOMPARE(Files(sub), QStringList());
     QCOMPARE(Files(shown), QStringList{"chart.rtf"});
     QCOMPARE(Files(dir_.filePath(QStringLiteral("cwd"))), QStringList());
-    QCOMPARE(form->CD->FileName, shown + "/chart.rtf");
 }
 
 void tst_Report::failedWriteIsToldAndKeepsTheOldFile() {
@@ -545,6 +552,7 @@ void tst_Report::printsSelectionOrAll() {
     Answer<QPrintDialog>([&](QPrintDialog* dialog) {
         selectionChosen = dialog->printer()->printRange() == QPrinter::Selection;
         QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        QCOMPARE(dialog->testOption(QAbstractPrintDialog::PrintSelection), select);
         dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
         dialog->accept();
     });

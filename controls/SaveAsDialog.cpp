@@ -1,0 +1,96 @@
+#include "controls/SaveAsDialog.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace controls {
+
+namespace {
+
+// `path` with `.ext` added when its name has no extension; a name ending in a dot takes the
+// extension behind that dot. Qt's own default suffix is not used: it tests whether a relative
+// name is a folder in the working folder rather than in the folder shown.
+QString WithExtension(const QString& path, const QString& ext) {
+    const QString name = QFileInfo(path).fileName();
+    if (ext.isEmpty() || name.isEmpty()) {
+        return path;
+    }
+    if (name.endsWith(u'.')) {
+        return path + ext;
+    }
+    return name.contains(u'.') ? path : path + u'.' + ext;
+}
+
+} // namespace
+
+SaveAsDialog::SaveAsDialog(QWidget* owner) : QFileDialog(owner) {
+    setObjectName(QStringLiteral("SaveAs"));
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+}
+
+// Why `path` cannot be saved to, or nothing. The texts are in Qt's own dialog's context, where
+// Qt's translations have the question about replacing.
+QString SaveAsDialog::Refusal(const QString& path) const {
+    const QFileInfo info(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!info.dir().exists()) {
+        return QFileDialog::tr("%1\nThe folder does not exist. Check the path and try again.")
+            .arg(shown);
+    }
+    if (!defaultExt_.isEmpty() &&
+        info.fileName().compare(u'.' + defaultExt_, Qt::CaseInsensitive) == 0) {
+        return QFileDialog::tr("%1\nThe file has no name. Type a name and try again.").arg(shown);
+    }
+    if (info.isFile() && (!(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable())) {
+        return QFileDialog::tr("%1\nThis file is read-only. Use a different name.").arg(shown);
+    }
+    return {};
+}
+
+void SaveAsDialog::OpenFolder(const QString& folder) {
+    setDirectory(folder);
+    // The name box would otherwise keep the folder's name, to which the next name typed would be
+    // glued, and the name completer's list would stay open, empty, over the filter.
+    auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    edit->clear();
+    if (QCompleter* completer = edit->completer()) {
+        completer->popup()->hide();
+    }
+}
+
+// What Save or Return does. Qt's dialog tells what the name box and the list mean (a name relative
+// to the folder shown, "~", a chosen folder); an empty name box gives the folder shown.
+void SaveAsDialog::accept() {
+    const QStringList files = selectedFiles();
+    if (files.isEmpty()) {
+        return;
+    }
+    const QString path = WithExtension(files.first(), defaultExt_);
+    for (const QString& folder : {files.first(), path}) {
+        if (QFileInfo(folder).isDir()) {
+            OpenFolder(QFileInfo(folder).absoluteFilePath());
+            return;
+        }
+    }
+    if (const QString why = Refusal(path); !why.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), why);
+        return;
+    }
+    if (!testOption(DontConfirmOverwrite) && QFileInfo::exists(path) &&
+        QMessageBox::warning(this, windowTitle(),
+                             QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(path).fileName()),
+                             QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    fileName_ = path;
+    QDialog::accept();
+}
+
+} // namespace controls

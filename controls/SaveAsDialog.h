@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFileDialog>
+
+// Qt's own Save As dialog (its widgets, so it behaves the same on every desktop and in tests),
+// with the name checked where the user presses Save, so that the dialog stays up with its folder,
+// name box and filter:
+// - a folder's name, relative or absolute, with or without a slash, opens that folder and empties
+//   the name box; Save on an empty name does nothing;
+// - the default extension is added to a name that has none ("chart", "chart."), never to a
+//   folder; a name that is only the extension (".rtf", ".RTF") is no name;
+// - a name in a folder that does not exist, or a read-only file, is refused with a box saying
+//   why;
+// - an existing file is replaced only after the question, unless DontConfirmOverwrite is set.
+namespace controls {
+
+class SaveAsDialog : public QFileDialog {
+    Q_OBJECT
+
+public:
+    explicit SaveAsDialog(QWidget* owner);
+
+    // The extension, without its dot, added to a name typed without one.
+    void SetDefaultExt(const QString& ext) { defaultExt_ = ext; }
+    // The path Save was last accepted with, its extension added; empty until then.
+    QString FileName() const { return fileName_; }
+
+public slots:
+    void accept() override;
+
+private:
+    void OpenFolder(const QString& folder);
+    QString Refusal(const QString& path) const;
+
+    QString defaultExt_;
+    QString fileName_;
+};
+
+} // namespace controls
