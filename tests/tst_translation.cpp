@@ -5,6 +5,7 @@
 
 #include "casting/CastingBoard.h"
 #include "casting/Chart.h"
+#include "controls/LinkLabel.h"
 #include "controls/RichTextBox.h"
 #include "interpretation/modSikidy.h"
 #include "platform/Translation.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTranslator>
 
 #include <memory>
@@ -43,14 +45,14 @@ QStringList Overflows(const QWidget* window) {
                               int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
                               text);
         if (need.width() > box.width() || need.height() > box.height()) {
-            found << label->objectName() + u": " + text;
+            found << label->objectName() + QStringLiteral(": ") + text;
         }
     }
     for (const QPushButton* button : window->findChildren<QPushButton*>()) {
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
         if (QFontMetrics(button->font()).horizontalAdvance(Shown(button->text())) + 2 * margin >
             button->width()) {
-            found << button->objectName() + u": " + button->text();
+            found << button->objectName() + QStringLiteral(": ") + button->text();
         }
     }
     for (const QGroupBox* frame : window->findChildren<QGroupBox*>()) {
@@ -58,7 +60,7 @@ QStringList Overflows(const QWidget* window) {
         const int indent = 2 * frame->style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
         if (QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + indent >
             frame->width()) {
-            found << frame->objectName() + u": " + frame->title();
+            found << frame->objectName() + QStringLiteral(": ") + frame->title();
         }
     }
     return found;
@@ -118,7 +120,7 @@ private slots:
         }
         QCoreApplication::removeTranslator(&french);
         overflows.removeDuplicates();
-        QCOMPARE(overflows, QStringList());
+        QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(u'\n')));
     }
 
     // Every text of the figure and house catalogues that is shown has a French translation;
@@ -148,7 +150,7 @@ private slots:
             check("modSikidy", modSikidy::HouseRecord(h)->meaning);
             check("Chart", HouseEntry(h).label);
         }
-        QCOMPARE(untranslated, QStringList());
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
     }
 };
 

@@ -150,7 +150,7 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation>Affiche cette aide.</translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -225,7 +225,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Cliquez ici pour en savoir plus.</translation>
+        <translation>Cliquez pour en savoir plus.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -354,7 +354,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
+        <translation>&amp;Sauver</translation>
     </message>
     <message>
         <source>&amp;Print</source>
