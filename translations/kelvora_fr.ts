@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Next: casts Mother %1, four rows of one or two dots drawn at random.</source>
-        <translation>Prochain appui : trace la mère %1, quatre lignes d’un ou deux points tirées au hasard.</translation>
+        <translation>Prochain appui&#xa0;: trace la mère %1, quatre lignes d’un ou deux points tirées au hasard.</translation>
     </message>
     <message>
         <source>Click to Create Four Daughters %1</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Next: derives Daughter %1 from rows of the four mothers.</source>
-        <translation>Prochain appui : forme la fille %1 à partir des lignes des quatre mères.</translation>
+        <translation>Prochain appui&#xa0;: forme la fille %1 à partir des lignes des quatre mères.</translation>
     </message>
     <message>
         <source>Display Sikidy Interpretation</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Next: writes the interpretation of the sixteen houses into the Sikidy Interpretation panel and enables Print.</source>
-        <translation>Prochain appui : écrit l’interprétation des seize maisons dans le panneau « Interprétation du sikidy » et active Imprimer.</translation>
+        <translation>Prochain appui&#xa0;: écrit l’interprétation des seize maisons dans le panneau «&#xa0;Interprétation du sikidy&#xa0;» et active Imprimer.</translation>
     </message>
     <message>
         <source>Do It Once Again</source>
@@ -57,12 +57,12 @@
     </message>
     <message>
         <source>Next: clears the board and the interpretation for a new casting.</source>
-        <translation>Prochain appui : efface le tableau et l’interprétation pour un nouveau tirage.</translation>
+        <translation>Prochain appui&#xa0;: efface le tableau et l’interprétation pour un nouveau tirage.</translation>
     </message>
     <message>
         <source>%1, row %2: %3</source>
         <extracomment>A dot picture to screen readers, such as &quot;Mother 1, row 2: two dots&quot;.</extracomment>
-        <translation>%1, ligne %2 : %3</translation>
+        <translation>%1, ligne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>two dots</source>
@@ -154,7 +154,7 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -188,7 +188,7 @@ Ce fichier est en lecture seule. Choisissez un autre nom.</translation>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -206,14 +206,14 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation>Voulez-vous rechercher une mise à jour ?</translation>
+        <translation>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Kelvora is a method of divination from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst. Copyright © Kelvora; all rights reserved.</source>
-        <translation>Kelvora est une méthode de divination de Madagascar. Ce mot vient du mot arabe signifiant « figure ». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire. Copyright © Kelvora ; tous droits réservés.</translation>
+        <translation>Kelvora est une méthode de divination de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire. Copyright © Kelvora&#xa0;; tous droits réservés.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -240,7 +240,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Kelvora is free. If it has helped you, please support our web site: tell a friend about Kelvora, link to us from your own site, and come back to see what is new.</source>
-        <translation>Kelvora est gratuit. S’il vous a aidé, soutenez notre site : parlez de Kelvora à un ami, faites un lien vers nous depuis votre site et revenez voir les nouveautés.</translation>
+        <translation>Kelvora est gratuit. S’il vous a aidé, soutenez notre site&#xa0;: parlez de Kelvora à un ami, faites un lien vers nous depuis votre site et revenez voir les nouveautés.</translation>
     </message>
     <message>
         <source>Click here to see our other programs.</source>
@@ -252,19 +252,19 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Your name:</source>
-        <translation>&amp;Votre nom :</translation>
+        <translation>&amp;Votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Friend&apos;s name:</source>
-        <translation>&amp;Nom de l’ami :</translation>
+        <translation>&amp;Nom de l’ami&#xa0;:</translation>
     </message>
     <message>
         <source>Friend&apos;s &amp;e-mail:</source>
-        <translation>&amp;Courriel de l’ami :</translation>
+        <translation>&amp;Courriel de l’ami&#xa0;:</translation>
     </message>
     <message>
         <source>Nothing is sent from here: Send opens our page in your browser.</source>
-        <translation>Rien n’est envoyé d’ici : Envoyer ouvre notre page dans votre navigateur.</translation>
+        <translation>Rien n’est envoyé d’ici&#xa0;: Envoyer ouvre notre page dans votre navigateur.</translation>
     </message>
     <message>
         <source>&amp;Send</source>
@@ -276,7 +276,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Thank you! Finish on our page in your browser.</source>
-        <translation>Merci ! Terminez sur notre page dans votre navigateur.</translation>
+        <translation>Merci&#xa0;! Terminez sur notre page dans votre navigateur.</translation>
     </message>
     <message>
         <source>Please enter your friend&apos;s e-mail address.</source>
@@ -287,11 +287,11 @@ Voulez-vous le remplacer ?</translation>
     <name>frmMain</name>
     <message>
         <source>Join the Kelvora discussion board: click here to visit us online.</source>
-        <translation>Rejoignez le forum de discussion de Kelvora : cliquez ici pour nous rendre visite en ligne.</translation>
+        <translation>Rejoignez le forum de discussion de Kelvora&#xa0;: cliquez ici pour nous rendre visite en ligne.</translation>
     </message>
     <message>
         <source>Kelvora is a method of geomancy from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst.</source>
-        <translation>Kelvora est une méthode de géomancie de Madagascar. Ce mot vient du mot arabe signifiant « figure ». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire.</translation>
+        <translation>Kelvora est une méthode de géomancie de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire.</translation>
     </message>
     <message>
         <source>Sikidy Interpretation</source>
@@ -327,7 +327,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Mettez la marque de votre site sur ce logiciel. Fidélisez vos visiteurs et attirez-en d’autres : le nom et le lien de votre site ici. Voir « Aide ». Cliquez ici pour en savoir plus sur le comarquage.</translation>
+        <translation>Mettez la marque de votre site sur ce logiciel. Fidélisez vos visiteurs et attirez-en d’autres&#xa0;: le nom et le lien de votre site ici. Voir «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le comarquage.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -928,63 +928,63 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Geomantic Figure Name :- </source>
-        <translation>Figure géomantique : </translation>
+        <translation>Figure géomantique&#xa0;: </translation>
     </message>
     <message>
         <source>Keywords :- </source>
-        <translation>Mots clés : </translation>
+        <translation>Mots clés&#xa0;: </translation>
     </message>
     <message>
         <source>European Name :- </source>
-        <translation>Nom européen : </translation>
+        <translation>Nom européen&#xa0;: </translation>
     </message>
     <message>
         <source>Category :- </source>
-        <translation>Catégorie : </translation>
+        <translation>Catégorie&#xa0;: </translation>
     </message>
     <message>
         <source>Direction :- </source>
-        <translation>Direction : </translation>
+        <translation>Direction&#xa0;: </translation>
     </message>
     <message>
         <source>Significance :- </source>
-        <translation>Signification : </translation>
+        <translation>Signification&#xa0;: </translation>
     </message>
     <message>
         <source>Sikidy Figure Name :- </source>
-        <translation>Figure du sikidy : </translation>
+        <translation>Figure du sikidy&#xa0;: </translation>
     </message>
     <message>
         <source>Keyword :- </source>
-        <translation>Mot clé : </translation>
+        <translation>Mot clé&#xa0;: </translation>
     </message>
     <message>
         <source>Associated Day :- </source>
-        <translation>Jour associé : </translation>
+        <translation>Jour associé&#xa0;: </translation>
     </message>
     <message>
         <source>Associated Element :- </source>
-        <translation>Élément associé : </translation>
+        <translation>Élément associé&#xa0;: </translation>
     </message>
     <message>
         <source>Associated Quality :- </source>
-        <translation>Qualité associée : </translation>
+        <translation>Qualité associée&#xa0;: </translation>
     </message>
     <message>
         <source>Associated Planet :- </source>
-        <translation>Planète associée : </translation>
+        <translation>Planète associée&#xa0;: </translation>
     </message>
     <message>
         <source>Associated Sign :- </source>
-        <translation>Signe associé : </translation>
+        <translation>Signe associé&#xa0;: </translation>
     </message>
     <message>
         <source>Associated Body Part :- </source>
-        <translation>Partie du corps associée : </translation>
+        <translation>Partie du corps associée&#xa0;: </translation>
     </message>
     <message>
         <source>Significance Of Geomancy :- </source>
-        <translation>Signification géomantique : </translation>
+        <translation>Signification géomantique&#xa0;: </translation>
     </message>
 </context>
 </TS>
