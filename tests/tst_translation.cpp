@@ -33,7 +33,8 @@ QString Shown(QString text) {
 }
 
 // The controls of `window` whose text does not fit inside them at their own font, as
-// "name: text", and nothing when all fit. Controls never change size, so the text must.
+// "name: text", and nothing when all fit, hidden ones included (the offer not shown at this
+// start). Controls never change size, so the text must.
 QStringList Overflows(const QWidget* window) {
     QStringList found;
     for (const QLabel* label : window->findChildren<QLabel*>()) {
@@ -99,8 +100,6 @@ private slots:
                 main.Frame3->cmdProceed->setText(CastingBoard::StateCaption(count));
                 overflows << Overflows(&main);
             }
-            main.lblCobrand->show();
-            overflows << Overflows(&main);
         } else if (window == u"about") {
             overflows << Overflows(std::make_unique<frmAbout>().get());
         } else if (window == u"report") {

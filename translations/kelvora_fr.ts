@@ -327,7 +327,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Mettez la marque de votre site sur ce logiciel. Fidélisez vos visiteurs et attirez-en d’autres&#xa0;: le nom et le lien de votre site ici. Voir «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le comarquage.</translation>
+        <translation>Mettez la marque de votre site sur ce logiciel pour fidéliser vos visiteurs et en attirer d’autres. Placez ici le nom et le lien de votre site. Voir «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le comarquage.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
