@@ -56,8 +56,8 @@ QLabel* HouseLabel(QWidget* parent, int index, const char* text, const QRect& ge
 }
 
 QString FigureName(int slot) {
-    return slot < 4 ? QStringLiteral("Mother %1").arg(slot + 1)
-                    : QStringLiteral("Daughter %1").arg(slot - 3);
+    return slot < 4 ? CastingBoard::tr("Mother %1").arg(slot + 1)
+                    : CastingBoard::tr("Daughter %1").arg(slot - 3);
 }
 
 } // namespace
@@ -78,11 +78,10 @@ CastingBoard::CastingBoard(QWidget* parent, controls::RichTextBox* RTB)
     cmdProceed->setDefault(true);
     connect(cmdProceed, &QPushButton::clicked, this, &CastingBoard::cmdProceed_Click);
 
-    Command1 =
-        controls::GreyButton(this, "Command1", QStringLiteral("&Print"),
-                             controls::Verdana(8.25, true), TwipsRect(6840, 3240, 1215, 615));
-    Command1->setAccessibleDescription(QStringLiteral("Opens the report window to save or "
-                                                      "print the interpretation."));
+    Command1 = controls::GreyButton(this, "Command1", tr("&Print"), controls::Verdana(8.25, true),
+                                    TwipsRect(6840, 3240, 1215, 615));
+    Command1->setAccessibleDescription(
+        tr("Opens the report window to save or print the interpretation."));
     connect(Command1, &QPushButton::clicked, this, &CastingBoard::printRequested);
 
     BuildDaughterFrame();
@@ -91,8 +90,8 @@ CastingBoard::CastingBoard(QWidget* parent, controls::RichTextBox* RTB)
 
 void CastingBoard::BuildMotherFrame() {
     const QColor scrollBar = QPalette().color(QPalette::Button);
-    QGroupBox* frame = Frame(this, "Frame1", QStringLiteral("Mother Figure"), 9,
-                             controls::CaptionBlue, scrollBar, TwipsRect(1200, 360, 5535, 2775));
+    QGroupBox* frame = Frame(this, "Frame1", tr("Mother Figure"), 9, controls::CaptionBlue,
+                             scrollBar, TwipsRect(1200, 360, 5535, 2775));
 
     // Column labels of houses 1 to 4, then the mother columns below them.
     static const char* const columnLabels[4] = {"      1      Tale", "      2      Mahamay",
@@ -130,8 +129,8 @@ void CastingBoard::BuildMotherFrame() {
 
 void CastingBoard::BuildDaughterFrame() {
     const QColor scrollBar = QPalette().color(QPalette::Button);
-    QGroupBox* frame = Frame(this, "Frame2", QStringLiteral("Daughter Figure"), 9,
-                             controls::CaptionBlue, scrollBar, TwipsRect(120, 3960, 7935, 2055));
+    QGroupBox* frame = Frame(this, "Frame2", tr("Daughter Figure"), 9, controls::CaptionBlue,
+                             scrollBar, TwipsRect(120, 3960, 7935, 2055));
     static const char* const labels[8] = {"      9      Fahasivy", "      10     Ombiasy",
                                           "      11      Haja",    "      12      Haky",
                                           "      13      Asorita", "      14      Saily",
@@ -158,7 +157,7 @@ namespace {
 
 // What the next press does, by press count: the caption of cmdProceed and the longer account
 // screen readers give. "%1" is the number of the figure made next, counted from the row's first
-// press count; the last row also holds beyond its count.
+// press count; the last row also holds beyond its count. Both are translated where they are shown.
 struct NextPress {
     int firstCount;
     int lastCount;
@@ -166,21 +165,23 @@ struct NextPress {
     const char* description;
 };
 constexpr NextPress NextPresses[] = {
-    {0, 3, "Click to Create Mother %1",
-     "Next: casts Mother %1, four rows of one or two dots drawn at random."},
-    {4, 11, "Click to Create Four Daughters %1",
-     "Next: derives Daughter %1 from rows of the four mothers."},
-    {12, 12, "Display Sikidy Interpretation",
-     "Next: writes the interpretation of the sixteen houses into the Sikidy Interpretation panel "
-     "and enables Print."},
-    {13, 13, "Do It Once Again",
-     "Next: clears the board and the interpretation for a new casting."},
+    {0, 3, QT_TRANSLATE_NOOP("CastingBoard", "Click to Create Mother %1"),
+     QT_TRANSLATE_NOOP("CastingBoard",
+                       "Next: casts Mother %1, four rows of one or two dots drawn at random.")},
+    {4, 11, QT_TRANSLATE_NOOP("CastingBoard", "Click to Create Four Daughters %1"),
+     QT_TRANSLATE_NOOP("CastingBoard", "Next: derives Daughter %1 from rows of the four mothers.")},
+    {12, 12, QT_TRANSLATE_NOOP("CastingBoard", "Display Sikidy Interpretation"),
+     QT_TRANSLATE_NOOP("CastingBoard", "Next: writes the interpretation of the sixteen houses "
+                                       "into the Sikidy Interpretation panel and enables Print.")},
+    {13, 13, QT_TRANSLATE_NOOP("CastingBoard", "Do It Once Again"),
+     QT_TRANSLATE_NOOP("CastingBoard",
+                       "Next: clears the board and the interpretation for a new casting.")},
 };
 
 QString NextPressText(int count, const char* NextPress::*text) {
     for (const NextPress& row : NextPresses) {
         if (count <= row.lastCount || &row == std::end(NextPresses) - 1) {
-            const QString filled = QString::fromLatin1(row.*text);
+            const QString filled = CastingBoard::tr(row.*text);
             return filled.contains(u'%') ? filled.arg(count - row.firstCount + 1) : filled;
         }
     }
@@ -213,10 +214,11 @@ void CastingBoard::ShowCell(int c) {
     controls::PictureBox* picture = picCircle[c];
     picture->SetPicture(v);
     picture->setAccessibleName(
-        QStringLiteral("%1, row %2: %3")
+        //: A dot picture to screen readers, such as "Mother 1, row 2: two dots".
+        tr("%1, row %2: %3")
             .arg(FigureName(c / 4))
             .arg(c % 4 + 1)
-            .arg(v == 2 ? QStringLiteral("two dots") : QStringLiteral("one dot")));
+            .arg(v == 2 ? tr("two dots") : tr("one dot")));
     picture->show();
 }
 

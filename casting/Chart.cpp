@@ -1,5 +1,7 @@
 #include "casting/Chart.h"
 
+#include <QtGlobal>
+
 #include <cassert>
 
 std::vector<DotCount> intCells;
@@ -11,27 +13,39 @@ namespace {
 
 // Houses 5 to 8 read the mothers' rows from Mother 4 back to Mother 1, so they always carry the
 // same figures as Daughters 5 to 8 (houses 13 to 16). House 10's name has two blanks before
-// "Betsimisay".
+// "Betsimisay". The labels are translated where they are used; the names never are.
 constexpr std::array<House, HouseCount> Houses{{
-    {"Tale", "House 1(Tale)", "Taraiky", {0, 1, 2, 3}},
-    {"Mahamay", "House 2(Mahamay)", "Asambola / Asombola", {4, 5, 6, 7}},
-    {"Fahatelo", "House 3(Fahatelo)", "Adabara / Adabaraha", {8, 9, 10, 11}},
-    {"Bilady", "House 4(Bilady)", "Alahasady", {12, 13, 14, 15}},
-    {"Fianahana", "House 5(Fianahana)", "Alohotsy", {12, 8, 4, 0}},
-    {"Abily", "House 6(Abily)", "Adalo", {13, 9, 5, 1}},
-    {"Alisay", "House 7(Alisay)", "Alotsimay / Alatsimay", {14, 10, 6, 2}},
-    {"Fahavalo", "House 8(Fahavalo)", "Alokola", {15, 11, 7, 3}},
-    {"Fahasivy", "House 9(Fahasivy)", "Alahijana", {16, 17, 18, 19}},
+    {"Tale", QT_TRANSLATE_NOOP("Chart", "House 1(Tale)"), "Taraiky", {0, 1, 2, 3}},
+    {"Mahamay",
+     QT_TRANSLATE_NOOP("Chart", "House 2(Mahamay)"),
+     "Asambola / Asombola",
+     {4, 5, 6, 7}},
+    {"Fahatelo",
+     QT_TRANSLATE_NOOP("Chart", "House 3(Fahatelo)"),
+     "Adabara / Adabaraha",
+     {8, 9, 10, 11}},
+    {"Bilady", QT_TRANSLATE_NOOP("Chart", "House 4(Bilady)"), "Alahasady", {12, 13, 14, 15}},
+    {"Fianahana", QT_TRANSLATE_NOOP("Chart", "House 5(Fianahana)"), "Alohotsy", {12, 8, 4, 0}},
+    {"Abily", QT_TRANSLATE_NOOP("Chart", "House 6(Abily)"), "Adalo", {13, 9, 5, 1}},
+    {"Alisay",
+     QT_TRANSLATE_NOOP("Chart", "House 7(Alisay)"),
+     "Alotsimay / Alatsimay",
+     {14, 10, 6, 2}},
+    {"Fahavalo", QT_TRANSLATE_NOOP("Chart", "House 8(Fahavalo)"), "Alokola", {15, 11, 7, 3}},
+    {"Fahasivy", QT_TRANSLATE_NOOP("Chart", "House 9(Fahasivy)"), "Alahijana", {16, 17, 18, 19}},
     {"Ombiasy",
-     "House 10(Ombiasy)",
+     QT_TRANSLATE_NOOP("Chart", "House 10(Ombiasy)"),
      "Betsivongo / Alisay /  Betsimisay / Alikasajy",
      {20, 21, 22, 23}},
-    {"Haja", "House 11(Haja)", "Alakarabo", {24, 25, 26, 27}},
-    {"Haky", "House 12(Haky)", "Alikisy", {28, 29, 30, 31}},
-    {"Asorita", "House 13(Asorita)", "Alabiavo", {32, 33, 34, 35}},
-    {"Saily", "House 14(Saily)", "Alohamora / Alaimora / Alahamora", {36, 37, 38, 39}},
-    {"Safary", "House 15(Safary)", "Alakaosy", {40, 41, 42, 43}},
-    {"Kiba", "House 16(Kiba)", "Karija", {44, 45, 46, 47}},
+    {"Haja", QT_TRANSLATE_NOOP("Chart", "House 11(Haja)"), "Alakarabo", {24, 25, 26, 27}},
+    {"Haky", QT_TRANSLATE_NOOP("Chart", "House 12(Haky)"), "Alikisy", {28, 29, 30, 31}},
+    {"Asorita", QT_TRANSLATE_NOOP("Chart", "House 13(Asorita)"), "Alabiavo", {32, 33, 34, 35}},
+    {"Saily",
+     QT_TRANSLATE_NOOP("Chart", "House 14(Saily)"),
+     "Alohamora / Alaimora / Alahamora",
+     {36, 37, 38, 39}},
+    {"Safary", QT_TRANSLATE_NOOP("Chart", "House 15(Safary)"), "Alakaosy", {40, 41, 42, 43}},
+    {"Kiba", QT_TRANSLATE_NOOP("Chart", "House 16(Kiba)"), "Karija", {44, 45, 46, 47}},
 }};
 
 } // namespace

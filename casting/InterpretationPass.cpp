@@ -4,6 +4,8 @@
 #include "controls/RichTextBox.h"
 #include "interpretation/modSikidy.h"
 
+#include <QCoreApplication>
+
 void InterpretationPass(controls::RichTextBox& RTB) {
     // Sixteen sections overflow the panel: with its scroll bar shown before the text goes in, the
     // box lays the text out once, at its final width, rather than a second time when the bar
@@ -17,7 +19,7 @@ void InterpretationPass(controls::RichTextBox& RTB) {
         const controls::RichTextBox::EditBlock block(RTB);
         for (int h = 1; h <= HouseCount; ++h) {
             const House& house = HouseEntry(h);
-            strHouseLabel = QLatin1String(house.label);
+            strHouseLabel = QCoreApplication::translate("Chart", house.label);
             strHouseFigureName = QLatin1String(house.figureName);
             const auto row = [&house](int r) -> const DotCount& {
                 return intCells.at(

@@ -3,6 +3,7 @@
 #include "controls/Twips.h"
 #include "platform/ProgramIcon.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace controls {
@@ -15,7 +16,7 @@ QLabel* ProgramIconPicture(QWidget* window) {
     auto* picture = new QLabel(window);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setPixmap(ProgramIconPixmap(window->devicePixelRatioF()));
-    picture->setAccessibleName(QStringLiteral("Kelvora icon"));
+    picture->setAccessibleName(QCoreApplication::translate("IconPicture", "Kelvora icon"));
     picture->setGeometry(TwipsRect(120, 120, 480, 480));
     return picture;
 }

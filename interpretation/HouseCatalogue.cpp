@@ -1,5 +1,7 @@
 #include "interpretation/modSikidy.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace modSikidy {
@@ -7,24 +9,24 @@ namespace modSikidy {
 namespace {
 
 // What each house stands for, house 1 first. Houses 14 and 15 share "Voyages"; house 4's
-// meaning has a blank after the slash only.
+// meaning has a blank after the slash only. Translated where they are shown.
 constexpr std::array<const char*, HouseCount> Meanings{
-    "Ascendant",
-    "Prosperity, Object in Question",
-    "Brother of Querent",
-    "Land/ Place of Dwelling",
-    "Children",
-    "Servants",
-    "Spouse",
-    "Enemies",
-    "Spirits",
-    "Benefactor",
-    "Food",
-    "The Creator",
-    "The Old Chiefs",
-    "Voyages",
-    "Voyages",
-    "The house and its members",
+    QT_TRANSLATE_NOOP("modSikidy", "Ascendant"),
+    QT_TRANSLATE_NOOP("modSikidy", "Prosperity, Object in Question"),
+    QT_TRANSLATE_NOOP("modSikidy", "Brother of Querent"),
+    QT_TRANSLATE_NOOP("modSikidy", "Land/ Place of Dwelling"),
+    QT_TRANSLATE_NOOP("modSikidy", "Children"),
+    QT_TRANSLATE_NOOP("modSikidy", "Servants"),
+    QT_TRANSLATE_NOOP("modSikidy", "Spouse"),
+    QT_TRANSLATE_NOOP("modSikidy", "Enemies"),
+    QT_TRANSLATE_NOOP("modSikidy", "Spirits"),
+    QT_TRANSLATE_NOOP("modSikidy", "Benefactor"),
+    QT_TRANSLATE_NOOP("modSikidy", "Food"),
+    QT_TRANSLATE_NOOP("modSikidy", "The Creator"),
+    QT_TRANSLATE_NOOP("modSikidy", "The Old Chiefs"),
+    QT_TRANSLATE_NOOP("modSikidy", "Voyages"),
+    QT_TRANSLATE_NOOP("modSikidy", "Voyages"),
+    QT_TRANSLATE_NOOP("modSikidy", "The house and its members"),
 };
 
 // House h is paired with the figure at position h of house order.

@@ -3,6 +3,7 @@
 #include "controls/RichTextBox.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 namespace modSikidy {
 
@@ -38,18 +39,23 @@ QString Paragraph(const QString& text) {
     return text + QLatin1String("\r\n\r\n");
 }
 
+// A text of the catalogues or the composer in the session's language.
+QString Tr(const char* text) {
+    return QCoreApplication::translate("modSikidy", text);
+}
+
 // One line of a section: the label in bold white, the value in light grey, then a blank line.
-void WriteLine(controls::RichTextBox& RTB, const char* label, const QString& value) {
+void WriteLine(controls::RichTextBox& RTB, const QString& label, const QString& value) {
     RTB.SelBold(true);
     RTB.SelColor(LabelColor);
-    RTB.SelText(QLatin1String(label));
+    RTB.SelText(label);
     RTB.SelBold(false);
     RTB.SelColor(ValueColor);
     RTB.SelText(Paragraph(value));
 }
 
-void WriteLine(controls::RichTextBox& RTB, const char* label, const char* value) {
-    WriteLine(RTB, label, QString(QLatin1String(value)));
+void WriteLine(controls::RichTextBox& RTB, const QString& label, const char* value) {
+    WriteLine(RTB, label, Tr(value));
 }
 
 } // namespace
@@ -66,27 +72,36 @@ void InterpretHouse(controls::RichTextBox& RTB, int h, const DotCount& row1, con
     RTB.SelBold(true);
     RTB.SelColor(HeadingColor);
     RTB.SelFontSize(SectionPoints);
-    RTB.SelText(Paragraph(QLatin1String("Characteristics Of ") + strHouseLabel));
+    //: Heading of a house's section; %1 is the house's label, such as "House 1(Tale)".
+    RTB.SelText(Paragraph(
+        QCoreApplication::translate("modSikidy", "Characteristics Of %1").arg(strHouseLabel)));
 
     // The house and the figure paired with it.
-    WriteLine(RTB, "Geomantic Figure Name :- ", strHouseFigureName);
-    WriteLine(RTB, "Keywords :- ", house->meaning);
-    WriteLine(RTB, "European Name :- ", paired.europeanName);
-    WriteLine(RTB, "Category :- ", paired.category);
-    WriteLine(RTB, "Direction :- ", paired.direction);
-    WriteLine(RTB, "Significance :- ", paired.shortSignificance);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Geomantic Figure Name :- "),
+              strHouseFigureName);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Keywords :- "), house->meaning);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "European Name :- "),
+              QString::fromLatin1(paired.europeanName));
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Category :- "), paired.category);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Direction :- "), paired.direction);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Significance :- "),
+              paired.shortSignificance);
 
     // The figure cast into the house.
-    WriteLine(RTB, "Sikidy Figure Name :- ", cast->title);
-    WriteLine(RTB, "Keyword :- ", cast->keyword);
-    WriteLine(RTB, "Associated Day :- ", cast->day);
-    WriteLine(RTB, "Associated Element :- ", cast->element);
-    WriteLine(RTB, "Associated Quality :- ", cast->quality);
-    WriteLine(RTB, "Associated Planet :- ", cast->planet);
-    WriteLine(RTB, "Associated Sign :- ", cast->sign);
-    WriteLine(RTB, "Associated Body Part :- ", cast->bodyPart);
-    WriteLine(RTB, "Direction :- ", cast->direction);
-    WriteLine(RTB, "Significance Of Geomancy :- ", cast->longSignificance);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Sikidy Figure Name :- "), cast->title);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Keyword :- "), cast->keyword);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Associated Day :- "), cast->day);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Associated Element :- "),
+              cast->element);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Associated Quality :- "),
+              cast->quality);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Associated Planet :- "), cast->planet);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Associated Sign :- "), cast->sign);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Associated Body Part :- "),
+              cast->bodyPart);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Direction :- "), cast->direction);
+    WriteLine(RTB, QCoreApplication::translate("modSikidy", "Significance Of Geomancy :- "),
+              cast->longSignificance);
 }
 
 } // namespace modSikidy

@@ -14,7 +14,8 @@ namespace modSikidy {
 
 inline constexpr int FigureCount = 16;
 
-// One figure of the catalogue. Every text is shown exactly as stored, trailing blanks included.
+// One figure of the catalogue. In English every text is shown exactly as stored, trailing blanks
+// included; other languages show its translation, except the identifier and the Latin name.
 struct FigureInfo {
     const char* identifier; // the name in capitals, the key of FindFigure; never shown
     Figure rows;            // row 1 (top) to row 4

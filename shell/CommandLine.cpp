@@ -1,5 +1,7 @@
 #include "shell/CommandLine.h"
 
+#include "platform/Translation.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -26,21 +28,22 @@ constexpr QtOption QtOptions[] = {
     {"dograb", false},
 };
 
-} // namespace
+struct Options {
+    QCommandLineOption help;
+    QCommandLineOption version;
+};
 
-void HandleCommandLine(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
-    QCommandLineParser parser;
+// Kelvora's options and Qt's hidden ones, added to `parser`. Called once to look at the command
+// line, and again to describe it once the session's language is loaded.
+Options AddOptions(QCommandLineParser& parser) {
     // Qt's options are words after a single dash (-platform xcb, -style=fusion).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Casts and reads a sikidy chart, the geomantic divination of Madagascar.\n"
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Casts and reads a sikidy chart, the geomantic divination of Madagascar.\n"
                        "Qt's own options, such as -platform, -display and -style, are accepted."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     for (const QtOption& qt : QtOptions) {
@@ -51,28 +54,46 @@ void HandleCommandLine(int argc, char* argv[]) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    const bool parsed = parser.parse(arguments);
-    const QStringList stray = parser.positionalArguments();
-    if (parsed && stray.isEmpty() && !parser.isSet(help) && !parser.isSet(version)) {
+    return {help, version};
+}
+
+} // namespace
+
+void HandleCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    QCommandLineParser first;
+    const Options seen = AddOptions(first);
+    if (first.parse(arguments) && first.positionalArguments().isEmpty() &&
+        !first.isSet(seen.help) && !first.isSet(seen.version)) {
         return;
     }
 
     // From here on the program ends without a window. A plain application object, which needs no
     // display, gives the usage line the program's path; the version line names the program
-    // however it was started.
+    // however it was started. The command line is read again in the session's language, so
+    // that the help and Qt's own errors speak it.
     int count = argc;
     QCoreApplication app(count, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KELVORA_VERSION));
+    platform::UseSessionLanguage();
+    QCommandLineParser parser;
+    const Options options = AddOptions(parser);
+    const bool parsed = parser.parse(arguments);
+    const QStringList stray = parser.positionalArguments();
     if (!parsed || !stray.isEmpty()) {
-        const QString error = parsed
-                                  ? QStringLiteral("Unexpected argument '%1'.").arg(stray.first())
-                                  : parser.errorText();
+        const QString error =
+            parsed ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                         .arg(stray.first())
+                   : parser.errorText();
         std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()),
                      qPrintable(error), qPrintable(parser.helpText()));
         std::exit(EXIT_FAILURE);
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(options.version)) {
         parser.showVersion();
     }
     parser.showHelp(EXIT_SUCCESS);

@@ -47,8 +47,8 @@ bool RefuseSecondInstance() {
     if (!platform::App_PrevInstance()) {
         return false;
     }
-    platform::MsgBox(QStringLiteral("Application is already running"), QMessageBox::Ok,
-                     QMessageBox::Information);
+    platform::MsgBox(QCoreApplication::translate("Startup", "Application is already running"),
+                     QMessageBox::Ok, QMessageBox::Information);
     return true;
 }
 

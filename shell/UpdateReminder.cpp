@@ -4,6 +4,7 @@
 #include "platform/MsgBox.h"
 #include "shell/modHelp.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include <memory>
@@ -27,8 +28,10 @@ void RememberToday() {
 } // namespace
 
 QString UpdateReminderText() {
-    return QStringLiteral("There maybe an update to this software available") + QChar(13) +
-           QStringLiteral("Do you want to check for an update?");
+    return QCoreApplication::translate("UpdateReminder",
+                                       "There maybe an update to this software available") +
+           QChar(13) +
+           QCoreApplication::translate("UpdateReminder", "Do you want to check for an update?");
 }
 
 QString ReminderSettingsPath() {

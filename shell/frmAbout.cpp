@@ -25,40 +25,40 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     controls::PlaceLabel(Label2, "Label2", controls::Verdana(9.75, true), controls::LightOrange,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(840, 240, 1575, 240));
 
-    Label1_0 = new QLabel(
-        QStringLiteral("Kelvora is a method of divination from Madagascar. This word is derived "
-                       "from the Arabic word for \"figure\". This form of divination can be used "
-                       "to know if the sign shown by the reading is good or bad and help us "
-                       "prepare ourselves for the worst. Copyright \u00a9 Kelvora; all rights "
-                       "reserved."),
-        this);
+    Label1_0 =
+        new QLabel(tr("Kelvora is a method of divination from Madagascar. This word is derived "
+                      "from the Arabic word for \"figure\". This form of divination can be used "
+                      "to know if the sign shown by the reading is good or bad and help us "
+                      "prepare ourselves for the worst. Copyright © Kelvora; all rights "
+                      "reserved."),
+                   this);
     controls::PlaceLabel(Label1_0, "Label1_0", controls::Verdana(8.25), Qt::white,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(240, 720, 6375, 1035));
     Label1_0->setWordWrap(true);
 
     lblHomePage = controls::NewLinkLabel(
         this, "lblHomePage",
-        QStringLiteral("Click here to visit ") + QString::fromLatin1(WebAddresses::HomePage),
+        tr("Click here to visit %1").arg(QString::fromLatin1(WebAddresses::HomePage)),
         TwipsRect(2040, 1800, 4650, 195), {}, [this] { lblHomePage_Click(); });
 
-    Label3 = new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                       "business and make money online. Get this software fully "
-                                       "branded for your website."),
+    Label3 = new QLabel(tr("Home Business Opportunity. Start your own Internet "
+                           "business and make money online. Get this software fully "
+                           "branded for your website."),
                         this);
     controls::PlaceLabel(Label3, "Label3", controls::Verdana(8.25, true), Qt::white,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(360, 2280, 6255, 615));
     Label3->setWordWrap(true);
 
-    lblCobrand = controls::NewLinkLabel(
-        this, "lblCobrand", QStringLiteral("Click here for more details."),
-        TwipsRect(4080, 2880, 2670, 195), {}, [this] { lblCobrand_Click(); });
+    lblCobrand = controls::NewLinkLabel(this, "lblCobrand", tr("Click here for more details."),
+                                        TwipsRect(4080, 2880, 2670, 195), {},
+                                        [this] { lblCobrand_Click(); });
 
     // A horizontal line 2 pixels wide, running past both edges.
     Line1_2 = new controls::Line(this, -60, 3240, 6840, 3240, 2, QColor(255, 224, 192));
     Line1_2->setObjectName(QStringLiteral("Line1_2"));
 
-    cmdOK = controls::GreyButton(this, "cmdOK", QStringLiteral("&OK"),
-                                 controls::Verdana(8.25, true), TwipsRect(5400, 3360, 1260, 345));
+    cmdOK = controls::GreyButton(this, "cmdOK", tr("&OK"), controls::Verdana(8.25, true),
+                                 TwipsRect(5400, 3360, 1260, 345));
     // Default for Enter; QDialog turns Esc into reject(), which closes the window as OK does.
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);

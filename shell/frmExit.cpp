@@ -35,9 +35,6 @@ QLineEdit* Field(QWidget* parent, const char* label, const char* name, const QSt
     return field;
 }
 
-const QString ReferNote =
-    QStringLiteral("Nothing is sent from here: Send opens our page in your browser.");
-
 } // namespace
 
 frmExit::frmExit(QWidget* parent) : QWidget(parent) {
@@ -45,48 +42,48 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent) {
 
     Picture1 = controls::ProgramIconPicture(this);
 
-    lblTitle = new QLabel(QStringLiteral("Thank you for using Kelvora"), this);
+    lblTitle = new QLabel(tr("Thank you for using Kelvora"), this);
     controls::PlaceLabel(lblTitle, "lblTitle", controls::Verdana(9.75, true), controls::LightOrange,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(840, 240, 5800, 240));
 
-    lblSupport = new QLabel(QStringLiteral("Kelvora is free. If it has helped you, please support "
-                                           "our web site: tell a friend about Kelvora, link to us "
-                                           "from your own site, and come back to see what is "
-                                           "new."),
+    lblSupport = new QLabel(tr("Kelvora is free. If it has helped you, please support "
+                               "our web site: tell a friend about Kelvora, link to us "
+                               "from your own site, and come back to see what is "
+                               "new."),
                             this);
     controls::PlaceLabel(lblSupport, "lblSupport", controls::Verdana(8.25), Qt::white,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(240, 720, 6375, 780));
     lblSupport->setWordWrap(true);
 
     lblOtherPrograms = controls::NewLinkLabel(
-        this, "lblOtherPrograms", QStringLiteral("Click here to see our other programs."),
+        this, "lblOtherPrograms", tr("Click here to see our other programs."),
         TwipsRect(240, 1560, 6375, 195), {}, [this] { lblOtherPrograms_Click(); });
 
-    auto* Frame1 = new QGroupBox(QStringLiteral("Refer a Friend"), this);
+    auto* Frame1 = new QGroupBox(tr("Refer a Friend"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFont(controls::Verdana(9.75, true));
     controls::SetBackColor(Frame1, controls::DarkGrey);
     controls::SetForeColor(Frame1, controls::LightOrange);
     Frame1->setGeometry(TwipsRect(120, 1920, 6585, 2280));
 
-    txtYourName = Field(Frame1, "lblYourName", "txtYourName", QStringLiteral("&Your name:"), 360);
-    txtFriendName =
-        Field(Frame1, "lblFriendName", "txtFriendName", QStringLiteral("&Friend's name:"), 780);
-    txtFriendEmail = Field(Frame1, "lblFriendEmail", "txtFriendEmail",
-                           QStringLiteral("Friend's &e-mail:"), 1200);
+    txtYourName = Field(Frame1, "lblYourName", "txtYourName", tr("&Your name:"), 360);
+    txtFriendName = Field(Frame1, "lblFriendName", "txtFriendName", tr("&Friend's name:"), 780);
+    txtFriendEmail =
+        Field(Frame1, "lblFriendEmail", "txtFriendEmail", tr("Friend's &e-mail:"), 1200);
 
-    lblReferNote = new QLabel(ReferNote, Frame1);
+    lblReferNote =
+        new QLabel(tr("Nothing is sent from here: Send opens our page in your browser."), Frame1);
     controls::PlaceLabel(lblReferNote, "lblReferNote", controls::Verdana(8.25), Qt::white,
                          Qt::AlignLeft | Qt::AlignVCenter, TwipsRect(120, 1680, 4920, 435));
     lblReferNote->setWordWrap(true);
 
-    cmdSend = controls::GreyButton(Frame1, "cmdSend", QStringLiteral("&Send"),
-                                   controls::Verdana(8.25, true), TwipsRect(5160, 1740, 1260, 345));
+    cmdSend = controls::GreyButton(Frame1, "cmdSend", tr("&Send"), controls::Verdana(8.25, true),
+                                   TwipsRect(5160, 1740, 1260, 345));
     connect(cmdSend, &QPushButton::clicked, this, &frmExit::cmdSend_Click);
     connect(txtFriendEmail, &QLineEdit::returnPressed, this, &frmExit::cmdSend_Click);
 
-    cmdExit = controls::GreyButton(this, "cmdExit", QStringLiteral("E&xit"),
-                                   controls::Verdana(8.25, true), TwipsRect(5400, 4440, 1260, 345));
+    cmdExit = controls::GreyButton(this, "cmdExit", tr("E&xit"), controls::Verdana(8.25, true),
+                                   TwipsRect(5400, 4440, 1260, 345));
     connect(cmdExit, &QPushButton::clicked, this, &frmExit::cmdExit_Click);
 
     setTabOrder(txtYourName, txtFriendName);
@@ -121,9 +118,9 @@ void frmExit::lblOtherPrograms_Click() {
 void frmExit::cmdSend_Click() {
     if (modHelp::OpenReferPage(txtYourName->text(), txtFriendName->text(),
                                txtFriendEmail->text())) {
-        lblReferNote->setText(QStringLiteral("Thank you! Finish on our page in your browser."));
+        lblReferNote->setText(tr("Thank you! Finish on our page in your browser."));
     } else {
-        lblReferNote->setText(QStringLiteral("Please enter your friend's e-mail address."));
+        lblReferNote->setText(tr("Please enter your friend's e-mail address."));
         txtFriendEmail->setFocus();
     }
 }

@@ -54,17 +54,16 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
 
     Label61 = controls::NewLinkLabel(
-        client, "Label61",
-        QStringLiteral("Join the Kelvora discussion board: click here to visit us online."),
+        client, "Label61", tr("Join the Kelvora discussion board: click here to visit us online."),
         TwipsRect(427, 120, 11670, 195), {.alignment = Qt::AlignHCenter | Qt::AlignTop},
         [this] { Label61_Click(); });
 
     Label2 = controls::NewLinkLabel(
         client, "Label2",
-        QStringLiteral("Kelvora is a method of geomancy from Madagascar. This word is derived "
-                       "from the Arabic word for \"figure\". This form of divination can be used "
-                       "to know if the sign shown by the reading is good or bad and help us "
-                       "prepare ourselves for the worst."),
+        tr("Kelvora is a method of geomancy from Madagascar. This word is derived "
+           "from the Arabic word for \"figure\". This form of divination can be used "
+           "to know if the sign shown by the reading is good or bad and help us "
+           "prepare ourselves for the worst."),
         TwipsRect(120, 480, 12375, 855),
         {.font = controls::Verdana(9.75, true, true),
          .color = QColor(255, 128, 0),
@@ -73,7 +72,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
          .cursor = nullptr},
         [this] { Label2_Click(); });
 
-    Frame4 = new QGroupBox(QStringLiteral("Sikidy Interpretation"), client);
+    Frame4 = new QGroupBox(tr("Sikidy Interpretation"), client);
     Frame4->setObjectName(QStringLiteral("Frame4"));
     Frame4->setFont(controls::Verdana(9.75, true));
     controls::SetBackColor(Frame4, controls::DarkGrey);
@@ -88,7 +87,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     RTB->setGeometry(TwipsRect(120, 240, 3975, 5775));
     // Tab leaves the panel rather than typing a tab, so keyboard users are never caught in it.
     RTB->setTabChangesFocus(true);
-    RTB->setAccessibleName(QStringLiteral("Sikidy Interpretation"));
+    RTB->setAccessibleName(tr("Sikidy Interpretation"));
 
     Frame3 = new CastingBoard(client, RTB);
     setTabOrder(Frame3->Command1, RTB);
@@ -102,19 +101,19 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
 void frmMain::BuildMenus() {
     // Alt mnemonics only: no item has a shortcut key.
-    nuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    nuFile = menuBar()->addMenu(tr("&File"));
     nuFile->setObjectName(QStringLiteral("nuFile"));
-    mnuExit = Item(nuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit = Item(nuFile, "mnuExit", tr("E&xit"));
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = Item(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
-    mnuVisit = Item(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    mnuOnline = Item(mnuHelp, "mnuOnline", tr("&Online Help"));
+    mnuVisit = Item(mnuHelp, "mnuVisit", tr("&Visit Us Online"));
     Separator(mnuHelp, "mnuFileSep1");
-    mnuUpdate = Item(mnuHelp, "mnuUpdate", QStringLiteral("&Check for Software Update"));
+    mnuUpdate = Item(mnuHelp, "mnuUpdate", tr("&Check for Software Update"));
     Separator(mnuHelp, "mnuFileSep2");
-    mnuAbout = Item(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
+    mnuAbout = Item(mnuHelp, "mnuAbout", tr("&About Software"));
     connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
     connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
     connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
@@ -132,16 +131,16 @@ void frmMain::BuildFooter(QWidget* client) {
     // accessibility tree. lblFullBrand starts in front.
     lblCobrand = controls::NewLinkLabel(
         Frame5, "lblCobrand",
-        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
-                       "your site. Put your site's name &  link here. See \"Help\" for details.  "
-                       "  Click Here for more info on co-branding."),
+        tr("Co-brand this software for your site.  Increase loyalty and traffic to "
+           "your site. Put your site's name &  link here. See \"Help\" for details.  "
+           "  Click Here for more info on co-branding."),
         TwipsRect(510, 165, 11385, 495), {.alignment = Qt::AlignCenter, .wordWrap = true},
         [this] { lblCobrand_Click(); });
     lblFullBrand = controls::NewLinkLabel(
         Frame5, "lblFullBrand",
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                       "money online. Get this software fully branded for your website. Click "
-                       "here for more details."),
+        tr("Home Business Opportunity. Start your own Internet business and make "
+           "money online. Get this software fully branded for your website. Click "
+           "here for more details."),
         TwipsRect(510, 165, 11385, 495),
         {.alignment = Qt::AlignCenter, .wordWrap = true, .cursor = controls::FullBrandCursor},
         [this] { lblFullBrand_Click(); });

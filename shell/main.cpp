@@ -1,5 +1,6 @@
 #include "controls/FrameStyle.h"
 #include "platform/FontConfiguration.h"
+#include "platform/Translation.h"
 #include "shell/CommandLine.h"
 #include "shell/Startup.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     HandleCommandLine(argc, argv);
     platform::BeginReadingFontConfiguration();
     QApplication app(argc, argv);
+    platform::UseSessionLanguage();
     controls::UseProgramStyle();
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
     // Ties the windows to the installed desktop entry, for its name and icon in task switchers.

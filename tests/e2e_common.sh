@@ -8,6 +8,9 @@ work=$(mktemp -d)
 chmod 700 "$work"
 mkdir -p "$work/config"
 export XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
+# The checks read English texts, whatever the session's language; a script for another language
+# sets LANGUAGE again after sourcing this.
+export LANGUAGE=en
 # The server picks a free display itself and writes its number. -noreset: with no client left
 # (after a program is killed) a resetting server would refuse the next one for a moment.
 exec 3>"$work/display"
