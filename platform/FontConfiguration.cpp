@@ -1,5 +1,7 @@
 #include "platform/FontConfiguration.h"
 
+#include "platform/WarmUp.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <future>
@@ -16,7 +18,7 @@ std::future<FcBool>& Reading() {
 } // namespace
 
 void BeginReadingFontConfiguration() {
-    if (!Reading().valid()) {
+    if (!Reading().valid() && WorthWarmingUp()) {
         Reading() = std::async(std::launch::async, FcInit);
     }
 }
