@@ -21,8 +21,11 @@ namespace {
 const QStringList& Faces() {
     static const QStringList faces = [] {
         platform::WaitForFontConfiguration();
+        // One list of the installed families for both names: each hasFamily() would run the
+        // name through fontconfig's substitution rules and list the families again.
+        const QStringList installed = QFontDatabase::families();
         for (const QString& face : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
-            if (QFontDatabase::hasFamily(face)) {
+            if (installed.contains(face, Qt::CaseInsensitive)) {
                 return QStringList{face};
             }
         }
