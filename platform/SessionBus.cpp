@@ -1,7 +1,5 @@
 #include "platform/SessionBus.h"
 
-#include "platform/WarmUp.h"
-
 #include <QDBusConnection>
 
 #include <future>
@@ -9,9 +7,6 @@
 namespace platform {
 
 void BeginSessionBusConnection() {
-    if (!WorthWarmingUp()) {
-        return;
-    }
     // Kept until the program ends, whose end waits for the thread if it has not finished.
     static const std::future<void> connecting =
         std::async(std::launch::async, [] { QDBusConnection::sessionBus(); });
