@@ -33,9 +33,9 @@ constexpr QRgb Line = 0x32757575;
 constexpr QRgb InnerLine = 0x07000000;
 constexpr QRgb Shade = 0x03000000;
 
-// A pixel at `across` pixels from the nearest side edge and `down` from the nearest top or bottom
-// edge of the drawn box, in a corner lit from the top left (`lit`) or not.
-QRgb CornerPixel(int across, int down, bool lit) {
+// The picture's pixel `across` pixels from the nearest side and `down` from the nearest top or
+// bottom of the drawn box, in a quarter whose corner is lit from the top left (`lit`) or not.
+QRgb PicturePixel(int across, int down, bool lit) {
     if (across <= 1 && down <= 1) {
         static constexpr QRgb litCorner[2][2] = {{0x0d272727, 0x345d5d5d},
                                                  {0x39626262, 0x1f5a5a5a}};
@@ -64,7 +64,7 @@ QPixmap FramePicture() {
             const int across = std::min(x - 1, PictureWidth - 1 - x);
             const int down = std::min(y - 1, PictureHeight - 1 - y);
             const bool lit = (x - 1 < PictureWidth - 1 - x) == (y - 1 < PictureHeight - 1 - y);
-            picture.setPixel(x, y, CornerPixel(across, down, lit));
+            picture.setPixel(x, y, PicturePixel(across, down, lit));
         }
     }
     return QPixmap::fromImage(picture);
