@@ -2,7 +2,6 @@
 // line of text ("text", which pays for loading the font database as any window with text does),
 // and exits as soon as the first window is shown and exposed. bench_startup times whole runs.
 #include "controls/FrameStyle.h"
-#include "platform/FontConfiguration.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -14,9 +13,6 @@
 
 int main(int argc, char* argv[]) {
     const char* mode = argc > 1 ? argv[1] : "kelvora";
-    if (std::strcmp(mode, "kelvora") == 0) {
-        platform::BeginReadingFontConfiguration();
-    }
     QApplication app(argc, argv);
     if (std::strcmp(mode, "kelvora") == 0) {
         controls::UseProgramStyle();

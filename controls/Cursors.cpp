@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
 
 #include <cmath>
 #include <numbers>
@@ -15,23 +16,19 @@ constexpr int CursorSize = 32;
 // The tip of the index finger, where a click lands.
 constexpr QPoint FingerTip{10, 1};
 
-// A hand pointing up with its index finger, the three other fingers folded; built once for both
-// cursors.
-const QPainterPath& HandPath() {
-    static const QPainterPath path = [] {
-        QPainterPath hand;
-        hand.addRoundedRect(QRectF(8, 0.5, 4.5, 15), 2.2, 2.2); // index finger
-        hand.addRoundedRect(QRectF(12, 9, 4.5, 9), 2.2, 2.2);   // middle finger
-        hand.addRoundedRect(QRectF(16, 10, 4.5, 8), 2.2, 2.2);  // ring finger
-        hand.addRoundedRect(QRectF(20, 11, 4, 7), 2, 2);        // little finger
-        hand.addRoundedRect(QRectF(8, 14, 16.5, 12), 4, 4);     // palm
-        hand.addRoundedRect(QRectF(3, 14.5, 7, 4), 2, 2);       // thumb
-        return hand.simplified();
-    }();
-    return path;
+// A hand pointing up with its index finger, the three other fingers folded.
+QPainterPath HandPath() {
+    QPainterPath hand;
+    hand.addRoundedRect(QRectF(8, 0.5, 4.5, 15), 2.2, 2.2); // index finger
+    hand.addRoundedRect(QRectF(12, 9, 4.5, 9), 2.2, 2.2);   // middle finger
+    hand.addRoundedRect(QRectF(16, 10, 4.5, 8), 2.2, 2.2);  // ring finger
+    hand.addRoundedRect(QRectF(20, 11, 4, 7), 2, 2);        // little finger
+    hand.addRoundedRect(QRectF(8, 14, 16.5, 12), 4, 4);     // palm
+    hand.addRoundedRect(QRectF(3, 14.5, 7, 4), 2, 2);       // thumb
+    return hand.simplified();
 }
 
-QCursor HandCursor(const QColor& fill, bool star) {
+QPixmap DrawHand(const QColor& fill, bool star) {
     QPixmap picture(CursorSize, CursorSize);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -54,20 +51,28 @@ QCursor HandCursor(const QColor& fill, bool star) {
         painter.drawPath(path);
     }
     painter.end();
+    return picture;
+}
+
+// The hand's picture is drawn once and kept in Qt's pixmap cache, which the application empties
+// when it ends. Cursors made from the same picture share one cursor of the display's.
+QCursor HandCursor(const QString& key, const QColor& fill, bool star) {
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = DrawHand(fill, star);
+        QPixmapCache::insert(key, picture);
+    }
     return QCursor(picture, FingerTip.x(), FingerTip.y());
 }
 
 } // namespace
 
-// Each cursor is drawn once and shared by every label that shows it.
 QCursor LinkCursor() {
-    static const QCursor cursor = HandCursor(Qt::white, false);
-    return cursor;
+    return HandCursor(QStringLiteral("kelvora/link-hand"), Qt::white, false);
 }
 
 QCursor FullBrandCursor() {
-    static const QCursor cursor = HandCursor(QColor(255, 192, 128), true);
-    return cursor;
+    return HandCursor(QStringLiteral("kelvora/full-brand-hand"), QColor(255, 192, 128), true);
 }
 
 } // namespace controls

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QStyleFactory>
@@ -22,6 +23,52 @@ constexpr int BandDeviceRows = 32;
 constexpr int Edge = 6;
 // The room Fusion leaves above the frame besides the caption's.
 constexpr int TopMargin = 3;
+
+// The frame's picture, stretched over a frame by its nine parts: a line of grey at a fifth of full
+// opacity round a faint shade, one pixel in from the top and left edges, with softened corners.
+// These are the pixels of Fusion's group box frame, so frames look as in any Fusion program.
+constexpr int PictureWidth = 98;
+constexpr int PictureHeight = 38;
+constexpr QRgb Line = 0x32757575;
+constexpr QRgb InnerLine = 0x07000000;
+constexpr QRgb Shade = 0x03000000;
+
+// The picture's pixel `across` pixels from the nearest side and `down` from the nearest top or
+// bottom of the drawn box, in a quarter whose corner is lit from the top left (`lit`) or not.
+QRgb PicturePixel(int across, int down, bool lit) {
+    if (across <= 1 && down <= 1) {
+        static constexpr QRgb litCorner[2][2] = {{0x0d272727, 0x345d5d5d},
+                                                 {0x39626262, 0x1f5a5a5a}};
+        static constexpr QRgb otherCorner[2][2] = {{0x0c151515, 0x37666666},
+                                                   {0x355b5b5b, 0x1e5e5e5e}};
+        return (lit ? litCorner : otherCorner)[down][across];
+    }
+    const int near = std::min(across, down);
+    const int far = std::max(across, down);
+    if (near == 0) {
+        return far == 2 ? 0x346c6c6c : Line;
+    }
+    if (near == 1) {
+        return far == 2   ? (across == 2 ? 0x0a000000 : 0x09000000)
+               : far == 3 ? 0x08000000
+                          : InnerLine;
+    }
+    return Shade;
+}
+
+QPixmap FramePicture() {
+    QImage picture(PictureWidth, PictureHeight, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    for (int y = 1; y < PictureHeight; ++y) {
+        for (int x = 1; x < PictureWidth; ++x) {
+            const int across = std::min(x - 1, PictureWidth - 1 - x);
+            const int down = std::min(y - 1, PictureHeight - 1 - y);
+            const bool lit = (x - 1 < PictureWidth - 1 - x) == (y - 1 < PictureHeight - 1 - y);
+            picture.setPixel(x, y, PicturePixel(across, down, lit));
+        }
+    }
+    return QPixmap::fromImage(picture);
+}
 
 // Splits [from, to) into bands of at most `rows` rows.
 QVarLengthArray<int, 32> Bands(int from, int to, int rows) {
@@ -46,11 +93,10 @@ void FrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
 bool FrameStyle::DrawGroupBoxFrame(const QStyleOption* option, QPainter* painter,
                                    const QWidget* widget) const {
     if (picture_.isNull()) {
-        picture_ = QPixmap(
-            QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+        picture_ = FramePicture();
     }
-    const int pictureWidth = picture_.width();
-    const int pictureHeight = picture_.height();
+    constexpr int pictureWidth = PictureWidth;
+    constexpr int pictureHeight = PictureHeight;
     // The room Fusion leaves above the frame for the caption.
     int top = TopMargin;
     const auto* box = qobject_cast<const QGroupBox*>(widget);
@@ -59,8 +105,7 @@ bool FrameStyle::DrawGroupBoxFrame(const QStyleOption* option, QPainter* painter
                         option->fontMetrics.height());
     }
     const QRect frame = option->rect.adjusted(0, top, 0, 0);
-    if (pictureWidth <= 2 * Edge || pictureHeight <= 2 * Edge || frame.width() < 2 * Edge ||
-        frame.height() < 2 * Edge) {
+    if (frame.width() < 2 * Edge || frame.height() < 2 * Edge) {
         return false;
     }
 

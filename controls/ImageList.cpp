@@ -1,7 +1,7 @@
 #include "controls/ImageList.h"
 
-#include <QHash>
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace controls {
 
@@ -29,14 +29,16 @@ QPixmap Draw(int index, qreal dpr) {
 } // namespace
 
 QPixmap ImageList::Picture(int index, qreal devicePixelRatio) {
-    // Drawing takes longer than a look-up: keep each picture per ratio once drawn.
-    static QHash<QPair<int, qreal>, QPixmap> cache;
-    const auto key = qMakePair(index == 2 ? 2 : 1, devicePixelRatio);
-    auto found = cache.constFind(key);
-    if (found != cache.constEnd()) {
-        return *found;
+    // Drawing takes longer than a look-up: each picture is kept once drawn, per ratio, in Qt's
+    // pixmap cache, which the application empties when it ends.
+    const int picture = index == 2 ? 2 : 1;
+    const QString key = QStringLiteral("kelvora/dot-%1@%2").arg(picture).arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = Draw(picture, devicePixelRatio);
+        QPixmapCache::insert(key, pixmap);
     }
-    return cache.insert(key, Draw(key.first, devicePixelRatio)).value();
+    return pixmap;
 }
 
 } // namespace controls

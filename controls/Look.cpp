@@ -1,7 +1,6 @@
 #include "controls/Look.h"
 
 #include "controls/Twips.h"
-#include "platform/FontConfiguration.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -20,9 +19,11 @@ namespace {
 // has spares fontconfig a search for a substitute each time a new size or weight is resolved.
 const QStringList& Faces() {
     static const QStringList faces = [] {
-        platform::WaitForFontConfiguration();
+        // One list of the installed families for both names: each hasFamily() would run the
+        // name through fontconfig's substitution rules and list the families again.
+        const QStringList installed = QFontDatabase::families();
         for (const QString& face : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
-            if (QFontDatabase::hasFamily(face)) {
+            if (installed.contains(face, Qt::CaseInsensitive)) {
                 return QStringList{face};
             }
         }

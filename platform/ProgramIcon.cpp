@@ -1,5 +1,7 @@
 #include "platform/ProgramIcon.h"
 
+#include "platform/WarmUp.h"
+
 #include <QGuiApplication>
 #include <QImageReader>
 
@@ -36,7 +38,7 @@ std::shared_future<QList<QImage>>& IconPictures() {
 
 void BeginReadingProgramIcon() {
     InitIconResource();
-    if (!IconPictures().valid()) {
+    if (!IconPictures().valid() && WorthWarmingUp()) {
         IconPictures() = std::async(std::launch::async, ReadIconPictures).share();
     }
 }

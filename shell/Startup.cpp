@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include "controls/FirstPaint.h"
 #include "controls/Look.h"
 #include "platform/InstanceLock.h"
 #include "platform/MsgBox.h"
@@ -61,7 +62,9 @@ bool StartProgram() {
     }
     QApplication::setQuitOnLastWindowClosed(false);
     platform::Randomize();
-    RemindOfUpdate();
+    // Today's date is written once the main window is on the screen: the first frame does not
+    // need it, and the write waits for the disk.
+    const std::function<void()> rememberToday = RemindOfUpdateWritingLater();
     g_frmMain = new frmMain;
     g_frmMain->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(g_frmMain, &frmMain::unloaded, &ShowExitWindow);
@@ -70,6 +73,9 @@ bool StartProgram() {
     platform::UseProgramIcon();
     g_frmMain->show();
     g_frmMain->CoBrand_Randomize();
+    if (rememberToday) {
+        controls::AfterFirstPaint(g_frmMain, rememberToday);
+    }
     return true;
 }
 

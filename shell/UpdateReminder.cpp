@@ -18,11 +18,14 @@ std::unique_ptr<QSettings> OpenStore() {
                                        QStringLiteral("Kelvora"));
 }
 
-// A store that cannot be written is not reported: the reminder simply comes again next time.
-void RememberToday() {
-    const auto store = OpenStore();
-    store->setValue(DateKey, platform::Today().toString(Qt::ISODate));
-    store->sync();
+// Writes today's date, as it is now, when the returned function runs. A store that cannot be
+// written is not reported: the reminder simply comes again next time.
+std::function<void()> RememberToday() {
+    return [today = platform::Today()] {
+        const auto store = OpenStore();
+        store->setValue(DateKey, today.toString(Qt::ISODate));
+        store->sync();
+    };
 }
 
 } // namespace
@@ -47,19 +50,24 @@ QDate RememberedReminderDate() {
 }
 
 void RemindOfUpdate() {
+    if (const std::function<void()> write = RemindOfUpdateWritingLater()) {
+        write();
+    }
+}
+
+std::function<void()> RemindOfUpdateWritingLater() {
     const QDate remembered = RememberedReminderDate();
     if (!remembered.isValid()) {
-        RememberToday();
-        return;
+        return RememberToday();
     }
     const qint64 days = platform::Today().daysTo(remembered);
     if (days >= -14 && days <= 14) {
-        return;
+        return {};
     }
     const QMessageBox::StandardButton answer = platform::MsgBox(
         UpdateReminderText(), QMessageBox::Yes | QMessageBox::No, QMessageBox::Information);
-    RememberToday();
     if (answer == QMessageBox::Yes) {
         modHelp::OpenUpdatePage();
     }
+    return RememberToday();
 }

@@ -86,6 +86,20 @@ private slots:
         QTest::newRow("store cannot be written")
             << QByteArray("<folder>") << "" << QByteArray() << false;
     }
+    // Start-up's form of the first run: nothing is on the disk until the returned write runs, and
+    // the write keeps the day the reminder ran, not the day it is written.
+    void firstRunWritesOnlyWhenAsked() {
+        std::function<void()> write;
+        {
+            platform::FixedToday today(today_);
+            write = RemindOfUpdateWritingLater();
+        }
+        QVERIFY(write);
+        QVERIFY(!QFile::exists(ReminderSettingsPath()));
+        write();
+        QVERIFY2(Stored().contains("LastUpdateReminder=2026-03-20"), Stored().constData());
+    }
+
     void reminder() {
         QFETCH(QString, answer);
         QFETCH(QByteArray, stored);
