@@ -165,6 +165,7 @@ void frmSave::cmdPrint_Click() {
     }
     QPrintDialog dialog(CD.Printer.get(), this);
     dialog.setObjectName(QStringLiteral("Print"));
+    dialog.setWindowTitle(platform::AppTitle());
     // No page range is offered. With a selection in the box, Selection is offered and chosen;
     // the range chosen in the dialog is not consulted: the box's selection decides what is printed.
     const bool selection = RTB->SelLength() != 0;
