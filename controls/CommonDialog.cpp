@@ -27,6 +27,9 @@ QStringList NameFilters(const QString& filter) {
 // and then an empty name would be saved as "sub.rtf" or "sub/.rtf" rather than open the folder.
 QString WithExtension(const QString& path, const QString& ext) {
     const QString name = QFileInfo(path).fileName();
+    if (name.size() > 1 && name.endsWith(u'.') && name.count(u'.') == 1) {
+        return path + ext; // "chart." has a dot but no extension
+    }
     if (ext.isEmpty() || name.isEmpty() || name.contains(u'.')) {
         return path;
     }

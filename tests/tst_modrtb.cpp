@@ -39,6 +39,9 @@ protected:
 class tst_modRTB : public QObject {
     Q_OBJECT
 
+public:
+    static void initMain() { testsupport::InitMain(); }
+
 private slots:
     void initTestCase();
     void cleanupTestCase();
@@ -373,5 +376,5 @@ void tst_modRTB::windowsGoingAwayWhileHooked() {
     modRTB::UnhookRichTextLinks();
 }
 
-KELVORA_TEST_MAIN(tst_modRTB)
+QTEST_MAIN(tst_modRTB)
 #include "tst_modrtb.moc"
