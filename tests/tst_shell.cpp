@@ -215,8 +215,7 @@ private slots:
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        bool closed = false;
-        connect(&window, &frmExit::unloaded, [&] { closed = true; });
+        QSignalSpy closed(&window, &frmExit::unloaded);
         auto* control = window.findChild<QWidget*>(focus);
         control->setFocus();
         QCOMPARE(QApplication::focusWidget(), control);
@@ -224,7 +223,7 @@ private slots:
                         key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QFETCH(bool, unloaded);
         QFETCH(int, opened);
-        QCOMPARE(closed, unloaded);
+        QCOMPARE(closed.size(), unloaded ? 1 : 0);
         QCOMPARE(recorder_.opened.size(), opened);
         QCOMPARE(window.isVisible(), !unloaded);
     }
