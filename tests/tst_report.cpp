@@ -18,11 +18,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <QScopeGuard>
 
 #include <csignal>
 #include <functional>
