@@ -271,7 +271,7 @@ void tst_Report::linksOpenTheirPages() {
     QTextCursor at(form->RTB->document());
     at.setPosition(Credit.indexOf(QStringLiteral("://")) + 3);
     form->RTB->ensureCursorVisible();
-    QCoreApplication::processEvents();
+    QTRY_VERIFY(!form->RTB->extraSelections().isEmpty()); // the addresses are shown as links
     QTest::mousePress(form->RTB->viewport(), Qt::LeftButton, {},
                       form->RTB->cursorRect(at).center() + QPoint(2, 0));
     QCOMPARE(recorder_.opened,
