@@ -1,13 +1,17 @@
 #pragma once
 
-// The main function of every test program. Before the application object is made, it points
-// Kelvora's configuration, cache, data and runtime folders (the XDG variables) at a private
-// temporary folder, so that a test run by hand never reads, writes or deletes the user's
+// What every test program does before its application object is made: call
+// testsupport::InitMain() from the test class's static initMain(), which QTEST_MAIN runs first.
+//
+// The program then draws offscreen, whatever display the session has (the end-to-end scripts,
+// which need X, start their own Xvfb), ignores the session's scaling and style settings, and
+// points Kelvora's configuration, cache, data and runtime folders (the XDG variables) at a
+// private temporary folder, so that a test run by hand never reads, writes or deletes the user's
 // settings or takes the user's instance lock. Child processes the tests start (the real kelvora
-// binary, probes) inherit the same folders. QStandardPaths' test mode would not do: it still
-// writes under the home folder, leaves the runtime folder alone and does not reach children.
-#include <QApplication>
+// binary, probes) inherit all of it. QStandardPaths' test mode would not do: it still writes
+// under the home folder, leaves the runtime folder alone and does not reach children.
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -46,15 +50,15 @@ private:
     QTemporaryDir folder_;
 };
 
-} // namespace testsupport
-
-// QTEST_MAIN with the private folders in place first.
-#define KELVORA_TEST_MAIN(TestObject)                                                              \
-    int main(int argc, char* argv[]) {                                                             \
-        const testsupport::PrivateFolders folders;                                                 \
-        QApplication app(argc, argv);                                                              \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
-        TestObject test;                                                                           \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&test, argc, argv);                                                    \
+inline void InitMain() {
+    static const PrivateFolders folders;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (const char* variable :
+         {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+          "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_USE_PHYSICAL_DPI",
+          "QT_FONT_DPI", "QT_DEVICE_PIXEL_RATIO", "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"}) {
+        qunsetenv(variable);
     }
+}
+
+} // namespace testsupport

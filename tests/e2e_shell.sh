@@ -23,25 +23,24 @@ logged() { [ "$(wc -l <"$log")" -ge "$1" ]; }
 wait_for 10 logged 5
 : >"$log"
 
-windows() { xdotool search --all --onlyvisible --pid "$1" --name '^Kelvora v1.0$' 2>/dev/null; }
-# wait_count PID N: PID shows N windows called "Kelvora v1.0", within 10 s.
+windows() { xdotool search --all --onlyvisible --pid "$1" --name '^Kelvora v[0-9.]*$' 2>/dev/null; }
+# wait_count PID N: PID shows N windows with the program's caption, within 10 s.
 counted() { [ "$(windows "$1" | wc -l)" -eq "$2" ]; }
 wait_count() { wait_for 10 counted "$@"; }
-# opened ADDRESS: the log holds exactly ADDRESS, within 10 s; the log is emptied.
+# opened ADDRESS: the log holds exactly ADDRESS, within 10 s; the log is emptied. An unwanted
+# address that comes later is found by the next check, and the last one by "nothing else".
 opened() {
     local got=""
     wait_for 10 test -s "$log"
-    # A moment for a second, unwanted address to arrive: an absence cannot be waited on.
-    sleep 0.3
     got=$(cat "$log")
     : >"$log"
     [ "$got" == "$1" ] || { printf 'expected: %s\nopened:   %s\n' "$1" "$got"; return 1; }
 }
-keys() { for k in "$@"; do xdotool key "$k"; sleep 0.3; done; }
+keys() { xdotool key --delay 300 "$@"; }
 shot() { [ -n "${SHOTS:-}" ] && import -window root "$SHOTS/$1.png"; return 0; }
 running() { kill -0 "$1" 2>/dev/null; }
 stopped() { ! running "$1"; }
-# exit_width PID: PID shows exactly one window called "Kelvora v1.0", 455 pixels wide (the exit
+# exit_width PID: PID shows exactly one window with the caption, 455 pixels wide (the exit
 # window in place of the main window).
 exit_width() {
     local shown

@@ -1,25 +1,21 @@
 // What screen readers and keyboard users meet: names in the accessibility tree, the casting
 // button's description, and the focus through a whole casting.
 #include "UrlRecorder.h"
-#include "casting/CastingBoard.h"
-#include "casting/Chart.h"
 #include "controls/LinkLabel.h"
-#include "controls/PictureBox.h"
-#include "controls/RichTextBox.h"
 #include "platform/Random.h"
 #include "report/frmSave.h"
 #include "shell/WebAddresses.h"
 #include "shell/frmAbout.h"
 #include "shell/frmExit.h"
-#include "shell/frmMain.h"
+#include "tests/CastingWindow.h"
 #include "tests/TestMain.h"
 
 #include <QAccessible>
 #include <QMenu>
-#include <QPushButton>
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -68,8 +64,12 @@ float Draw(int i) {
 class TestAccessibility : public QObject {
     Q_OBJECT
 
+public:
+    static void initMain() { testsupport::InitMain(); }
+
 private:
-    std::unique_ptr<frmMain> window;
+    std::optional<testsupport::CastingWindow> casting;
+    frmMain* window = nullptr;
     QPushButton* cmdProceed = nullptr;
 
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -84,14 +84,12 @@ private:
 
 private slots:
     void init() {
-        ClearCells();
-        intPressCount = 0;
-        window = std::make_unique<frmMain>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        cmdProceed = window->Frame3->cmdProceed;
+        casting.emplace();
+        QVERIFY(casting->Active());
+        window = &casting->window;
+        cmdProceed = casting->cmdProceed;
     }
-    void cleanup() { window.reset(); }
+    void cleanup() { casting.reset(); }
 
     void everyControlIsNamed_data() {
         QTest::addColumn<QString>("form");
@@ -112,7 +110,7 @@ private slots:
         QFETCH(QStringList, expected);
         Cast();
         std::unique_ptr<QWidget> other;
-        QWidget* shown = window.get();
+        QWidget* shown = window;
         if (form == "frmAbout") {
             other = std::make_unique<frmAbout>();
         } else if (form == "frmSave") {
@@ -149,26 +147,24 @@ private slots:
         QCOMPARE(recorder.opened, QStringList{QString::fromLatin1(WebAddresses::HomePage)});
     }
 
+    // Draws 0, 3, 6, ... give two dots. Daughter n is column n of the mothers, and Daughter
+    // n + 4 is Daughter n upside down.
     void dotsSayWhatTheyShow_data() {
         QTest::addColumn<int>("cell");
-        QTest::addColumn<QString>("place");
-        QTest::newRow("first") << 0 << "Mother 1, row 1";
-        QTest::newRow("mother 2 row 2") << 5 << "Mother 2, row 2";
-        QTest::newRow("last mother row") << 15 << "Mother 4, row 4";
-        QTest::newRow("first daughter") << 16 << "Daughter 1, row 1";
-        QTest::newRow("daughter 5 row 3") << 34 << "Daughter 5, row 3";
-        QTest::newRow("last") << 47 << "Daughter 8, row 4";
+        QTest::addColumn<QString>("name");
+        QTest::newRow("first") << 0 << "Mother 1, row 1: two dots";
+        QTest::newRow("mother 2 row 2") << 5 << "Mother 2, row 2: one dot";
+        QTest::newRow("last mother row") << 15 << "Mother 4, row 4: two dots";
+        QTest::newRow("first daughter") << 16 << "Daughter 1, row 1: two dots";
+        QTest::newRow("daughter 5 row 3 (Mother 2 row 1)") << 34 << "Daughter 5, row 3: one dot";
+        QTest::newRow("last (Mother 1 row 4)") << 47 << "Daughter 8, row 4: two dots";
     }
     void dotsSayWhatTheyShow() {
         QFETCH(int, cell);
-        QFETCH(QString, place);
+        QFETCH(QString, name);
         Cast();
-        auto* dot =
-            window->findChild<controls::PictureBox*>(QStringLiteral("picCircle%1").arg(cell));
-        QVERIFY(dot);
-        const QString dots = intCells[cell] == 2 ? "two dots" : "one dot";
-        QCOMPARE(QAccessible::queryAccessibleInterface(dot)->text(QAccessible::Name),
-                 place + ": " + dots);
+        QCOMPARE(QAccessible::queryAccessibleInterface(casting->Dot(cell))->text(QAccessible::Name),
+                 name);
     }
 
     void castingButtonDescribesTheNextPress_data() {
@@ -237,7 +233,7 @@ private slots:
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QCOMPARE(window->focusWidget(), cmdProceed);
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(casting->Active());
         Key(Qt::Key_Space);
         QCOMPARE(int(intPressCount), 0);
         QCOMPARE(QApplication::focusWidget(), cmdProceed);
@@ -264,5 +260,5 @@ private slots:
     }
 };
 
-KELVORA_TEST_MAIN(TestAccessibility)
+QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -1,13 +1,11 @@
 // The interpretation: the figure and house catalogues, the composer InterpretHouse, and the
 // interpretation press in the real main window.
-#include "casting/Chart.h"
-#include "controls/RichTextBox.h"
 #include "interpretation/modSikidy.h"
 #include "platform/Random.h"
-#include "shell/frmMain.h"
+#include "tests/CastingWindow.h"
+#include "tests/ChartSupport.h"
 #include "tests/TestMain.h"
 
-#include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -157,6 +155,9 @@ void VerifyInterpretation(const QString& text, const std::function<Figure(int)>&
 
 class TestInterpretation : public QObject {
     Q_OBJECT
+
+public:
+    static void initMain() { testsupport::InitMain(); }
 
 private slots:
     // --- Figure catalogue ---------------------------------------------------------------------
@@ -435,36 +436,16 @@ private slots:
     void interpretationPress() {
         platform::ScriptedDraws draws(
             [](int i) { return (0x9E3779B9u >> (i % 32)) & 1u ? 0.75f : 0.0f; });
-        frmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* cmdProceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
-        auto* RTB = window.findChild<controls::RichTextBox*>(QStringLiteral("RTB"));
-        QVERIFY(cmdProceed && RTB);
-        for (int press = 1; press <= 12; ++press) {
-            QTest::mouseClick(cmdProceed, Qt::LeftButton);
-        }
-        QCOMPARE(RTB->Text(), QString());
+        testsupport::CastingWindow casting;
+        casting.Press(12);
+        QCOMPARE(casting.RTB->Text(), QString());
         const std::vector<DotCount> before = intCells;
-        QTest::mouseClick(cmdProceed, Qt::LeftButton);
+        casting.Press();
         QCOMPARE(intCells, before);
 
-        // Row r of Mother m is draw 4(m - 1) + r - 1. Houses 1-4 are the mothers, 9-12 the rows
-        // of the mothers read from Mother 1 to 4, and 5-8 and 13-16 the same read from 4 to 1.
-        const auto mother = [](int m, int r) -> DotCount {
-            return (0x9E3779B9u >> (4 * (m - 1) + r - 1)) & 1u ? 2 : 1;
-        };
-        const auto rowsOf = [&mother](int h) {
-            Figure rows{};
-            for (int r = 1; r <= 4; ++r) {
-                rows[r - 1] = h <= 4              ? mother(h, r)
-                              : h >= 9 && h <= 12 ? mother(r, h - 8)
-                                                  : mother(5 - r, (h - 1) % 4 + 1);
-            }
-            return rows;
-        };
-        const QString text = RTB->Text();
-        VerifyInterpretation(text, rowsOf);
+        // Each house's section names the figure that stands in the house.
+        const QString text = casting.RTB->Text();
+        VerifyInterpretation(text, HouseRows);
         if (QTest::currentTestFailed()) {
             return;
         }
@@ -483,43 +464,17 @@ private slots:
         }
     }
 
-    void housesReadTheRightCells() {
-        // First mother rows 1, 1, 2, 2: house 9 reads them top to bottom, house 5 bottom to top.
-        platform::ScriptedDraws draws([](int i) { return i == 8 || i == 12 ? 0.5f : 0.25f; });
-        frmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* cmdProceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
-        for (int press = 1; press <= 13; ++press) {
-            QTest::mouseClick(cmdProceed, Qt::LeftButton);
-        }
-        const QStringList sections = Sections(window.RTB->Text());
-        QCOMPARE(sections.size(), 16);
-        QCOMPARE(Entries(sections[8])[7],
-                 QStringLiteral("Sikidy Figure Name :- Fortuna Minor - The Lesser Fortune"));
-        QCOMPARE(Entries(sections[4])[7],
-                 QStringLiteral("Sikidy Figure Name :- Fortuna Major - Greater Fortune"));
-        QCOMPARE(Entries(sections[0])[7], QStringLiteral("Sikidy Figure Name :- Via - The Way"));
-        QCOMPARE(Entries(sections[3])[7],
-                 QStringLiteral("Sikidy Figure Name :- Caput Draconis - Dragon's Head"));
-    }
-
     void secondCastingReplacesTheFirst() {
         platform::ScriptedDraws draws([](int i) { return i < 16 ? 0.0f : 0.75f; });
-        frmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* cmdProceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
-        for (int press = 1; press <= 27; ++press) {
-            QTest::mouseClick(cmdProceed, Qt::LeftButton);
-        }
+        testsupport::CastingWindow casting;
+        casting.Press(27);
         QCOMPARE(int(intPressCount), 13);
         // The second casting is all double dots: sixteen POPULUS sections, nothing of the first.
-        VerifyInterpretation(window.RTB->Text(), [](int) { return Figure{2, 2, 2, 2}; });
-        QTest::mouseClick(cmdProceed, Qt::LeftButton);
-        QCOMPARE(window.RTB->Text(), QString());
+        VerifyInterpretation(casting.RTB->Text(), [](int) { return Figure{2, 2, 2, 2}; });
+        casting.Press();
+        QCOMPARE(casting.RTB->Text(), QString());
     }
 };
 
-KELVORA_TEST_MAIN(TestInterpretation)
+QTEST_MAIN(TestInterpretation)
 #include "tst_interpretation.moc"

@@ -20,6 +20,9 @@
 class tst_Reminder : public QObject {
     Q_OBJECT
 
+public:
+    static void initMain() { testsupport::InitMain(); }
+
 private:
     Recorder recorder_;
     const QDate today_{2026, 3, 20};
@@ -145,5 +148,5 @@ private slots:
     }
 };
 
-KELVORA_TEST_MAIN(tst_Reminder)
+QTEST_MAIN(tst_Reminder)
 #include "tst_reminder.moc"

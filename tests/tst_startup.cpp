@@ -1,112 +1,144 @@
-// The single-instance guard across real processes: a running kelvora refuses this one, a killed
-// one does not.
+// The single-instance guard: only a live copy's lock refuses a start, with its message; a lock
+// whose copy is gone, or that cannot be taken for any other reason, lets the program start.
 #include "platform/InstanceLock.h"
-#include "platform/MsgBox.h"
 #include "shell/Startup.h"
 #include "tests/ModalAnswer.h"
 #include "tests/TestMain.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
-#include <sys/time.h>
+#include <pwd.h>
+#include <unistd.h>
 #include <utime.h>
 
 class TestStartup : public QObject {
     Q_OBJECT
 
+public:
+    static void initMain() { testsupport::InitMain(); }
+
 private:
     QProcess first;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray temp = qgetenv("TMPDIR");
 
     // The process id written in the lock file, 0 when there is none.
-    static qint64 LockHolder() {
-        QFile lock(platform::PrevInstanceLockPath());
-        if (!lock.open(QIODevice::ReadOnly)) {
-            return 0;
-        }
-        return lock.readLine().trimmed().toLongLong();
-    }
-
-    // Starts the real program and waits until it holds the lock.
-    void StartFirstCopy() {
-        first.setProgram(QStringLiteral(KELVORA_BINARY));
-        first.start();
-        QVERIFY(first.waitForStarted());
-        QTRY_COMPARE_WITH_TIMEOUT(LockHolder(), first.processId(), 20000);
+    static qint64 LockHolder(const QString& path) {
+        QFile lock(path);
+        return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
     }
 
 private slots:
-
     void cleanup() {
+        platform::ReleasePrevInstanceLock();
         if (first.state() != QProcess::NotRunning) {
             first.kill();
             first.waitForFinished();
         }
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        temp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", temp);
     }
 
-    void secondCopyIsRefusedWithMessage() {
-        StartFirstCopy();
+    void lock_data() {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<bool>("takenOver"); // afterwards the lock names this process
+        QTest::newRow("a live copy holds it") << "live" << true << false;
+        QTest::newRow("a copy up for an hour holds it") << "old" << true << false;
+        QTest::newRow("no runtime folder: a live copy's lock in the cache folder")
+            << "cache" << true << false;
+        QTest::newRow("its copy was killed") << "killed" << false << true;
+        QTest::newRow("lock without a process id") << "garbage" << false << true;
+        QTest::newRow("folder is a file") << "file" << false << false;
+        QTest::newRow("lock path is a folder") << "folder" << false << false;
+    }
+    void lock() {
+        QFETCH(QString, setup);
+        QFETCH(bool, refused);
+        QFETCH(bool, takenOver);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("kelvora.lock"));
+        const bool copy =
+            setup == "live" || setup == "old" || setup == "cache" || setup == "killed";
+        if (setup == "cache") {
+            // Neither the runtime folder named nor the one Qt falls back to can be used.
+            QFile(dir.filePath(QStringLiteral("none"))).open(QIODevice::WriteOnly);
+            QFile(dir.filePath(QStringLiteral("runtime-") +
+                               QString::fromLocal8Bit(getpwuid(geteuid())->pw_name)))
+                .open(QIODevice::WriteOnly);
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.filePath(QStringLiteral("none"))));
+            qputenv("TMPDIR", QFile::encodeName(dir.path()));
+            QVERIFY(platform::PrevInstanceLockPath().startsWith(
+                qEnvironmentVariable("XDG_CACHE_HOME") + '/'));
+        }
+        if (copy) {
+            path = platform::PrevInstanceLockPath();
+            first.setProgram(QStringLiteral(KELVORA_BINARY));
+            first.start();
+            QVERIFY(first.waitForStarted());
+            QTRY_COMPARE_WITH_TIMEOUT(LockHolder(path), first.processId(), 20000);
+        }
+        if (setup == "old") {
+            // The lock's age alone never makes it stale.
+            struct utimbuf old {};
+            old.actime = old.modtime = time(nullptr) - 3600;
+            QCOMPARE(utime(QFile::encodeName(path).constData(), &old), 0);
+        } else if (setup == "killed") {
+            ::kill(pid_t(first.processId()), SIGKILL);
+            QVERIFY(first.waitForFinished());
+            QVERIFY(QFile::exists(path)); // left behind
+        } else if (setup == "garbage") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a process\n") > 0);
+        } else if (setup == "file") {
+            QFile file(dir.filePath(QStringLiteral("plain")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            path = file.fileName() + QStringLiteral("/kelvora.lock");
+        } else if (setup == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        }
+
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         int buttons = 0;
         bool programIcon = false;
-        testsupport::Answer<QMessageBox>([&](QMessageBox* box) {
-            text = box->text();
-            title = box->windowTitle();
-            icon = box->icon();
-            buttons = int(box->buttons().size());
-            // Shown before any other window, the box still carries the program icon.
-            programIcon = box->windowIcon().availableSizes().contains(QSize(32, 32));
-            box->button(QMessageBox::Ok)->click();
-        });
-        QVERIFY(RefuseSecondInstance());
-        QCOMPARE(text, QStringLiteral("Application is already running"));
-        QCOMPARE(title, QStringLiteral("Kelvora"));
-        QCOMPARE(icon, QMessageBox::Information);
-        QCOMPARE(buttons, 1);
-        QVERIFY(programIcon);
-        // The first copy is left running.
-        QVERIFY(first.state() == QProcess::Running);
-    }
-
-    // A copy that has run for a long time still holds its lock: the lock's age alone never
-    // makes it stale.
-    void longRunningCopyStillRefuses() {
-        StartFirstCopy();
-        const QByteArray path = QFile::encodeName(platform::PrevInstanceLockPath());
-        struct utimbuf old {};
-        old.actime = old.modtime = time(nullptr) - 3600;
-        QCOMPARE(utime(path.constData(), &old), 0);
-        QVERIFY(platform::App_PrevInstance());
-    }
-
-    // Closing the main window ends the program through the exit routine, with status 0.
-    void closingMainWindowEndsProgram() {
-        QProcess probe;
-        probe.start(QStringLiteral(CLOSE_PROBE), QStringList());
-        QVERIFY(probe.waitForFinished(20000));
-        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(probe.exitCode(), 0);
-        // The exit routine gave the lock back.
-        QCOMPARE(LockHolder(), 0);
-    }
-
-    // After the first copy is killed outright, its lock is left behind but taken over.
-    void killedCopyDoesNotBlock() {
-        StartFirstCopy();
-        QVERIFY(platform::App_PrevInstance());
-        ::kill(pid_t(first.processId()), SIGKILL);
-        QVERIFY(first.waitForFinished());
-        QVERIFY(QFile::exists(platform::PrevInstanceLockPath()));
-        QVERIFY(!platform::App_PrevInstance());
-        // Once this copy holds the lock, asking again does not refuse itself.
-        QVERIFY(!platform::App_PrevInstance());
+        if (copy) {
+            testsupport::Answer<QMessageBox>([&](QMessageBox* box) {
+                text = box->text();
+                title = box->windowTitle();
+                icon = box->icon();
+                buttons = int(box->buttons().size());
+                // Shown before any other window, the box still carries the program icon.
+                programIcon = box->windowIcon().availableSizes().contains(QSize(32, 32));
+                box->button(QMessageBox::Ok)->click();
+            });
+        }
+        QCOMPARE(copy ? RefuseSecondInstance() : platform::App_PrevInstance(path), refused);
+        if (refused) {
+            QCOMPARE(text, QStringLiteral("Application is already running"));
+            QCOMPARE(title, QStringLiteral("Kelvora"));
+            QCOMPARE(icon, QMessageBox::Information);
+            QCOMPARE(buttons, 1);
+            QVERIFY(programIcon);
+            QCOMPARE(first.state(), QProcess::Running); // the first copy is left running
+        } else {
+            QVERIFY(text.isEmpty());
+            // Once this copy has started, asking again does not refuse it.
+            QVERIFY(!platform::App_PrevInstance(path));
+        }
+        qint64 pid = 0;
+        QCOMPARE(QLockFile(path).getLockInfo(&pid, nullptr, nullptr) &&
+                     pid == QCoreApplication::applicationPid(),
+                 takenOver);
     }
 };
 
-KELVORA_TEST_MAIN(TestStartup)
+QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"

@@ -72,6 +72,9 @@ QStringList Overflows(const QWidget* window) {
 class TestTranslation : public QObject {
     Q_OBJECT
 
+public:
+    static void initMain() { testsupport::InitMain(); }
+
 private slots:
     void fits_data() {
         QTest::addColumn<QString>("language");
@@ -153,5 +156,5 @@ private slots:
     }
 };
 
-KELVORA_TEST_MAIN(TestTranslation)
+QTEST_MAIN(TestTranslation)
 #include "tst_translation.moc"
