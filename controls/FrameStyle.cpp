@@ -121,11 +121,18 @@ bool FrameStyle::DrawGroupBoxFrame(const QStyleOption* option, QPainter* painter
     const int bandRows = std::max(Edge, static_cast<int>(BandDeviceRows / scale));
 
     QVarLengthArray<QPainter::PixmapFragment, 64> parts;
+    QVarLengthArray<QRect, 16> middle;
     for (int row = 0; row < 3; ++row) {
         const int pictureRows = pictureY[row + 1] - pictureY[row];
         const auto bands = Bands(frameY[row], frameY[row + 1], bandRows);
         for (int band = 0; band + 1 < bands.size(); ++band) {
             for (int column = 0; column < 3; ++column) {
+                if (row == 1 && column == 1) {
+                    // The middle part is one shade throughout: filled, not stretched.
+                    middle.append(QRect(frameX[1], bands[band], frameX[2] - frameX[1],
+                                        bands[band + 1] - bands[band]));
+                    continue;
+                }
                 const int pictureColumns = pictureX[column + 1] - pictureX[column];
                 parts.append(QPainter::PixmapFragment::create(
                     QPointF(0.5 * (frameX[column] + frameX[column + 1]),
@@ -142,6 +149,9 @@ bool FrameStyle::DrawGroupBoxFrame(const QStyleOption* option, QPainter* painter
         painter->setRenderHint(QPainter::Antialiasing, false);
     }
     painter->drawPixmapFragments(parts.data(), static_cast<int>(parts.size()), picture_);
+    for (const QRect& band : middle) {
+        painter->fillRect(band, QColor::fromRgba(Shade));
+    }
     painter->setRenderHint(QPainter::Antialiasing, antialiased);
     return true;
 }
