@@ -60,11 +60,13 @@ QPixmap FramePicture() {
     QImage picture(PictureWidth, PictureHeight, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
     for (int y = 1; y < PictureHeight; ++y) {
+        // Written straight into the rows: setPixel() checks and converts every pixel.
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 1; x < PictureWidth; ++x) {
             const int across = std::min(x - 1, PictureWidth - 1 - x);
             const int down = std::min(y - 1, PictureHeight - 1 - y);
             const bool lit = (x - 1 < PictureWidth - 1 - x) == (y - 1 < PictureHeight - 1 - y);
-            picture.setPixel(x, y, PicturePixel(across, down, lit));
+            row[x] = PicturePixel(across, down, lit);
         }
     }
     return QPixmap::fromImage(picture);
