@@ -2,6 +2,7 @@
 // one does not.
 #include "platform/InstanceLock.h"
 #include "platform/MsgBox.h"
+#include "platform/ProgramIcon.h"
 #include "shell/Startup.h"
 #include "tests/ModalAnswer.h"
 #include "tests/TestMain.h"
@@ -46,6 +47,21 @@ private slots:
             first.kill();
             first.waitForFinished();
         }
+    }
+
+    // The icon's pixels built into the program are the PNG pictures', size for size.
+    void iconHasThePicturesPixels_data() {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 32, 48, 64, 128}) {
+            QTest::addRow("%d", size) << size;
+        }
+    }
+    void iconHasThePicturesPixels() {
+        QFETCH(int, size);
+        const QString png = QFINDTESTDATA(QStringLiteral("../resources/kelvora-%1.png").arg(size));
+        QVERIFY(!png.isEmpty());
+        QCOMPARE(platform::ProgramIcon().pixmap(QSize(size, size), 1.0).toImage(),
+                 QPixmap::fromImage(QImage(png)).toImage());
     }
 
     void secondCopyIsRefusedWithMessage() {
