@@ -60,11 +60,13 @@ QPixmap FramePicture() {
     QImage picture(PictureWidth, PictureHeight, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
     for (int y = 1; y < PictureHeight; ++y) {
+        // Written straight into the rows: setPixel() checks and converts every pixel.
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 1; x < PictureWidth; ++x) {
             const int across = std::min(x - 1, PictureWidth - 1 - x);
             const int down = std::min(y - 1, PictureHeight - 1 - y);
             const bool lit = (x - 1 < PictureWidth - 1 - x) == (y - 1 < PictureHeight - 1 - y);
-            picture.setPixel(x, y, PicturePixel(across, down, lit));
+            row[x] = PicturePixel(across, down, lit);
         }
     }
     return QPixmap::fromImage(picture);
@@ -121,11 +123,18 @@ bool FrameStyle::DrawGroupBoxFrame(const QStyleOption* option, QPainter* painter
     const int bandRows = std::max(Edge, static_cast<int>(BandDeviceRows / scale));
 
     QVarLengthArray<QPainter::PixmapFragment, 64> parts;
+    QVarLengthArray<QRect, 16> middle;
     for (int row = 0; row < 3; ++row) {
         const int pictureRows = pictureY[row + 1] - pictureY[row];
         const auto bands = Bands(frameY[row], frameY[row + 1], bandRows);
         for (int band = 0; band + 1 < bands.size(); ++band) {
             for (int column = 0; column < 3; ++column) {
+                if (row == 1 && column == 1) {
+                    // The middle part is one shade throughout: filled, not stretched.
+                    middle.append(QRect(frameX[1], bands[band], frameX[2] - frameX[1],
+                                        bands[band + 1] - bands[band]));
+                    continue;
+                }
                 const int pictureColumns = pictureX[column + 1] - pictureX[column];
                 parts.append(QPainter::PixmapFragment::create(
                     QPointF(0.5 * (frameX[column] + frameX[column + 1]),
@@ -142,6 +151,9 @@ bool FrameStyle::DrawGroupBoxFrame(const QStyleOption* option, QPainter* painter
         painter->setRenderHint(QPainter::Antialiasing, false);
     }
     painter->drawPixmapFragments(parts.data(), static_cast<int>(parts.size()), picture_);
+    for (const QRect& band : middle) {
+        painter->fillRect(band, QColor::fromRgba(Shade));
+    }
     painter->setRenderHint(QPainter::Antialiasing, antialiased);
     return true;
 }

@@ -1,55 +1,19 @@
 #include "platform/ProgramIcon.h"
 
-#include "platform/WarmUp.h"
+#include "platform/IconPixels.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
-
-#include <future>
-
-// Resources of a static library must be registered by name, from the global namespace.
-static void InitIconResource() {
-    Q_INIT_RESOURCE(kelvora);
-}
 
 namespace platform {
 
-namespace {
-
-// The icon's pictures in several sizes, so that it stays sharp on high-DPI screens and in task
-// switchers. Read as PNG by name: left to find the format itself, Qt would first load every image
-// format plugin on the machine to ask each one.
-QList<QImage> ReadIconPictures() {
-    QList<QImage> pictures;
-    for (int size : {16, 32, 48, 64, 128}) {
-        QImageReader reader(QStringLiteral(":/kelvora/kelvora-%1.png").arg(size), "png");
-        pictures.append(reader.read());
-    }
-    return pictures;
-}
-
-// The pictures once read, or being read; kept until the program ends.
-std::shared_future<QList<QImage>>& IconPictures() {
-    static std::shared_future<QList<QImage>> pictures;
-    return pictures;
-}
-
-} // namespace
-
-void BeginReadingProgramIcon() {
-    InitIconResource();
-    if (!IconPictures().valid() && WorthWarmingUp()) {
-        IconPictures() = std::async(std::launch::async, ReadIconPictures).share();
-    }
-}
-
 QIcon ProgramIcon() {
-    InitIconResource();
-    if (!IconPictures().valid()) {
-        IconPictures() = std::async(std::launch::deferred, ReadIconPictures).share();
-    }
+    // The icon's pictures in several sizes, so that it stays sharp on high-DPI screens and in task
+    // switchers. They are pixels in the program itself: no file to read, nothing to decode.
     QIcon icon;
-    for (const QImage& picture : IconPictures().get()) {
+    for (int i = 0; i < ProgramIconPixelsCount; ++i) {
+        const IconPixels& pixels = ProgramIconPixels[i];
+        const QImage picture(reinterpret_cast<const uchar*>(pixels.argb), pixels.size, pixels.size,
+                             4 * pixels.size, QImage::Format_ARGB32_Premultiplied);
         icon.addPixmap(QPixmap::fromImage(picture));
     }
     return icon;

@@ -54,9 +54,8 @@ bool RefuseSecondInstance() {
 }
 
 bool StartProgram() {
-    // Begun on other threads, and done by the time the main window has been built.
+    // Begun on another thread, and done by the time the main window has been built.
     platform::BeginSessionBusConnection();
-    platform::BeginReadingProgramIcon();
     if (RefuseSecondInstance()) {
         return false;
     }
