@@ -49,11 +49,6 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent, QCursor (*drawCursor)
     setTextFormat(Qt::PlainText);
 }
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent, const QCursor& cursor)
-    : LinkLabel(text, parent, nullptr) {
-    setCursor(cursor);
-}
-
 void LinkLabel::enterEvent(QEnterEvent* event) {
     if (drawCursor_) {
         setCursor(drawCursor_());

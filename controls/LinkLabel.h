@@ -16,10 +16,9 @@ class LinkLabel : public QLabel {
     Q_OBJECT
 
 public:
-    LinkLabel(const QString& text, QWidget* parent,
-              const QCursor& cursor = QCursor(Qt::PointingHandCursor));
     // A label whose cursor is drawn by `drawCursor` when the pointer first comes over it, so
-    // that windows do not pay for drawing cursors before they are first shown.
+    // that windows do not pay for drawing cursors before they are first shown; with none, the
+    // ordinary arrow.
     LinkLabel(const QString& text, QWidget* parent, QCursor (*drawCursor)());
 
 signals:
