@@ -1,4 +1,5 @@
 #include "controls/FrameStyle.h"
+#include "controls/Look.h"
 #include "platform/Translation.h"
 #include "shell/CommandLine.h"
 #include "shell/Startup.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
     HandleCommandLine(argc, argv);
+    controls::BeginReadingFontConfiguration();
     QApplication app(argc, argv);
     platform::UseSessionLanguage();
     controls::UseProgramStyle();
