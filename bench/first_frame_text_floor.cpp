@@ -1,13 +1,10 @@
-// The bare window of first_frame_baseline with the texts of Kelvora's first frame drawn on its
-// client by one paint event: the same words in the same faces, sizes and wrapping boxes, with no
-// control, frame or style of Kelvora's. It is the least a program drawing that frame with Qt's
-// text stack pays over the bare window; bench_first_frame times it like any other program.
-#include <QApplication>
-#include <QMainWindow>
-#include <QMenuBar>
+// The bare window (BareWindow.h) with the texts of Kelvora's first frame drawn on its client by
+// one paint event: the same words in the same faces, sizes and wrapping boxes, with no control,
+// frame or style of Kelvora's. It is the least a program drawing that frame with Qt's text stack
+// pays over the bare window; bench_first_frame times it like any other program.
+#include "BareWindow.h"
+
 #include <QPainter>
-#include <QScreen>
-#include <QTextEdit>
 
 namespace {
 
@@ -95,20 +92,5 @@ protected:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Kelvora v1.0"));
-    window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
-    window.menuBar()
-        ->addMenu(QStringLiteral("&Help"))
-        ->addAction(QStringLiteral("&About Software"));
-    auto* client = new Client;
-    client->setFixedSize(835, 550);
-    (new QTextEdit(client))->setGeometry(560, 96, 265, 385);
-    window.setCentralWidget(client);
-    window.adjustSize();
-    QRect placed = window.rect();
-    placed.moveCenter(window.screen()->availableGeometry().center());
-    window.move(placed.topLeft());
-    window.show();
-    return QApplication::exec();
+    return RunBareWindow(new Client);
 }
