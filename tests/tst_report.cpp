@@ -140,8 +140,8 @@ private slots:
     void formatsReachTheReader();
     void saveNames_data();
     void saveNames();
-    void saveAsksBeforeReplacing();
-    void yesReplacesTheFile();
+    void replacingIsAskedFirst_data();
+    void replacingIsAskedFirst();
     void cancelWritesAndShowsNothing();
     void dialogRefusesMissingFolderAndReadOnlyFile();
     void folderNamesOpenTheFolderAndEmptyNamesNeverSave();
@@ -350,7 +350,14 @@ void tst_Report::saveNames() {
     QCOMPARE(file.readAll(), whole.readAll());
 }
 
-void tst_Report::saveAsksBeforeReplacing() {
+void tst_Report::replacingIsAskedFirst_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No keeps the old file") << false;
+    QTest::newRow("Yes replaces it with the report") << true;
+}
+
+void tst_Report::replacingIsAskedFirst() {
+    QFETCH(bool, yes);
     auto form = Open();
     QFile old(dir_.filePath("chart.rtf"));
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
@@ -359,15 +366,18 @@ void tst_Report::saveAsksBeforeReplacing() {
     Answer<QFileDialog>([&](QFileDialog* dialog) {
         Answer<QMessageBox>([&](QMessageBox* box) {
             asked = box->text().contains(QStringLiteral("chart.rtf"));
-            Answer<QFileDialog>([](QFileDialog* again) { again->reject(); });
-            box->button(QMessageBox::No)->click();
+            if (!yes) {
+                Answer<QFileDialog>([](QFileDialog* again) { again->reject(); });
+            }
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
         });
         Type(dialog, old.fileName());
     });
     form->cmdSave->click();
     QVERIFY(asked);
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("old"));
+    QFile whole(samples_.filePath(QStringLiteral("report.rtf")));
+    QVERIFY(old.open(QIODevice::ReadOnly) && whole.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), yes ? whole.readAll() : QByteArray("old"));
 }
 
 void tst_Report::cancelWritesAndShowsNothing() {
@@ -619,19 +629,6 @@ void tst_Report::hookingTwiceAndWildRangesAreHarmless() {
     form->close();
     press(from, from + int(Home.size()));
     QCOMPARE(recorder_.opened.size(), 1);
-}
-
-void tst_Report::yesReplacesTheFile() {
-    auto form = Open();
-    QFile old(dir_.filePath("chart.rtf"));
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
-    SaveAs(old.fileName());
-    Answer<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
-    form->cmdSave->click();
-    QFile whole(samples_.filePath(QStringLiteral("report.rtf")));
-    QVERIFY(old.open(QIODevice::ReadOnly) && whole.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), whole.readAll());
 }
 
 void tst_Report::cleanupTestCase() {
