@@ -1,6 +1,7 @@
 #include "controls/Look.h"
 
 #include "controls/Twips.h"
+#include "platform/FontConfiguration.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -11,30 +12,15 @@
 #include <QScreen>
 #include <QWidget>
 
-#include <fontconfig/fontconfig.h>
-#include <sched.h>
-
-#include <future>
-#include <system_error>
-
 namespace controls {
 
 namespace {
-
-// The reading of the font configuration begun on a processor of its own, if it was.
-std::future<FcBool>& FontConfiguration() {
-    static std::future<FcBool> reading;
-    return reading;
-}
 
 // The faces to ask for, looked up once: Verdana, else DejaVu Sans. Naming only a face the machine
 // has spares fontconfig a search for a substitute each time a new size or weight is resolved.
 const QStringList& Faces() {
     static const QStringList faces = [] {
-        // Qt would read the configuration again were it looked up before the reading ends.
-        if (FontConfiguration().valid()) {
-            FontConfiguration().wait();
-        }
+        platform::WaitForFontConfiguration();
         // One list of the installed families for both names: each hasFamily() would run the
         // name through fontconfig's substitution rules and list the families again.
         const QStringList installed = QFontDatabase::families();
@@ -49,21 +35,6 @@ const QStringList& Faces() {
 }
 
 } // namespace
-
-void BeginReadingFontConfiguration() {
-    // On one processor the reading would only take turns with the making of the application
-    // object, which then waits longer for the X server it talks to.
-    cpu_set_t processors;
-    if (FontConfiguration().valid() || sched_getaffinity(0, sizeof processors, &processors) != 0 ||
-        CPU_COUNT(&processors) < 2) {
-        return;
-    }
-    try {
-        FontConfiguration() = std::async(std::launch::async, FcInit);
-    } catch (const std::system_error&) {
-        // No thread to be had: Qt reads the configuration itself.
-    }
-}
 
 QFont Verdana(double pointSize, bool bold, bool italic, bool underline) {
     QFont font;

@@ -17,11 +17,6 @@ inline const QColor LightGrey{192, 192, 192};
 inline const QColor CaptionBlue{0, 0, 255};
 
 QFont Verdana(double pointSize, bool bold = false, bool italic = false, bool underline = false);
-// Starts reading the machine's font configuration on a processor of its own, where the program
-// may use more than one: the application object is made meanwhile, and the first font finds the
-// configuration read. With one processor, Qt reads it when the first font is looked up. Call
-// once, before the application object is made.
-void BeginReadingFontConfiguration();
 // Fills a widget's background with a solid colour.
 void SetBackColor(QWidget* widget, const QColor& color);
 void SetForeColor(QWidget* widget, const QColor& color);

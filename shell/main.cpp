@@ -1,5 +1,5 @@
 #include "controls/FrameStyle.h"
-#include "controls/Look.h"
+#include "platform/FontConfiguration.h"
 #include "platform/Translation.h"
 #include "shell/CommandLine.h"
 #include "shell/Startup.h"
@@ -8,7 +8,7 @@
 
 int main(int argc, char* argv[]) {
     HandleCommandLine(argc, argv);
-    controls::BeginReadingFontConfiguration();
+    platform::BeginReadingFontConfiguration();
     QApplication app(argc, argv);
     platform::UseSessionLanguage();
     controls::UseProgramStyle();
