@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 # What building and running Kelvora needs (Xvfb for machines without a display; lupdate and
 # lrelease for the translations, and Qt's own translations) ...
 RUN_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
-              qt6-translations-l10n libgl-dev libfontconfig-dev fonts-dejavu-core xvfb xauth)
+              qt6-translations-l10n libgl-dev fonts-dejavu-core xvfb xauth)
 # ... and what only the tests and benchmarks need on top.
 TEST_PACKAGES=(libbenchmark-dev libxcb1-dev libx11-dev libxdamage-dev xdotool imagemagick unrtf pandoc poppler-utils
                libreoffice-writer-nogui xclip desktop-file-utils appstream

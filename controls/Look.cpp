@@ -1,7 +1,6 @@
 #include "controls/Look.h"
 
 #include "controls/Twips.h"
-#include "platform/FontConfiguration.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -20,7 +19,6 @@ namespace {
 // has spares fontconfig a search for a substitute each time a new size or weight is resolved.
 const QStringList& Faces() {
     static const QStringList faces = [] {
-        platform::WaitForFontConfiguration();
         // One list of the installed families for both names: each hasFamily() would run the
         // name through fontconfig's substitution rules and list the families again.
         const QStringList installed = QFontDatabase::families();

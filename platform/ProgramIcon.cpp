@@ -1,20 +1,21 @@
 #include "platform/ProgramIcon.h"
 
-#include "platform/IconPixels.h"
-
 #include <QGuiApplication>
+
+// The resource file is built into a static library: the program that links it registers it.
+static void InitIconResource() {
+    Q_INIT_RESOURCE(kelvora);
+}
 
 namespace platform {
 
 QIcon ProgramIcon() {
+    InitIconResource();
     // The icon's pictures in several sizes, so that it stays sharp on high-DPI screens and in task
-    // switchers. They are pixels in the program itself: no file to read, nothing to decode.
+    // switchers; each is decoded when first asked for.
     QIcon icon;
-    for (int i = 0; i < ProgramIconPixelsCount; ++i) {
-        const IconPixels& pixels = ProgramIconPixels[i];
-        const QImage picture(reinterpret_cast<const uchar*>(pixels.argb), pixels.size, pixels.size,
-                             4 * pixels.size, QImage::Format_ARGB32_Premultiplied);
-        icon.addPixmap(QPixmap::fromImage(picture));
+    for (int size : {16, 32, 48, 64, 128}) {
+        icon.addFile(QStringLiteral(":/icons/kelvora-%1.png").arg(size), QSize(size, size));
     }
     return icon;
 }

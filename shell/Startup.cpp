@@ -6,7 +6,6 @@
 #include "platform/MsgBox.h"
 #include "platform/ProgramIcon.h"
 #include "platform/Random.h"
-#include "platform/SessionBus.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmExit.h"
 #include "shell/frmMain.h"
@@ -54,8 +53,6 @@ bool RefuseSecondInstance() {
 }
 
 bool StartProgram() {
-    // Begun on another thread, and done by the time the main window has been built.
-    platform::BeginSessionBusConnection();
     if (RefuseSecondInstance()) {
         return false;
     }

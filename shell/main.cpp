@@ -1,5 +1,4 @@
 #include "controls/FrameStyle.h"
-#include "platform/FontConfiguration.h"
 #include "platform/Translation.h"
 #include "shell/CommandLine.h"
 #include "shell/Startup.h"
@@ -8,7 +7,6 @@
 
 int main(int argc, char* argv[]) {
     HandleCommandLine(argc, argv);
-    platform::BeginReadingFontConfiguration();
     QApplication app(argc, argv);
     platform::UseSessionLanguage();
     controls::UseProgramStyle();

@@ -1,7 +1,6 @@
 // The single-instance guard: only a live copy's lock refuses a start, with its message; a lock
 // whose copy is gone, or that cannot be taken for any other reason, lets the program start.
 #include "platform/InstanceLock.h"
-#include "platform/ProgramIcon.h"
 #include "shell/Startup.h"
 #include "tests/ModalAnswer.h"
 #include "tests/TestMain.h"
@@ -45,21 +44,6 @@ private slots:
         }
         qputenv("XDG_RUNTIME_DIR", runtime);
         temp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", temp);
-    }
-
-    // The icon's pixels built into the program are the PNG pictures', size for size.
-    void iconHasThePicturesPixels_data() {
-        QTest::addColumn<int>("size");
-        for (int size : {16, 32, 48, 64, 128}) {
-            QTest::addRow("%d", size) << size;
-        }
-    }
-    void iconHasThePicturesPixels() {
-        QFETCH(int, size);
-        const QString png = QFINDTESTDATA(QStringLiteral("../resources/kelvora-%1.png").arg(size));
-        QVERIFY(!png.isEmpty());
-        QCOMPARE(platform::ProgramIcon().pixmap(QSize(size, size), 1.0).toImage(),
-                 QPixmap::fromImage(QImage(png)).toImage());
     }
 
     void lock_data() {
