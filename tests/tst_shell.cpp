@@ -1,5 +1,4 @@
 // The main window's frame, About, the exit window and QuitProgram.
-#include "controls/FrameStyle.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "platform/InstanceLock.h"
@@ -20,7 +19,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QStyle>
 #include <QWindow>
 #include <QtTest>
@@ -309,35 +307,6 @@ private slots:
         QCOMPARE(hands,
                  (QStringList{"Label1", "Label14", "Label2", "Label61", "lblCobrand", "lblCobrand",
                               "lblFullBrand", "lblHomePage", "lblOtherPrograms"}));
-    }
-
-    // The program's style draws frames in bands; every pixel must still be Fusion's own (Qt
-    // rounds a part drawn stretched, or clipped by a child, differently): the main window, and
-    // titled frames of every height over a dark ground, every other one with an opaque child.
-    void frameStyleKeepsFusionsPixels() {
-        QWidget frames;
-        frames.resize(1100, 160);
-        for (int height = 30; height < 150; ++height) {
-            auto* frame = new QGroupBox(QStringLiteral("Frame"), &frames);
-            controls::SetBackColor(frame, controls::DarkGrey);
-            frame->setGeometry((height - 30) * 9, 0, 9 + height % 3, height);
-            if (height % 2) {
-                auto* child = new QWidget(frame);
-                controls::SetBackColor(child, Qt::white);
-                child->setGeometry(2, height / 2, 3, 3);
-            }
-        }
-        frmMain window;
-        window.show();
-        frames.show();
-        const QString style = QApplication::style()->name();
-        const auto restore = qScopeGuard([&] { QApplication::setStyle(style); });
-        QApplication::setStyle(QStringLiteral("Fusion"));
-        const QImage fusion[2] = {window.grab().toImage(), frames.grab().toImage()};
-        controls::UseProgramStyle();
-        const QImage program[2] = {window.grab().toImage(), frames.grab().toImage()};
-        QCOMPARE(program[0], fusion[0]);
-        QCOMPARE(program[1], fusion[1]);
     }
 
     // QuitProgram closes every window, shown or hidden, gives the lock back and ends with 0.
