@@ -39,22 +39,13 @@ QAccessibleInterface* LinkLabelAccessibleFactory(const QString& className, QObje
 
 } // namespace
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent, QCursor (*drawCursor)())
-    : QLabel(text, parent), drawCursor_(drawCursor) {
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(LinkLabelAccessibleFactory);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
     setTextFormat(Qt::PlainText);
-}
-
-void LinkLabel::enterEvent(QEnterEvent* event) {
-    if (drawCursor_) {
-        setCursor(drawCursor_());
-        drawCursor_ = nullptr;
-    }
-    QLabel::enterEvent(event);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
@@ -85,7 +76,8 @@ void PlaceLabel(QLabel* label, const char* name, const QFont& font, const QColor
 LinkLabel* NewLinkLabel(QWidget* parent, const char* name, const QString& text,
                         const QRect& geometry, const LinkLook& look,
                         const std::function<void()>& onClick) {
-    auto* label = new LinkLabel(text, parent, look.cursor);
+    auto* label = new LinkLabel(text, parent);
+    label->setCursor(look.cursor);
     PlaceLabel(label, name, look.font, look.color, look.alignment, geometry);
     label->setWordWrap(look.wordWrap);
     QObject::connect(label, &LinkLabel::clicked, label, onClick);

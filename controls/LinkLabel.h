@@ -16,21 +16,16 @@ class LinkLabel : public QLabel {
     Q_OBJECT
 
 public:
-    // A label whose cursor is drawn by `drawCursor` when the pointer first comes over it, so
-    // that windows do not pay for drawing cursors before they are first shown; with none, the
-    // ordinary arrow.
-    LinkLabel(const QString& text, QWidget* parent, QCursor (*drawCursor)());
+    LinkLabel(const QString& text, QWidget* parent);
 
 signals:
     void clicked();
 
 protected:
-    void enterEvent(QEnterEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QCursor (*drawCursor_)() = nullptr;
     bool pressed_ = false;
 };
 
@@ -40,13 +35,13 @@ void PlaceLabel(QLabel* label, const char* name, const QFont& font, const QColor
                 Qt::Alignment alignment, const QRect& geometry);
 
 // How a link label looks: by default bold, underlined Verdana 8.25 pt in light orange, one line
-// at the top left, with the program's link cursor (a null cursor: the ordinary arrow).
+// at the top left, with the program's hand cursor.
 struct LinkLook {
     QFont font = Verdana(8.25, true, false, true);
     QColor color = LightOrange;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     bool wordWrap = false;
-    QCursor (*cursor)() = LinkCursor;
+    QCursor cursor = LinkCursor();
 };
 
 // The link labels of every window: `text` on a transparent background, named `name`, at

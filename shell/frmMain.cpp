@@ -69,7 +69,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
          .color = QColor(255, 128, 0),
          .alignment = Qt::AlignHCenter | Qt::AlignTop,
          .wordWrap = true,
-         .cursor = nullptr},
+         .cursor = Qt::ArrowCursor},
         [this] { Label2_Click(); });
 
     Frame4 = new QGroupBox(tr("Sikidy Interpretation"), client);
@@ -142,7 +142,7 @@ void frmMain::BuildFooter(QWidget* client) {
            "money online. Get this software fully branded for your website. Click "
            "here for more details."),
         TwipsRect(510, 165, 11385, 495),
-        {.alignment = Qt::AlignCenter, .wordWrap = true, .cursor = controls::FullBrandCursor},
+        {.alignment = Qt::AlignCenter, .wordWrap = true, .cursor = controls::FullBrandCursor()},
         [this] { lblFullBrand_Click(); });
     for (QLabel* label : {static_cast<QLabel*>(lblCobrand), static_cast<QLabel*>(lblFullBrand)}) {
         controls::SetBackColor(label, controls::DarkGrey);
