@@ -10,18 +10,17 @@ namespace controls {
 
 namespace {
 
-// `path` with `.ext` added when its name has no extension; a name ending in a dot takes the
-// extension behind that dot. Qt's own default suffix is not used: it tests whether a relative
-// name is a folder in the working folder rather than in the folder shown.
-QString WithExtension(const QString& path, const QString& ext) {
+// `path` with `.extension` added when its name has no extension; a name ending in a dot takes
+// the extension behind that dot.
+QString WithExtension(const QString& path, const QString& extension) {
     const QString name = QFileInfo(path).fileName();
-    if (ext.isEmpty() || name.isEmpty()) {
+    if (extension.isEmpty() || name.isEmpty()) {
         return path;
     }
     if (name.endsWith(u'.')) {
-        return path + ext;
+        return path + extension;
     }
-    return name.contains(u'.') ? path : path + u'.' + ext;
+    return name.contains(u'.') ? path : path + u'.' + extension;
 }
 
 } // namespace
@@ -42,8 +41,8 @@ QString SaveAsDialog::Refusal(const QString& path) const {
         return QFileDialog::tr("%1\nThe folder does not exist. Check the path and try again.")
             .arg(shown);
     }
-    if (!defaultExt_.isEmpty() &&
-        info.fileName().compare(u'.' + defaultExt_, Qt::CaseInsensitive) == 0) {
+    if (!defaultExtension_.isEmpty() &&
+        info.fileName().compare(u'.' + defaultExtension_, Qt::CaseInsensitive) == 0) {
         return QFileDialog::tr("%1\nThe file has no name. Type a name and try again.").arg(shown);
     }
     if (info.isFile() && (!(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable())) {
@@ -54,9 +53,13 @@ QString SaveAsDialog::Refusal(const QString& path) const {
 
 void SaveAsDialog::OpenFolder(const QString& folder) {
     setDirectory(folder);
-    // The name box would otherwise keep the folder's name, to which the next name typed would be
-    // glued, and the name completer's list would stay open, empty, over the filter.
-    auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    // The name box, the dialog's one line edit, would otherwise keep the folder's name, to which
+    // the next name typed would be glued, and the name completer's list would stay open, empty,
+    // over the filter.
+    auto* edit = findChild<QLineEdit*>();
+    if (edit == nullptr) {
+        return;
+    }
     edit->clear();
     if (QCompleter* completer = edit->completer()) {
         completer->popup()->hide();
@@ -70,7 +73,7 @@ void SaveAsDialog::accept() {
     if (files.isEmpty()) {
         return;
     }
-    const QString path = WithExtension(files.first(), defaultExt_);
+    const QString path = WithExtension(files.first(), defaultExtension_);
     for (const QString& folder : {files.first(), path}) {
         if (QFileInfo(folder).isDir()) {
             OpenFolder(QFileInfo(folder).absoluteFilePath());
@@ -89,7 +92,7 @@ void SaveAsDialog::accept() {
                              QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    fileName_ = path;
+    selectedFile_ = path;
     QDialog::accept();
 }
 

@@ -20,10 +20,13 @@ class SaveAsDialog : public QFileDialog {
 public:
     explicit SaveAsDialog(QWidget* owner);
 
-    // The extension, without its dot, added to a name typed without one.
-    void SetDefaultExt(const QString& ext) { defaultExt_ = ext; }
-    // The path Save was last accepted with, its extension added; empty until then.
-    QString FileName() const { return fileName_; }
+    // The extension, without its dot, added to a name typed without one. Qt's own default
+    // suffix is not used: it tests whether a relative name is a folder in the working folder
+    // rather than in the folder shown.
+    void setDefaultExtension(const QString& extension) { defaultExtension_ = extension; }
+    QString defaultExtension() const { return defaultExtension_; }
+    // The file Save was last accepted with, its extension added; empty until then.
+    QString selectedFile() const { return selectedFile_; }
 
 public slots:
     void accept() override;
@@ -32,8 +35,8 @@ private:
     void OpenFolder(const QString& folder);
     QString Refusal(const QString& path) const;
 
-    QString defaultExt_;
-    QString fileName_;
+    QString defaultExtension_;
+    QString selectedFile_;
 };
 
 } // namespace controls

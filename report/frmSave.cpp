@@ -136,34 +136,34 @@ void frmSave::showEvent(QShowEvent* event) {
 void frmSave::cmdSave_Click() {
     controls::SaveAsDialog dialog(this);
     dialog.setNameFilter(tr("Rich Text Format (*.rtf)"));
-    dialog.SetDefaultExt(QStringLiteral("rtf"));
+    dialog.setDefaultExtension(QStringLiteral("rtf"));
     // Replacing a file is asked first. The dialog itself refuses a folder that does not exist
-    // and a read-only file, and has no "open as read-only" box to hide.
+    // and a read-only file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setWindowTitle(platform::AppTitle());
-    if (!CD.Folder.isEmpty()) {
-        dialog.setDirectory(CD.Folder);
+    if (!lastFolder_.isEmpty()) {
+        dialog.setDirectory(lastFolder_);
     }
     // Cancel simply ends the operation: nothing is written, nothing is said.
     const bool chosen = dialog.exec() == QDialog::Accepted;
-    CD.Folder = dialog.directory().absolutePath();
+    lastFolder_ = dialog.directory().absolutePath();
     if (!chosen) {
         return;
     }
     QString why;
-    if (!RTB->SaveFile(dialog.FileName(), &why)) {
+    if (!RTB->SaveFile(dialog.selectedFile(), &why)) {
         // The one failure the user hears of: a report that was not written.
         QMessageBox::warning(this, platform::AppTitle(),
                              tr("The report could not be saved to %1.\n%2")
-                                 .arg(QDir::toNativeSeparators(dialog.FileName()), why));
+                                 .arg(QDir::toNativeSeparators(dialog.selectedFile()), why));
     }
 }
 
 void frmSave::cmdPrint_Click() {
-    if (!CD.Printer) {
-        CD.Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
-    QPrintDialog dialog(CD.Printer.get(), this);
+    QPrintDialog dialog(printer_.get(), this);
     dialog.setObjectName(QStringLiteral("Print"));
     dialog.setWindowTitle(platform::AppTitle());
     // No page range is offered. With a selection in the box, Selection is offered and chosen;
@@ -173,9 +173,9 @@ void frmSave::cmdPrint_Click() {
                                                        QAbstractPrintDialog::PrintShowPageSize |
                                                        QAbstractPrintDialog::PrintCollateCopies;
     dialog.setOptions(selection ? options | QAbstractPrintDialog::PrintSelection : options);
-    CD.Printer->setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
+    printer_->setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
     // A cancelled dialog prints nothing.
     if (dialog.exec() == QDialog::Accepted) {
-        RTB->SelPrint(CD.Printer.get());
+        RTB->SelPrint(printer_.get());
     }
 }

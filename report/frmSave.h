@@ -35,12 +35,6 @@ public:
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdPrint = nullptr;
     controls::LinkLabel* Label2 = nullptr;
-    // What Save As and Print keep while the window is open, so that each opens as the user left
-    // it: the folder Save As showed last, and the printer the Print dialog fills.
-    struct Dialogs {
-        QString Folder;
-        std::unique_ptr<QPrinter> Printer;
-    } CD;
 
 public slots:
     void cmdSave_Click();
@@ -61,4 +55,8 @@ private:
 
     bool loaded_ = false;
     bool shownAtTop_ = false;
+    // Kept while the window is open, so that Save As and Print each open as the user left them:
+    // the folder Save As showed last, and the printer the Print dialog fills.
+    QString lastFolder_;
+    std::unique_ptr<QPrinter> printer_;
 };
