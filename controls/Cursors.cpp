@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QPixmapCache>
 
 #include <cmath>
 #include <numbers>
@@ -28,51 +27,38 @@ QPainterPath HandPath() {
     return hand.simplified();
 }
 
-QPixmap DrawHand(const QColor& fill, bool star) {
+QPixmap DrawStarredHand() {
     QPixmap picture(CursorSize, CursorSize);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1.2));
-    painter.setBrush(fill);
+    painter.setBrush(QColor(255, 192, 128));
     painter.drawPath(HandPath());
-    if (star) {
-        QPainterPath path;
-        const QPointF centre(26, 5.5);
-        for (int i = 0; i < 10; ++i) {
-            const double radius = (i % 2) ? 2.0 : 5.0;
-            const QPointF point = centre + radius * QPointF(std::sin(i * std::numbers::pi / 5),
-                                                            -std::cos(i * std::numbers::pi / 5));
-            i == 0 ? path.moveTo(point) : path.lineTo(point);
-        }
-        path.closeSubpath();
-        painter.setPen(QPen(Qt::black, 0.8));
-        painter.setBrush(QColor(255, 224, 64));
-        painter.drawPath(path);
+    QPainterPath star;
+    const QPointF centre(26, 5.5);
+    for (int i = 0; i < 10; ++i) {
+        const double radius = (i % 2) ? 2.0 : 5.0;
+        const QPointF point = centre + radius * QPointF(std::sin(i * std::numbers::pi / 5),
+                                                        -std::cos(i * std::numbers::pi / 5));
+        i == 0 ? star.moveTo(point) : star.lineTo(point);
     }
+    star.closeSubpath();
+    painter.setPen(QPen(Qt::black, 0.8));
+    painter.setBrush(QColor(255, 224, 64));
+    painter.drawPath(star);
     painter.end();
     return picture;
-}
-
-// The hand's picture is drawn once and kept in Qt's pixmap cache, which the application empties
-// when it ends. Cursors made from the same picture share one cursor of the display's.
-QCursor HandCursor(const QString& key, const QColor& fill, bool star) {
-    QPixmap picture;
-    if (!QPixmapCache::find(key, &picture)) {
-        picture = DrawHand(fill, star);
-        QPixmapCache::insert(key, picture);
-    }
-    return QCursor(picture, FingerTip.x(), FingerTip.y());
 }
 
 } // namespace
 
 QCursor LinkCursor() {
-    return HandCursor(QStringLiteral("kelvora/link-hand"), Qt::white, false);
+    return QCursor(Qt::PointingHandCursor);
 }
 
 QCursor FullBrandCursor() {
-    return HandCursor(QStringLiteral("kelvora/full-brand-hand"), QColor(255, 192, 128), true);
+    return QCursor(DrawStarredHand(), FingerTip.x(), FingerTip.y());
 }
 
 } // namespace controls

@@ -6,9 +6,10 @@
 
 namespace controls {
 
-// The pointing hand of most link labels: white with a black outline, hot spot at the fingertip.
+// The pointing hand of most link labels: the desktop's own, from its cursor theme.
 QCursor LinkCursor();
-// The hand of the full-brand offer: light orange with a star beside the finger.
+// The hand of the full-brand offer: light orange with a black outline and a star beside the
+// finger, hot spot at the fingertip.
 QCursor FullBrandCursor();
 
 } // namespace controls
