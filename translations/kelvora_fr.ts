@@ -72,7 +72,7 @@
         <location line="+2"/>
         <source>Next: writes the interpretation of the sixteen houses into the Sikidy Interpretation panel and enables Print.</source>
         <extracomment>Names the panel&apos;s caption &quot;Sikidy Interpretation&quot; and the button &quot;&amp;Print&quot;.</extracomment>
-        <translation>Prochain appui&#xa0;: écrit l’interprétation des seize maisons dans le panneau «&#xa0;Interprétation du sikidy&#xa0;» et active Imprimer.</translation>
+        <translation>Prochain appui&#xa0;: écrit l’interprétation des seize maisons dans le panneau «&#xa0;Interprétation du sikidy&#xa0;» et active «&#xa0;Imprimer&#xa0;».</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -217,7 +217,7 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <location line="+7"/>
         <source>Displays this help.</source>
         <extracomment>An option&apos;s line in --help, beside Qt&apos;s own &quot;Displays version information.&quot;: word it as Qt&apos;s translation words that one.</extracomment>
-        <translation>Afficher cette aide.</translation>
+        <translation>Affiche cette aide.</translation>
     </message>
     <message>
         <location line="+44"/>
@@ -316,7 +316,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location line="+10"/>
         <source>Click here for more details.</source>
         <extracomment>A link on one line, 178 pixels wide, below the offer. The last sentence of the main window&apos;s offer: keep it word for word the same.</extracomment>
-        <translation>Cliquez pour en savoir plus.</translation>
+        <translation>Cliquez ici pour les détails.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -343,7 +343,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location line="+11"/>
         <source>Click here to see our other programs.</source>
         <extracomment>A link on one line, 425 pixels wide.</extracomment>
-        <translation>Cliquez ici pour voir nos autres programmes.</translation>
+        <translation>Cliquez ici pour voir nos autres logiciels.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -361,19 +361,19 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location line="+2"/>
         <source>&amp;Friend&apos;s name:</source>
         <extracomment>The label of a text box, one line, 120 pixels wide.</extracomment>
-        <translation>&amp;Nom de l’ami&#xa0;:</translation>
+        <translation>&amp;Nom de votre ami&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Friend&apos;s &amp;e-mail:</source>
         <extracomment>The label of a text box, one line, 120 pixels wide.</extracomment>
-        <translation>&amp;Courriel de l’ami&#xa0;:</translation>
+        <translation>Son &amp;courriel&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Nothing is sent from here: Send opens our page in your browser.</source>
         <extracomment>Wraps within 328 by 29 pixels; names the button &quot;&amp;Send&quot;. Replaced by one of the two answers to Send, in the same space.</extracomment>
-        <translation>Rien n’est envoyé d’ici&#xa0;: Envoyer ouvre notre page dans votre navigateur.</translation>
+        <translation>Rien n’est envoyé d’ici&#xa0;: «&#xa0;Envoyer&#xa0;» ouvre notre page dans votre navigateur.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -444,7 +444,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visitez notre site</translation>
+        <translation>&amp;Visiter notre site</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -466,7 +466,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location line="+9"/>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>A link wrapping within 759 by 33 pixels. The same sentences as the two texts of About (frmAbout) and the report window&apos;s offer: keep them word for word the same.</extracomment>
-        <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour en savoir plus.</translation>
+        <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour les détails.</translation>
     </message>
 </context>
 <context>
@@ -510,7 +510,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location line="+7"/>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>A link wrapping within 511 by 41 pixels; the same text as the main window&apos;s offer.</extracomment>
-        <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour en savoir plus.</translation>
+        <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour les détails.</translation>
     </message>
     <message>
         <location line="+86"/>
@@ -532,7 +532,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location filename="../interpretation/FigureCatalogue.cpp" line="+20"/>
         <source>Via - The Way</source>
-        <translation>Via - La Voie</translation>
+        <translation>Via&#xa0;– La Voie</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -614,7 +614,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+6"/>
         <source>Populus  The People</source>
-        <translation>Populus - Le Peuple</translation>
+        <translation>Populus&#xa0;– Le Peuple</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -646,12 +646,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+1"/>
         <source>This figure stands for a lot of happiness, joy, meetings, gatherings, people, family and abundance.</source>
-        <translation>Cette figure représente beaucoup de bonheur, la joie, les rencontres, les rassemblements, le monde, la famille et l’abondance.</translation>
+        <translation>Cette figure représente un grand bonheur, la joie, les rencontres, les rassemblements, la foule, la famille et l’abondance.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Conjunctio - Union</source>
-        <translation>Conjunctio - L’Union</translation>
+        <translation>Conjunctio&#xa0;– L’Union</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -708,7 +708,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+8"/>
         <source>Carcer - Prison</source>
-        <translation>Carcer - La Prison</translation>
+        <translation>Carcer&#xa0;– La Prison</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -760,7 +760,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+7"/>
         <source>Fortuna Major - Greater Fortune</source>
-        <translation>Fortuna Major - La Grande Fortune</translation>
+        <translation>Fortuna Major&#xa0;– La Grande Fortune</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -811,7 +811,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+6"/>
         <source>Fortuna Minor - The Lesser Fortune</source>
-        <translation>Fortuna Minor - La Petite Fortune</translation>
+        <translation>Fortuna Minor&#xa0;– La Petite Fortune</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -844,7 +844,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+8"/>
         <source>Acquisitio - Gain</source>
-        <translation>Acquisitio - Le Gain</translation>
+        <translation>Acquisitio&#xa0;– Le Gain</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -887,7 +887,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+7"/>
         <source>Amissio - Loss</source>
-        <translation>Amissio - La Perte</translation>
+        <translation>Amissio&#xa0;– La Perte</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -931,7 +931,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+9"/>
         <source>Laetitia - Joy</source>
-        <translation>Laetitia - La Joie</translation>
+        <translation>Laetitia&#xa0;– La Joie</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -968,12 +968,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+4"/>
         <source>This is the sign of a king. This is good for auspicious occasions like marriage. This indicates presence of women. There will be success and happiness in whatever task is taken up. You will have peace of mind, harmony, good luck and prosperity.</source>
-        <translation>C’est le signe d’un roi. Il est bon pour les occasions heureuses comme le mariage. Il indique la présence de femmes. Toute tâche entreprise apportera succès et bonheur. Vous aurez la paix de l’esprit, l’harmonie, la chance et la prospérité.</translation>
+        <translation>C’est le signe d’un roi. Il est bon pour les occasions heureuses comme le mariage. Il indique la présence de femmes. Toute tâche entreprise apportera succès et bonheur. Vous aurez la tranquillité d’esprit, l’harmonie, la chance et la prospérité.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Tristitia - Sadness</source>
-        <translation>Tristitia - La Tristesse</translation>
+        <translation>Tristitia&#xa0;– La Tristesse</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1003,7 +1003,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+7"/>
         <source>Albus - White</source>
-        <translation>Albus - Le Blanc</translation>
+        <translation>Albus&#xa0;– Le Blanc</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1040,7 +1040,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+6"/>
         <source>Rubeus - Red</source>
-        <translation>Rubeus - Le Rouge</translation>
+        <translation>Rubeus&#xa0;– Le Rouge</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1087,7 +1087,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+6"/>
         <source>Puella - Girl</source>
-        <translation>Puella - La Jeune Fille</translation>
+        <translation>Puella&#xa0;– La Jeune Fille</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1102,17 +1102,17 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+1"/>
         <source>This will bring good fortune in riches, love, land and happiness.</source>
-        <translation>Elle apportera la fortune en richesses, en amour, en terres et en bonheur.</translation>
+        <translation>Elle apportera la chance en matière de richesses, d’amour, de terres et de bonheur.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This will bring good fortune in riches, love, land and happiness. This is a pure and harmonious sign. Good for relationships and healing but bad for decision making.</source>
-        <translation>Elle apportera la fortune en richesses, en amour, en terres et en bonheur. C’est un signe pur et harmonieux, bon pour les relations et la guérison, mais mauvais pour prendre des décisions.</translation>
+        <translation>Elle apportera la chance en matière de richesses, d’amour, de terres et de bonheur. C’est un signe pur et harmonieux, bon pour les relations et la guérison, mais mauvais pour prendre des décisions.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Puer - Boy</source>
-        <translation>Puer - Le Garçon</translation>
+        <translation>Puer&#xa0;– Le Garçon</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1142,7 +1142,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+7"/>
         <source>Caput Draconis - Dragon&apos;s Head</source>
-        <translation>Caput Draconis - La Tête du Dragon</translation>
+        <translation>Caput Draconis&#xa0;– La Tête du Dragon</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1178,7 +1178,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+7"/>
         <source>Cauda Draconis - Dragon&apos;s Tail</source>
-        <translation>Cauda Draconis - La Queue du Dragon</translation>
+        <translation>Cauda Draconis&#xa0;– La Queue du Dragon</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1268,7 +1268,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+1"/>
         <source>The Old Chiefs</source>
-        <translation>Les anciens chefs</translation>
+        <translation>Les vieux chefs</translation>
     </message>
     <message>
         <location line="+1"/>
