@@ -56,7 +56,9 @@ QLabel* HouseLabel(QWidget* parent, int index, const char* text, const QRect& ge
 }
 
 QString FigureName(int slot) {
+    //: %1 of a dot picture's name "%1, row %2: %3"; here %1 is 1 to 4.
     return slot < 4 ? CastingBoard::tr("Mother %1").arg(slot + 1)
+                    //: %1 of a dot picture's name "%1, row %2: %3"; here %1 is 1 to 8.
                     : CastingBoard::tr("Daughter %1").arg(slot - 3);
 }
 
@@ -78,6 +80,7 @@ CastingBoard::CastingBoard(QWidget* parent, controls::RichTextBox* RTB)
     cmdProceed->setDefault(true);
     connect(cmdProceed, &QPushButton::clicked, this, &CastingBoard::cmdProceed_Click);
 
+    //: Button 81 pixels wide.
     Command1 = controls::GreyButton(this, "Command1", tr("&Print"), controls::Verdana(8.25, true),
                                     TwipsRect(6840, 3240, 1215, 615));
     Command1->setAccessibleDescription(
@@ -90,6 +93,7 @@ CastingBoard::CastingBoard(QWidget* parent, controls::RichTextBox* RTB)
 
 void CastingBoard::BuildMotherFrame() {
     const QColor scrollBar = QPalette().color(QPalette::Button);
+    //: Caption of the frame around the four mothers, 369 pixels wide.
     QGroupBox* frame = Frame(this, "Frame1", tr("Mother Figure"), 9, controls::CaptionBlue,
                              scrollBar, TwipsRect(1200, 360, 5535, 2775));
 
@@ -129,6 +133,7 @@ void CastingBoard::BuildMotherFrame() {
 
 void CastingBoard::BuildDaughterFrame() {
     const QColor scrollBar = QPalette().color(QPalette::Button);
+    //: Caption of the frame around the eight daughters, 529 pixels wide.
     QGroupBox* frame = Frame(this, "Frame2", tr("Daughter Figure"), 9, controls::CaptionBlue,
                              scrollBar, TwipsRect(120, 3960, 7935, 2055));
     static const char* const labels[8] = {"      9      Fahasivy", "      10     Ombiasy",
@@ -165,14 +170,21 @@ struct NextPress {
     const char* description;
 };
 constexpr NextPress NextPresses[] = {
+    //: The casting button's caption, 441 pixels wide; %1 is 1 to 4.
     {0, 3, QT_TRANSLATE_NOOP("CastingBoard", "Click to Create Mother %1"),
+     //: What the casting button does next, to screen readers; %1 is 1 to 4.
      QT_TRANSLATE_NOOP("CastingBoard",
                        "Next: casts Mother %1, four rows of one or two dots drawn at random.")},
+    //: The casting button's caption, 441 pixels wide; %1 is 1 to 8 (one daughter a press).
     {4, 11, QT_TRANSLATE_NOOP("CastingBoard", "Click to Create Four Daughters %1"),
+     //: What the casting button does next, to screen readers; %1 is 1 to 8.
      QT_TRANSLATE_NOOP("CastingBoard", "Next: derives Daughter %1 from rows of the four mothers.")},
+    //: The casting button's caption, 441 pixels wide.
     {12, 12, QT_TRANSLATE_NOOP("CastingBoard", "Display Sikidy Interpretation"),
+     //: Names the panel's caption "Sikidy Interpretation" and the button "&Print".
      QT_TRANSLATE_NOOP("CastingBoard", "Next: writes the interpretation of the sixteen houses "
                                        "into the Sikidy Interpretation panel and enables Print.")},
+    //: The casting button's caption, 441 pixels wide.
     {13, 13, QT_TRANSLATE_NOOP("CastingBoard", "Do It Once Again"),
      QT_TRANSLATE_NOOP("CastingBoard",
                        "Next: clears the board and the interpretation for a new casting.")},
@@ -213,12 +225,13 @@ void CastingBoard::ShowCell(int c) {
     const DotCount v = intCells.at(static_cast<std::size_t>(c));
     controls::PictureBox* picture = picCircle[c];
     picture->SetPicture(v);
+    //: %3 of a dot picture's name "%1, row %2: %3".
+    const QString dots =
+        v == 2 ? tr("two dots") : /*: %3 of a dot picture's name "%1, row %2: %3". */ tr("one dot");
     picture->setAccessibleName(
-        //: A dot picture to screen readers, such as "Mother 1, row 2: two dots".
-        tr("%1, row %2: %3")
-            .arg(FigureName(c / 4))
-            .arg(c % 4 + 1)
-            .arg(v == 2 ? tr("two dots") : tr("one dot")));
+        //: A dot picture to screen readers, such as "Mother 1, row 2: two dots": %1 is "Mother
+        //: %1" or "Daughter %1", %2 the row (1 to 4), %3 "one dot" or "two dots".
+        tr("%1, row %2: %3").arg(FigureName(c / 4)).arg(c % 4 + 1).arg(dots));
     picture->show();
 }
 

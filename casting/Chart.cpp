@@ -15,36 +15,52 @@ namespace {
 // same figures as Daughters 5 to 8 (houses 13 to 16). House 10's name has two blanks before
 // "Betsimisay". The labels are translated where they are used; the names never are.
 constexpr std::array<House, HouseCount> Houses{{
+    //: %1 of the heading "Characteristics Of %1", written to follow its words.
     {"Tale", QT_TRANSLATE_NOOP("Chart", "House 1(Tale)"), "Taraiky", {0, 1, 2, 3}},
     {"Mahamay",
+     //: %1 of the heading "Characteristics Of %1", written to follow its words.
      QT_TRANSLATE_NOOP("Chart", "House 2(Mahamay)"),
      "Asambola / Asombola",
      {4, 5, 6, 7}},
     {"Fahatelo",
+     //: %1 of the heading "Characteristics Of %1", written to follow its words.
      QT_TRANSLATE_NOOP("Chart", "House 3(Fahatelo)"),
      "Adabara / Adabaraha",
      {8, 9, 10, 11}},
+    //: %1 of the heading "Characteristics Of %1", written to follow its words.
     {"Bilady", QT_TRANSLATE_NOOP("Chart", "House 4(Bilady)"), "Alahasady", {12, 13, 14, 15}},
+    //: %1 of the heading "Characteristics Of %1", written to follow its words.
     {"Fianahana", QT_TRANSLATE_NOOP("Chart", "House 5(Fianahana)"), "Alohotsy", {12, 8, 4, 0}},
+    //: %1 of the heading "Characteristics Of %1", written to follow its words.
     {"Abily", QT_TRANSLATE_NOOP("Chart", "House 6(Abily)"), "Adalo", {13, 9, 5, 1}},
     {"Alisay",
+     //: %1 of the heading "Characteristics Of %1", written to follow its words.
      QT_TRANSLATE_NOOP("Chart", "House 7(Alisay)"),
      "Alotsimay / Alatsimay",
      {14, 10, 6, 2}},
+    //: %1 of the heading "Characteristics Of %1", written to follow its words.
     {"Fahavalo", QT_TRANSLATE_NOOP("Chart", "House 8(Fahavalo)"), "Alokola", {15, 11, 7, 3}},
+    //: %1 of the heading "Characteristics Of %1", written to follow its words.
     {"Fahasivy", QT_TRANSLATE_NOOP("Chart", "House 9(Fahasivy)"), "Alahijana", {16, 17, 18, 19}},
     {"Ombiasy",
+     //: %1 of the heading "Characteristics Of %1", written to follow its words.
      QT_TRANSLATE_NOOP("Chart", "House 10(Ombiasy)"),
      "Betsivongo / Alisay /  Betsimisay / Alikasajy",
      {20, 21, 22, 23}},
+    //: %1 of the heading "Characteristics Of %1", written to follow its words.
     {"Haja", QT_TRANSLATE_NOOP("Chart", "House 11(Haja)"), "Alakarabo", {24, 25, 26, 27}},
+    //: %1 of the heading "Characteristics Of %1", written to follow its words.
     {"Haky", QT_TRANSLATE_NOOP("Chart", "House 12(Haky)"), "Alikisy", {28, 29, 30, 31}},
+    //: %1 of the heading "Characteristics Of %1", written to follow its words.
     {"Asorita", QT_TRANSLATE_NOOP("Chart", "House 13(Asorita)"), "Alabiavo", {32, 33, 34, 35}},
     {"Saily",
+     //: %1 of the heading "Characteristics Of %1", written to follow its words.
      QT_TRANSLATE_NOOP("Chart", "House 14(Saily)"),
      "Alohamora / Alaimora / Alahamora",
      {36, 37, 38, 39}},
+    //: %1 of the heading "Characteristics Of %1", written to follow its words.
     {"Safary", QT_TRANSLATE_NOOP("Chart", "House 15(Safary)"), "Alakaosy", {40, 41, 42, 43}},
+    //: %1 of the heading "Characteristics Of %1", written to follow its words.
     {"Kiba", QT_TRANSLATE_NOOP("Chart", "House 16(Kiba)"), "Karija", {44, 45, 46, 47}},
 }};
 

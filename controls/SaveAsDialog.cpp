@@ -32,21 +32,22 @@ SaveAsDialog::SaveAsDialog(QWidget* owner) : QFileDialog(owner) {
     setFileMode(QFileDialog::AnyFile);
 }
 
-// Why `path` cannot be saved to, or nothing. The texts are in Qt's own dialog's context, where
-// Qt's translations have the question about replacing.
+// Why `path` cannot be saved to, or nothing.
 QString SaveAsDialog::Refusal(const QString& path) const {
     const QFileInfo info(path);
     const QString shown = QDir::toNativeSeparators(path);
     if (!info.dir().exists()) {
-        return QFileDialog::tr("%1\nThe folder does not exist. Check the path and try again.")
-            .arg(shown);
+        //: %1 is the file's full path, on a line of its own.
+        return tr("%1\nThe folder does not exist. Check the path and try again.").arg(shown);
     }
     if (!defaultExtension_.isEmpty() &&
         info.fileName().compare(u'.' + defaultExtension_, Qt::CaseInsensitive) == 0) {
-        return QFileDialog::tr("%1\nThe file has no name. Type a name and try again.").arg(shown);
+        //: %1 is the file's full path, whose name is only the extension (".rtf").
+        return tr("%1\nThe file has no name. Type a name and try again.").arg(shown);
     }
     if (info.isFile() && (!(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable())) {
-        return QFileDialog::tr("%1\nThis file is read-only. Use a different name.").arg(shown);
+        //: %1 is the file's full path, on a line of its own.
+        return tr("%1\nThis file is read-only. Use a different name.").arg(shown);
     }
     return {};
 }
@@ -85,11 +86,11 @@ void SaveAsDialog::accept() {
         return;
     }
     if (!testOption(DontConfirmOverwrite) && QFileInfo::exists(path) &&
-        QMessageBox::warning(this, windowTitle(),
-                             QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
-                                 .arg(QFileInfo(path).fileName()),
-                             QMessageBox::Yes | QMessageBox::No,
-                             QMessageBox::No) != QMessageBox::Yes) {
+        QMessageBox::warning(
+            this, windowTitle(),
+            //: %1 is the file's name, without its folder.
+            tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     selectedFile_ = path;

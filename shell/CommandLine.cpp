@@ -38,11 +38,14 @@ struct Options {
 Options AddOptions(QCommandLineParser& parser) {
     // Qt's options are words after a single dash (-platform xcb, -style=fusion).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    //: The start of --help, on lines of at most 80 characters.
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine", "Casts and reads a sikidy chart, the geomantic divination of Madagascar.\n"
                        "Qt's own options, such as -platform, -display and -style, are accepted."));
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
+        //: An option's line in --help, beside Qt's own "Displays version information.": word
+        //: it as Qt's translation words that one.
         QCoreApplication::translate("CommandLine", "Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
@@ -86,6 +89,7 @@ void HandleCommandLine(int argc, char* argv[]) {
     const QStringList stray = parser.positionalArguments();
     if (!parsed || !stray.isEmpty()) {
         const QString error =
+            //: %1 is the argument as typed.
             parsed ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                          .arg(stray.first())
                    : parser.errorText();

@@ -31,9 +31,11 @@ std::function<void()> RememberToday() {
 } // namespace
 
 QString UpdateReminderText() {
+    //: The first line of the update reminder; the question follows on a line of its own.
     return QCoreApplication::translate("UpdateReminder",
                                        "There maybe an update to this software available") +
            QChar(13) +
+           //: The second line of the update reminder, answered Yes or No.
            QCoreApplication::translate("UpdateReminder", "Do you want to check for an update?");
 }
 

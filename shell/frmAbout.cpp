@@ -26,6 +26,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(840, 240, 1575, 240));
 
     Label1_0 =
+        //: Wraps within 425 by 69 pixels.
         new QLabel(tr("Kelvora is a method of divination from Madagascar. This word is derived "
                       "from the Arabic word for \"figure\". This form of divination can be used "
                       "to know if the sign shown by the reading is good or bad and help us "
@@ -38,9 +39,12 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     lblHomePage = controls::NewLinkLabel(
         this, "lblHomePage",
+        //: A link on one line, 310 pixels wide; %1 is the maker's home page address.
         tr("Click here to visit %1").arg(QString::fromLatin1(WebAddresses::HomePage)),
         TwipsRect(2040, 1800, 4650, 195), {}, [this] { lblHomePage_Click(); });
 
+    //: Wraps within 417 by 41 pixels. The first sentences of the main window's
+    //: offer: keep them word for word the same.
     Label3 = new QLabel(tr("Home Business Opportunity. Start your own Internet "
                            "business and make money online. Get this software fully "
                            "branded for your website."),
@@ -49,6 +53,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(360, 2280, 6255, 615));
     Label3->setWordWrap(true);
 
+    //: A link on one line, 178 pixels wide, below the offer. The last sentence of the main
+    //: window's offer: keep it word for word the same.
     lblCobrand = controls::NewLinkLabel(this, "lblCobrand", tr("Click here for more details."),
                                         TwipsRect(4080, 2880, 2670, 195), {},
                                         [this] { lblCobrand_Click(); });
@@ -57,6 +63,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Line1_2 = new controls::Line(this, -60, 3240, 6840, 3240, 2, QColor(255, 224, 192));
     Line1_2->setObjectName(QStringLiteral("Line1_2"));
 
+    //: Button 84 pixels wide.
     cmdOK = controls::GreyButton(this, "cmdOK", tr("&OK"), controls::Verdana(8.25, true),
                                  TwipsRect(5400, 3360, 1260, 345));
     // Default for Enter; QDialog turns Esc into reject(), which closes the window as OK does.

@@ -54,12 +54,15 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
 
     Label61 = controls::NewLinkLabel(
-        client, "Label61", tr("Join the Kelvora discussion board: click here to visit us online."),
+        client, "Label61",
+        //: A link on one line, 778 pixels wide.
+        tr("Join the Kelvora discussion board: click here to visit us online."),
         TwipsRect(427, 120, 11670, 195), {.alignment = Qt::AlignHCenter | Qt::AlignTop},
         [this] { Label61_Click(); });
 
     Label2 = controls::NewLinkLabel(
         client, "Label2",
+        //: Wraps within 825 by 57 pixels.
         tr("Kelvora is a method of geomancy from Madagascar. This word is derived "
            "from the Arabic word for \"figure\". This form of divination can be used "
            "to know if the sign shown by the reading is good or bad and help us "
@@ -72,6 +75,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
          .cursor = Qt::ArrowCursor},
         [this] { Label2_Click(); });
 
+    //: Caption of the interpretation panel, 281 pixels wide; also its name to screen readers.
     Frame4 = new QGroupBox(tr("Sikidy Interpretation"), client);
     Frame4->setObjectName(QStringLiteral("Frame4"));
     Frame4->setFont(controls::Verdana(9.75, true));
@@ -131,6 +135,7 @@ void frmMain::BuildFooter(QWidget* client) {
     // accessibility tree. lblFullBrand starts in front.
     lblCobrand = controls::NewLinkLabel(
         Frame5, "lblCobrand",
+        //: A link wrapping within 759 by 33 pixels.
         tr("Co-brand this software for your site.  Increase loyalty and traffic to "
            "your site. Put your site's name &  link here. See \"Help\" for details.  "
            "  Click Here for more info on co-branding."),
@@ -138,6 +143,8 @@ void frmMain::BuildFooter(QWidget* client) {
         [this] { lblCobrand_Click(); });
     lblFullBrand = controls::NewLinkLabel(
         Frame5, "lblFullBrand",
+        //: A link wrapping within 759 by 33 pixels. The same sentences as the two texts
+        //: of About (frmAbout) and the report window's offer: keep them word for word the same.
         tr("Home Business Opportunity. Start your own Internet business and make "
            "money online. Get this software fully branded for your website. Click "
            "here for more details."),

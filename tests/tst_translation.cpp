@@ -1,5 +1,6 @@
-// Kelvora in French: every caption fits its control in both languages, and the catalogues leave
-// no English text behind.
+// Kelvora in French: the session's environment picks the language of Kelvora's texts and of Qt's,
+// every caption fits its control in both languages, and the catalogues leave no English text
+// behind.
 #include "TestMain.h"
 #include "UrlRecorder.h"
 
@@ -16,7 +17,9 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStyle>
 #include <QTranslator>
@@ -76,6 +79,62 @@ public:
     static void initMain() { testsupport::InitMain(); }
 
 private slots:
+    void sessionLanguage_data() {
+        QTest::addColumn<QString>("languages"); // LANGUAGE
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("caption"); // the casting button's last caption, Kelvora's
+        QTest::addColumn<QString>("yes");     // a message box's Yes button, Qt's
+        const QString french = QStringLiteral("Recommencer"), oui = QStringLiteral("&Oui");
+        const QString english = QStringLiteral("Do It Once Again"), yes = QStringLiteral("&Yes");
+        const QString unset, c = QStringLiteral("C");
+        const QString en = QStringLiteral("en_US.UTF-8"), fr = QStringLiteral("fr_FR.UTF-8");
+        QTest::newRow("LANGUAGE=fr") << "fr" << unset << en << french << oui;
+        QTest::newRow("a region Kelvora lacks") << "fr_CA" << unset << en << french << oui;
+        QTest::newRow("a language Kelvora lacks, then French")
+            << "de:fr" << unset << en << french << oui;
+        QTest::newRow("a language Kelvora lacks") << "de" << unset << fr << english << yes;
+        QTest::newRow("English, then French") << "en:fr" << unset << fr << english << yes;
+        QTest::newRow("LANGUAGE over LC_ALL") << "en" << fr << fr << english << yes;
+        QTest::newRow("LC_ALL over LANG") << unset << fr << en << french << oui;
+        QTest::newRow("LANG") << unset << unset << fr << french << oui;
+        QTest::newRow("C locale") << unset << c << c << english << yes;
+    }
+
+    // The language a session's environment gives Kelvora, for its own texts and for Qt's: the
+    // first of the session's languages that Kelvora speaks, or English. Run in a program of its
+    // own, as a session starts it, since the system locale is read once per process.
+    void sessionLanguage() {
+        QFETCH(QString, languages);
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lang);
+        QFETCH(QString, caption);
+        QFETCH(QString, yes);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        for (const auto& [name, value] : {std::pair{"LANGUAGE", languages},
+                                          std::pair{"LC_ALL", lcAll}, std::pair{"LANG", lang}}) {
+            if (value.isEmpty()) {
+                environment.remove(QLatin1String(name));
+            } else {
+                environment.insert(QLatin1String(name), value);
+            }
+        }
+        QProcess probe;
+        probe.setProcessEnvironment(environment);
+        probe.start(QStringLiteral(LANGUAGE_PROBE), QStringList());
+        QVERIFY(probe.waitForFinished(30000));
+        QCOMPARE(probe.exitCode(), 0);
+        const QStringList shown = QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n');
+        QCOMPARE(shown.value(0), caption);
+        if (yes != shown.value(1) &&
+            !QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                               QStringLiteral("/qtbase_fr.qm"))) {
+            QSKIP("Qt's French translation is not installed (Debian: qt6-translations-l10n)");
+        }
+        QCOMPARE(shown.value(1), yes);
+    }
+
     void fits_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("window");
@@ -93,7 +152,7 @@ private slots:
         QFETCH(QString, window);
         QTranslator french;
         if (language == u"fr") {
-            QVERIFY(platform::LoadTranslation(french, language));
+            QVERIFY(platform::LoadTranslation(french, QLocale(language)));
             QCoreApplication::installTranslator(&french);
         }
         QStringList overflows;
@@ -129,7 +188,7 @@ private slots:
     // only the identifiers and the Latin names stay as they are.
     void cataloguesTranslated() {
         QTranslator french;
-        QVERIFY(platform::LoadTranslation(french, QStringLiteral("fr")));
+        QVERIFY(platform::LoadTranslation(french, QLocale(QLocale::French)));
         QStringList untranslated;
         const auto check = [&](const char* context, const char* text) {
             if (french.translate(context, text).isEmpty()) {

@@ -4,196 +4,240 @@
 <context>
     <name>CastingBoard</name>
     <message>
+        <location filename="../casting/CastingBoard.cpp" line="+60"/>
         <source>Mother %1</source>
+        <extracomment>%1 of a dot picture&apos;s name &quot;%1, row %2: %3&quot;; here %1 is 1 to 4.</extracomment>
         <translation>Mère %1</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Daughter %1</source>
+        <extracomment>%1 of a dot picture&apos;s name &quot;%1, row %2: %3&quot;; here %1 is 1 to 8.</extracomment>
         <translation>Fille %1</translation>
     </message>
     <message>
+        <location line="+22"/>
         <source>&amp;Print</source>
+        <extracomment>Button 81 pixels wide.</extracomment>
         <translation>&amp;Imprimer</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Opens the report window to save or print the interpretation.</source>
         <translation>Ouvre la fenêtre du rapport pour enregistrer ou imprimer l’interprétation.</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>Mother Figure</source>
+        <extracomment>Caption of the frame around the four mothers, 369 pixels wide.</extracomment>
         <translation>Figures mères</translation>
     </message>
     <message>
+        <location line="+40"/>
         <source>Daughter Figure</source>
+        <extracomment>Caption of the frame around the eight daughters, 529 pixels wide.</extracomment>
         <translation>Figures filles</translation>
     </message>
     <message>
+        <location line="+37"/>
         <source>Click to Create Mother %1</source>
+        <extracomment>The casting button&apos;s caption, 441 pixels wide; %1 is 1 to 4.</extracomment>
         <translation>Cliquez pour créer la mère %1</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Next: casts Mother %1, four rows of one or two dots drawn at random.</source>
+        <extracomment>What the casting button does next, to screen readers; %1 is 1 to 4.</extracomment>
         <translation>Prochain appui&#xa0;: trace la mère %1, quatre lignes d’un ou deux points tirées au hasard.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Click to Create Four Daughters %1</source>
+        <extracomment>The casting button&apos;s caption, 441 pixels wide; %1 is 1 to 8 (one daughter a press).</extracomment>
         <translation>Cliquez pour créer la fille %1</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Next: derives Daughter %1 from rows of the four mothers.</source>
+        <extracomment>What the casting button does next, to screen readers; %1 is 1 to 8.</extracomment>
         <translation>Prochain appui&#xa0;: forme la fille %1 à partir des lignes des quatre mères.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Display Sikidy Interpretation</source>
+        <extracomment>The casting button&apos;s caption, 441 pixels wide.</extracomment>
         <translation>Afficher l’interprétation du sikidy</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Next: writes the interpretation of the sixteen houses into the Sikidy Interpretation panel and enables Print.</source>
-        <translation>Prochain appui&#xa0;: écrit l’interprétation des seize maisons dans le panneau «&#xa0;Interprétation du sikidy&#xa0;» et active Imprimer.</translation>
+        <extracomment>Names the panel&apos;s caption &quot;Sikidy Interpretation&quot; and the button &quot;&amp;Print&quot;.</extracomment>
+        <translation>Prochain appui&#xa0;: écrit l’interprétation des seize maisons dans le panneau «&#xa0;Interprétation du sikidy&#xa0;» et active «&#xa0;Imprimer&#xa0;».</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Do It Once Again</source>
+        <extracomment>The casting button&apos;s caption, 441 pixels wide.</extracomment>
         <translation>Recommencer</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Next: clears the board and the interpretation for a new casting.</source>
         <translation>Prochain appui&#xa0;: efface le tableau et l’interprétation pour un nouveau tirage.</translation>
     </message>
     <message>
+        <location line="+45"/>
         <source>%1, row %2: %3</source>
-        <extracomment>A dot picture to screen readers, such as &quot;Mother 1, row 2: two dots&quot;.</extracomment>
+        <extracomment>A dot picture to screen readers, such as &quot;Mother 1, row 2: two dots&quot;: %1 is &quot;Mother %1&quot; or &quot;Daughter %1&quot;, %2 the row (1 to 4), %3 &quot;one dot&quot; or &quot;two dots&quot;.</extracomment>
         <translation>%1, ligne %2&#xa0;: %3</translation>
     </message>
     <message>
+        <location line="-4"/>
         <source>two dots</source>
+        <extracomment>%3 of a dot picture&apos;s name &quot;%1, row %2: %3&quot;.</extracomment>
         <translation>deux points</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>one dot</source>
+        <extracomment>%3 of a dot picture&apos;s name &quot;%1, row %2: %3&quot;.</extracomment>
         <translation>un point</translation>
     </message>
 </context>
 <context>
     <name>Chart</name>
     <message>
+        <location filename="../casting/Chart.cpp" line="+19"/>
         <source>House 1(Tale)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 1 (Tale)</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>House 2(Mahamay)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 2 (Mahamay)</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>House 3(Fahatelo)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 3 (Fahatelo)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>House 4(Bilady)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 4 (Bilady)</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>House 5(Fianahana)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 5 (Fianahana)</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>House 6(Abily)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 6 (Abily)</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>House 7(Alisay)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 7 (Alisay)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>House 8(Fahavalo)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 8 (Fahavalo)</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>House 9(Fahasivy)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 9 (Fahasivy)</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>House 10(Ombiasy)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 10 (Ombiasy)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>House 11(Haja)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 11 (Haja)</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>House 12(Haky)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 12 (Haky)</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>House 13(Asorita)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 13 (Asorita)</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>House 14(Saily)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 14 (Saily)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>House 15(Safary)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 15 (Safary)</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>House 16(Kiba)</source>
+        <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 16 (Kiba)</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
+        <location filename="../shell/CommandLine.cpp" line="+42"/>
         <source>Casts and reads a sikidy chart, the geomantic divination of Madagascar.
 Qt&apos;s own options, such as -platform, -display and -style, are accepted.</source>
+        <extracomment>The start of --help, on lines of at most 80 characters.</extracomment>
         <translation>Trace et lit un tableau de sikidy, la divination géomantique de Madagascar.
 Les options propres à Qt, comme -platform, -display et -style, sont acceptées.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Displays this help.</source>
-        <translation>Afficher cette aide.</translation>
+        <extracomment>An option&apos;s line in --help, beside Qt&apos;s own &quot;Displays version information.&quot;: word it as Qt&apos;s translation words that one.</extracomment>
+        <translation>Affiche cette aide.</translation>
     </message>
     <message>
+        <location line="+44"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
+        <extracomment>%1 is the argument as typed.</extracomment>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>IconPicture</name>
     <message>
+        <location filename="../controls/IconPicture.cpp" line="+19"/>
         <source>Kelvora icon</source>
         <translation>Icône de Kelvora</translation>
     </message>
 </context>
 <context>
-    <name>QFileDialog</name>
-    <message>
-        <source>%1
-The folder does not exist. Check the path and try again.</source>
-        <translation>%1
-Le dossier n’existe pas. Vérifiez le chemin et réessayez.</translation>
-    </message>
-    <message>
-        <source>%1
-The file has no name. Type a name and try again.</source>
-        <translation>%1
-Le fichier n’a pas de nom. Saisissez un nom et réessayez.</translation>
-    </message>
-    <message>
-        <source>%1
-This file is read-only. Use a different name.</source>
-        <translation>%1
-Ce fichier est en lecture seule. Choisissez un autre nom.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 existe déjà.
-Voulez-vous le remplacer&#xa0;?</translation>
-    </message>
-</context>
-<context>
     <name>Startup</name>
     <message>
+        <location filename="../shell/Startup.cpp" line="+51"/>
         <source>Application is already running</source>
         <translation>L’application est déjà lancée</translation>
     </message>
@@ -201,789 +245,1137 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>UpdateReminder</name>
     <message>
+        <location filename="../shell/UpdateReminder.cpp" line="+35"/>
         <source>There maybe an update to this software available</source>
+        <extracomment>The first line of the update reminder; the question follows on a line of its own.</extracomment>
         <translation>Une mise à jour de ce logiciel est peut-être disponible.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Do you want to check for an update?</source>
+        <extracomment>The second line of the update reminder, answered Yes or No.</extracomment>
         <translation>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>controls::SaveAsDialog</name>
+    <message>
+        <location filename="../controls/SaveAsDialog.cpp" line="+42"/>
+        <source>%1
+The folder does not exist. Check the path and try again.</source>
+        <extracomment>%1 is the file&apos;s full path, on a line of its own.</extracomment>
+        <translation>%1
+Le dossier n’existe pas. Vérifiez le chemin et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1
+The file has no name. Type a name and try again.</source>
+        <extracomment>%1 is the file&apos;s full path, whose name is only the extension (&quot;.rtf&quot;).</extracomment>
+        <translation>%1
+Le fichier n’a pas de nom. Saisissez un nom et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1
+This file is read-only. Use a different name.</source>
+        <extracomment>%1 is the file&apos;s full path, on a line of its own.</extracomment>
+        <translation>%1
+Ce fichier est en lecture seule. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <extracomment>%1 is the file&apos;s name, without its folder.</extracomment>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
+        <location filename="../shell/frmAbout.cpp" line="+30"/>
         <source>Kelvora is a method of divination from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst. Copyright © Kelvora; all rights reserved.</source>
+        <extracomment>Wraps within 425 by 69 pixels.</extracomment>
         <translation>Kelvora est une méthode de divination de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire. Copyright © Kelvora&#xa0;; tous droits réservés.</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Click here to visit %1</source>
+        <extracomment>A link on one line, 310 pixels wide; %1 is the maker&apos;s home page address.</extracomment>
         <translation>Cliquez ici pour visiter %1</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <extracomment>Wraps within 417 by 41 pixels. The first sentences of the main window&apos;s offer: keep them word for word the same.</extracomment>
         <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site.</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>Click here for more details.</source>
-        <translation>Cliquez pour en savoir plus.</translation>
+        <extracomment>A link on one line, 178 pixels wide, below the offer. The last sentence of the main window&apos;s offer: keep it word for word the same.</extracomment>
+        <translation>Cliquez ici pour les détails.</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>&amp;OK</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
         <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>frmExit</name>
     <message>
+        <location filename="../shell/frmExit.cpp" line="+46"/>
         <source>Thank you for using Kelvora</source>
+        <extracomment>One line, 387 pixels wide.</extracomment>
         <translation>Merci d’avoir utilisé Kelvora</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Kelvora is free. If it has helped you, please support our web site: tell a friend about Kelvora, link to us from your own site, and come back to see what is new.</source>
+        <extracomment>Wraps within 425 by 52 pixels.</extracomment>
         <translation>Kelvora est gratuit. S’il vous a aidé, soutenez notre site&#xa0;: parlez de Kelvora à un ami, faites un lien vers nous depuis votre site et revenez voir les nouveautés.</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>Click here to see our other programs.</source>
-        <translation>Cliquez ici pour voir nos autres programmes.</translation>
+        <extracomment>A link on one line, 425 pixels wide.</extracomment>
+        <translation>Cliquez ici pour voir nos autres logiciels.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Refer a Friend</source>
+        <extracomment>Caption of the frame around the form, 439 pixels wide.</extracomment>
         <translation>Recommander à un ami</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>&amp;Your name:</source>
+        <extracomment>The label of a text box, one line, 120 pixels wide.</extracomment>
         <translation>&amp;Votre nom&#xa0;:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Friend&apos;s name:</source>
-        <translation>&amp;Nom de l’ami&#xa0;:</translation>
+        <extracomment>The label of a text box, one line, 120 pixels wide.</extracomment>
+        <translation>&amp;Nom de votre ami&#xa0;:</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Friend&apos;s &amp;e-mail:</source>
-        <translation>&amp;Courriel de l’ami&#xa0;:</translation>
+        <extracomment>The label of a text box, one line, 120 pixels wide.</extracomment>
+        <translation>Son &amp;courriel&#xa0;:</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Nothing is sent from here: Send opens our page in your browser.</source>
-        <translation>Rien n’est envoyé d’ici&#xa0;: Envoyer ouvre notre page dans votre navigateur.</translation>
+        <extracomment>Wraps within 328 by 29 pixels; names the button &quot;&amp;Send&quot;. Replaced by one of the two answers to Send, in the same space.</extracomment>
+        <translation>Rien n’est envoyé d’ici&#xa0;: «&#xa0;Envoyer&#xa0;» ouvre notre page dans votre navigateur.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>&amp;Send</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
         <translation>&amp;Envoyer</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>E&amp;xit</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
+        <location line="+37"/>
         <source>Thank you! Finish on our page in your browser.</source>
+        <extracomment>Wraps within 328 by 29 pixels.</extracomment>
         <translation>Merci&#xa0;! Terminez sur notre page dans votre navigateur.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Please enter your friend&apos;s e-mail address.</source>
+        <extracomment>Wraps within 328 by 29 pixels.</extracomment>
         <translation>Veuillez saisir l’adresse électronique de votre ami.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
+        <location filename="../shell/frmMain.cpp" line="+59"/>
         <source>Join the Kelvora discussion board: click here to visit us online.</source>
+        <extracomment>A link on one line, 778 pixels wide.</extracomment>
         <translation>Rejoignez le forum de discussion de Kelvora&#xa0;: cliquez ici pour nous rendre visite en ligne.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Kelvora is a method of geomancy from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst.</source>
+        <extracomment>Wraps within 825 by 57 pixels.</extracomment>
         <translation>Kelvora est une méthode de géomancie de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire.</translation>
     </message>
     <message>
+        <location line="+13"/>
+        <location line="+15"/>
         <source>Sikidy Interpretation</source>
+        <extracomment>Caption of the interpretation panel, 281 pixels wide; also its name to screen readers.</extracomment>
         <translation>Interprétation du sikidy</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Online Help</source>
         <translation>Aide en &amp;ligne</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visitez notre site</translation>
+        <translation>&amp;Visiter notre site</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Check for Software Update</source>
         <translation>&amp;Rechercher une mise à jour</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;About Software</source>
         <translation>À &amp;propos du logiciel</translation>
     </message>
     <message>
+        <location line="+19"/>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <extracomment>A link wrapping within 759 by 33 pixels.</extracomment>
         <translation>Mettez la marque de votre site sur ce logiciel pour fidéliser vos visiteurs et en attirer d’autres. Placez ici le nom et le lien de votre site. Voir «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le comarquage.</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour en savoir plus.</translation>
+        <extracomment>A link wrapping within 759 by 33 pixels. The same sentences as the two texts of About (frmAbout) and the report window&apos;s offer: keep them word for word the same.</extracomment>
+        <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour les détails.</translation>
     </message>
 </context>
 <context>
     <name>frmSave</name>
     <message>
+        <location filename="../report/frmSave.cpp" line="+37"/>
         <source>Report Generated By %1</source>
+        <extracomment>The report&apos;s first and last line; %1 is the maker&apos;s home page address.</extracomment>
         <translation>Rapport créé par %1</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Join our online sikidy discussion forum</source>
+        <extracomment>A link on one line, 282 pixels wide.</extracomment>
         <translation>Rejoignez notre forum en ligne sur le sikidy</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Click Here To Visit %1 Now</source>
+        <extracomment>A link on one line, 266 pixels wide; %1 is the maker&apos;s site, such as kelvora.example.</extracomment>
         <translation>Cliquez ici pour visiter %1</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Report</source>
         <translation>Rapport</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>&amp;Save</source>
+        <extracomment>Button 75 pixels wide.</extracomment>
         <translation>&amp;Sauver</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Print</source>
+        <extracomment>Button 75 pixels wide.</extracomment>
         <translation>&amp;Imprimer</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour en savoir plus.</translation>
+        <extracomment>A link wrapping within 511 by 41 pixels; the same text as the main window&apos;s offer.</extracomment>
+        <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour les détails.</translation>
     </message>
     <message>
+        <location line="+86"/>
         <source>The report could not be saved to %1.
 %2</source>
+        <extracomment>%1 is the file&apos;s full path; %2, on a line of its own, the system&apos;s reason.</extracomment>
         <translation>Le rapport n’a pas pu être enregistré dans %1.
 %2</translation>
     </message>
     <message>
+        <location line="-21"/>
         <source>Rich Text Format (*.rtf)</source>
+        <extracomment>The file type in Save As; &quot;(*.rtf)&quot; picks the files shown and stays as it is.</extracomment>
         <translation>Texte enrichi (*.rtf)</translation>
     </message>
 </context>
 <context>
     <name>modSikidy</name>
     <message>
+        <location filename="../interpretation/FigureCatalogue.cpp" line="+20"/>
         <source>Via - The Way</source>
-        <translation>Via - La Voie</translation>
+        <translation>Via&#xa0;– La Voie</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Change</source>
         <translation>Changement</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+17"/>
+        <location line="+18"/>
+        <location line="+21"/>
+        <location line="+19"/>
+        <location line="+17"/>
+        <location line="+21"/>
+        <location line="+20"/>
         <source>Mpanjaka (Princes)</source>
         <translation>Mpanjaka (princes)</translation>
     </message>
     <message>
+        <location line="-132"/>
+        <location line="+17"/>
+        <location line="+75"/>
+        <location line="+61"/>
         <source>South</source>
         <translation>Sud</translation>
     </message>
     <message>
+        <location line="-152"/>
+        <location line="+17"/>
         <source>Monday</source>
         <translation>Lundi</translation>
     </message>
     <message>
+        <location line="-16"/>
+        <location line="+17"/>
+        <location line="+136"/>
+        <location line="+60"/>
         <source>Water</source>
         <translation>Eau</translation>
     </message>
     <message>
+        <location line="-212"/>
+        <location line="+35"/>
+        <location line="+57"/>
+        <location line="+41"/>
+        <location line="+20"/>
+        <location line="+98"/>
+        <location line="+38"/>
         <source>Mobile</source>
         <translation>Mobile</translation>
     </message>
     <message>
+        <location line="-288"/>
+        <location line="+17"/>
         <source>Moon</source>
         <translation>Lune</translation>
     </message>
     <message>
+        <location line="-16"/>
+        <location line="+17"/>
         <source>Cancer</source>
         <translation>Cancer</translation>
     </message>
     <message>
+        <location line="-16"/>
         <source>Stomach</source>
         <translation>Estomac</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This figure signifies loneliness, death and a journey.</source>
         <translation>Cette figure signifie la solitude, la mort et un voyage.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This figure signifies some kind of action and forward motion. You may also face loneliness. This is only favorable for travel.</source>
         <translation>Cette figure signifie une forme d’action et de mouvement vers l’avant. Vous pourriez aussi connaître la solitude. Elle n’est favorable qu’aux voyages.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Populus  The People</source>
-        <translation>Populus - Le Peuple</translation>
+        <translation>Populus&#xa0;– Le Peuple</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Stability</source>
         <translation>Stabilité</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <location line="+39"/>
+        <location line="+19"/>
+        <location line="+38"/>
+        <location line="+63"/>
+        <location line="+20"/>
+        <location line="+36"/>
+        <location line="+37"/>
         <source>Stable</source>
         <translation>Stable</translation>
     </message>
     <message>
+        <location line="-249"/>
         <source>Breasts and Midriffs</source>
         <translation>Seins et haut du ventre</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This figure stands for abundance.</source>
         <translation>Cette figure représente l’abondance.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This figure stands for a lot of happiness, joy, meetings, gatherings, people, family and abundance.</source>
-        <translation>Cette figure représente beaucoup de bonheur, la joie, les rencontres, les rassemblements, le monde, la famille et l’abondance.</translation>
+        <translation>Cette figure représente un grand bonheur, la joie, les rencontres, les rassemblements, la foule, la famille et l’abondance.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Conjunctio - Union</source>
-        <translation>Conjunctio - L’Union</translation>
+        <translation>Conjunctio&#xa0;– L’Union</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Interaction</source>
         <translation>Interaction</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+40"/>
+        <location line="+121"/>
         <source>East</source>
         <translation>Est</translation>
     </message>
     <message>
+        <location line="-160"/>
+        <location line="+98"/>
         <source>Wednesday</source>
         <translation>Mercredi</translation>
     </message>
     <message>
+        <location line="-97"/>
+        <location line="+21"/>
+        <location line="+77"/>
+        <location line="+136"/>
         <source>Earth</source>
         <translation>Terre</translation>
     </message>
     <message>
+        <location line="-232"/>
+        <location line="+161"/>
         <source>Mercury</source>
         <translation>Mercure</translation>
     </message>
     <message>
+        <location line="-160"/>
         <source>Virgo</source>
         <translation>Vierge</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Intestines</source>
         <translation>Intestins</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>There may be some heavy weight of problems on your head. You will be protected from enemies and thieves.</source>
         <translation>Vous porterez peut-être un lourd fardeau de problèmes sur la tête. Vous serez protégé des ennemis et des voleurs.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>There may be some heavy weight of problems on your head. You will be protected from enemies and thieves. You will be successful in relationships, partnerships or new ventures.</source>
         <translation>Vous porterez peut-être un lourd fardeau de problèmes sur la tête. Vous serez protégé des ennemis et des voleurs. Vous réussirez dans vos relations, vos associations ou vos nouvelles entreprises.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Carcer - Prison</source>
-        <translation>Carcer - La Prison</translation>
+        <translation>Carcer&#xa0;– La Prison</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Isolation</source>
         <translation>Isolement</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+57"/>
+        <location line="+119"/>
+        <location line="+19"/>
+        <location line="+18"/>
         <source>West</source>
         <translation>Ouest</translation>
     </message>
     <message>
+        <location line="-212"/>
+        <location line="+120"/>
+        <location line="+113"/>
         <source>Saturday</source>
         <translation>Samedi</translation>
     </message>
     <message>
+        <location line="-230"/>
+        <location line="+120"/>
         <source>Saturn</source>
         <translation>Saturne</translation>
     </message>
     <message>
+        <location line="-119"/>
         <source>Capricorn</source>
         <translation>Capricorne</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Lower Legs and Knees</source>
         <translation>Jambes et genoux</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This signifies a comfortable house and food to eat. You will be protected from vagabonds.</source>
         <translation>Elle signifie une maison confortable et de quoi manger. Vous serez protégé des vagabonds.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>This signifies a comfortable house and food to eat. You will be protected from vagabonds. It is only favorable for confinements. Some deals may revert back.</source>
         <translation>Elle signifie une maison confortable et de quoi manger. Vous serez protégé des vagabonds. Elle n’est favorable qu’à ce qui doit rester enfermé. Certaines affaires pourraient être annulées.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Fortuna Major - Greater Fortune</source>
-        <translation>Fortuna Major - La Grande Fortune</translation>
+        <translation>Fortuna Major&#xa0;– La Grande Fortune</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Power</source>
         <translation>Puissance</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <location line="+17"/>
         <source>Sunday</source>
         <translation>Dimanche</translation>
     </message>
     <message>
+        <location line="-16"/>
+        <location line="+38"/>
+        <location line="+138"/>
+        <location line="+38"/>
         <source>Fire</source>
         <translation>Feu</translation>
     </message>
     <message>
+        <location line="-212"/>
+        <location line="+17"/>
         <source>Sun</source>
         <translation>Soleil</translation>
     </message>
     <message>
+        <location line="-16"/>
+        <location line="+17"/>
         <source>Leo</source>
         <translation>Lion</translation>
     </message>
     <message>
+        <location line="-16"/>
         <source>Chest and Heart</source>
         <translation>Poitrine et cœur</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This is a very sacred figure and symbolizes fire.</source>
         <translation>C’est une figure très sacrée, qui symbolise le feu.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This is a very sacred figure and symbolizes fire. This is a sign of happiness, prosperity, good luck, material wealth, love, honor and respect.</source>
         <translation>C’est une figure très sacrée, qui symbolise le feu. C’est un signe de bonheur, de prospérité, de chance, de richesse matérielle, d’amour, d’honneur et de respect.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Fortuna Minor - The Lesser Fortune</source>
-        <translation>Fortuna Minor - La Petite Fortune</translation>
+        <translation>Fortuna Minor&#xa0;– La Petite Fortune</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Speed</source>
         <translation>Rapidité</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <location line="+84"/>
+        <location line="+20"/>
+        <location line="+36"/>
         <source>Air</source>
         <translation>Air</translation>
     </message>
     <message>
+        <location line="-136"/>
         <source>Spine</source>
         <translation>Colonne vertébrale</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This stands for chiefs and elderly people of the clan. This also represents anger, pride, domination and food.</source>
         <translation>Elle représente les chefs et les anciens du clan. Elle représente aussi la colère, l’orgueil, la domination et la nourriture.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>This stands for chiefs and elderly people of the clan. This also represents anger, pride, domination and food. You may have to put in a lot of work but you will have a fast outcome. There is some instability in your dealings.</source>
         <translation>Elle représente les chefs et les anciens du clan. Elle représente aussi la colère, l’orgueil, la domination et la nourriture. Vous devrez peut-être beaucoup travailler, mais le résultat viendra vite. Il y a une certaine instabilité dans vos affaires.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Acquisitio - Gain</source>
-        <translation>Acquisitio - Le Gain</translation>
+        <translation>Acquisitio&#xa0;– Le Gain</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Prosperity</source>
         <translation>Prospérité</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <location line="+40"/>
+        <location line="+116"/>
         <source>Thursday</source>
         <translation>Jeudi</translation>
     </message>
     <message>
+        <location line="-153"/>
+        <location line="+40"/>
         <source>Jupiter</source>
         <translation>Jupiter</translation>
     </message>
     <message>
+        <location line="-39"/>
         <source>Sagittarius</source>
         <translation>Sagittaire</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Thighs</source>
         <translation>Cuisses</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>You may receive money. But there may be some problems too. Legal issues will be solved.</source>
         <translation>Vous recevrez peut-être de l’argent, mais il pourrait aussi y avoir quelques problèmes. Les affaires de justice seront réglées.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>You may receive money. But there may be some problems too. Legal issues will be solved. You will have a lot of material gains, power, promotions and benefits.</source>
         <translation>Vous recevrez peut-être de l’argent, mais il pourrait aussi y avoir quelques problèmes. Les affaires de justice seront réglées. Vous aurez beaucoup de gains matériels, de pouvoir, de promotions et d’avantages.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Amissio - Loss</source>
-        <translation>Amissio - La Perte</translation>
+        <translation>Amissio&#xa0;– La Perte</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Misfortune</source>
         <translation>Malheur</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+43"/>
+        <location line="+37"/>
+        <location line="+76"/>
         <source>North</source>
         <translation>Nord</translation>
     </message>
     <message>
+        <location line="-152"/>
+        <location line="+99"/>
         <source>Venus</source>
         <translation>Vénus</translation>
     </message>
     <message>
+        <location line="-98"/>
         <source>Taurus</source>
         <translation>Taureau</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Neck</source>
         <translation>Cou</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>There may be some conflicts for land and children.</source>
         <translation>Il pourrait y avoir des conflits à propos de terres et d’enfants.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>There may be some conflicts for land and children. You will face losses in the form of love or money. Success will be elusive. You will be successful only if you wish to lose something.</source>
         <translation>Il pourrait y avoir des conflits à propos de terres et d’enfants. Vous subirez des pertes, en amour ou en argent. Le succès vous échappera. Vous ne réussirez que si vous souhaitez perdre quelque chose.</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Laetitia - Joy</source>
-        <translation>Laetitia - La Joie</translation>
+        <translation>Laetitia&#xa0;– La Joie</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Happiness</source>
         <translation>Bonheur</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+23"/>
+        <location line="+20"/>
+        <location line="+17"/>
+        <location line="+19"/>
+        <location line="+19"/>
+        <location line="+18"/>
+        <location line="+20"/>
         <source>Andevo (Slaves)</source>
         <translation>Andevo (esclaves)</translation>
     </message>
     <message>
+        <location line="-130"/>
         <source>Pisces</source>
         <translation>Poissons</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Feet</source>
         <translation>Pieds</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This is the sign of a king. This is good for auspicious occasions like marriage. This indicates presence of women.</source>
         <translation>C’est le signe d’un roi. Il est bon pour les occasions heureuses comme le mariage. Il indique la présence de femmes.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>This is the sign of a king. This is good for auspicious occasions like marriage. This indicates presence of women. There will be success and happiness in whatever task is taken up. You will have peace of mind, harmony, good luck and prosperity.</source>
-        <translation>C’est le signe d’un roi. Il est bon pour les occasions heureuses comme le mariage. Il indique la présence de femmes. Toute tâche entreprise apportera succès et bonheur. Vous aurez la paix de l’esprit, l’harmonie, la chance et la prospérité.</translation>
+        <translation>C’est le signe d’un roi. Il est bon pour les occasions heureuses comme le mariage. Il indique la présence de femmes. Toute tâche entreprise apportera succès et bonheur. Vous aurez la tranquillité d’esprit, l’harmonie, la chance et la prospérité.</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Tristitia - Sadness</source>
-        <translation>Tristitia - La Tristesse</translation>
+        <translation>Tristitia&#xa0;– La Tristesse</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Lonliness</source>
         <translation>Solitude</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Aquarius</source>
         <translation>Verseau</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Ankles</source>
         <translation>Chevilles</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>There may be a few tears because of your stubborn attitude. Health will improve.</source>
         <translation>Il pourrait y avoir quelques larmes à cause de votre entêtement. La santé s’améliorera.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>There may be a few tears because of your stubborn attitude. Health will improve. You may face some loss and humiliation. There may be some unexpected misfortune.</source>
         <translation>Il pourrait y avoir quelques larmes à cause de votre entêtement. La santé s’améliorera. Vous pourriez subir des pertes et des humiliations. Un malheur inattendu pourrait survenir.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Albus - White</source>
-        <translation>Albus - Le Blanc</translation>
+        <translation>Albus&#xa0;– Le Blanc</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+36"/>
         <source>Peace</source>
         <translation>Paix</translation>
     </message>
     <message>
+        <location line="-33"/>
+        <location line="+36"/>
         <source>Friday</source>
         <translation>Vendredi</translation>
     </message>
     <message>
+        <location line="-32"/>
         <source>Gemini</source>
         <translation>Gémeaux</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Lungs</source>
         <translation>Poumons</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>You may hear some bad news. You may suffer from heartbreak. </source>
         <translation>Vous apprendrez peut-être une mauvaise nouvelle. Vous pourriez avoir le cœur brisé.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This is a good time for starting something new. You will need to have a lot of patience. You may be spiritually inclined.</source>
         <translation>C’est un bon moment pour commencer quelque chose de nouveau. Il vous faudra beaucoup de patience. Vous serez peut-être porté vers la spiritualité.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Rubeus - Red</source>
-        <translation>Rubeus - Le Rouge</translation>
+        <translation>Rubeus&#xa0;– Le Rouge</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Passion</source>
         <translation>Passion</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <location line="+38"/>
         <source>Tuesday</source>
         <translation>Mardi</translation>
     </message>
     <message>
+        <location line="-36"/>
         <source>Mobile </source>
         <translation>Mobile</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+38"/>
         <source>Mars</source>
         <translation>Mars</translation>
     </message>
     <message>
+        <location line="-37"/>
         <source>Scorpio</source>
         <translation>Scorpion</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Reproductivity System</source>
         <translation>Appareil reproducteur</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This is a good sign and will bring lots of joy, material wealth in the form of clothes and jewelery.</source>
         <translation>C’est un bon signe, qui apportera beaucoup de joie et des richesses matérielles sous forme de vêtements et de bijoux.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>There may be a lot of passion and violence involved. Hear what your inner voice has to tell you. Find the good in the bad.</source>
         <translation>Il pourrait y avoir beaucoup de passion et de violence. Écoutez ce que votre voix intérieure a à vous dire. Trouvez le bien dans le mal.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Puella - Girl</source>
-        <translation>Puella - La Jeune Fille</translation>
+        <translation>Puella&#xa0;– La Jeune Fille</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Libra</source>
         <translation>Balance</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Kidneys</source>
         <translation>Reins</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This will bring good fortune in riches, love, land and happiness.</source>
-        <translation>Elle apportera la fortune en richesses, en amour, en terres et en bonheur.</translation>
+        <translation>Elle apportera la chance en matière de richesses, d’amour, de terres et de bonheur.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>This will bring good fortune in riches, love, land and happiness. This is a pure and harmonious sign. Good for relationships and healing but bad for decision making.</source>
-        <translation>Elle apportera la fortune en richesses, en amour, en terres et en bonheur. C’est un signe pur et harmonieux, bon pour les relations et la guérison, mais mauvais pour prendre des décisions.</translation>
+        <translation>Elle apportera la chance en matière de richesses, d’amour, de terres et de bonheur. C’est un signe pur et harmonieux, bon pour les relations et la guérison, mais mauvais pour prendre des décisions.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Puer - Boy</source>
-        <translation>Puer - Le Garçon</translation>
+        <translation>Puer&#xa0;– Le Garçon</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Worries</source>
         <translation>Soucis</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Aries</source>
         <translation>Bélier</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Head</source>
         <translation>Tête</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This is a sign of misfortune and robberies.</source>
         <translation>C’est un signe de malheur et de vols.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This is a sign of misfortune and robberies. You will have a lot of impulsive energy. You may be brash in your conduct. You need to control and channelize your energy.</source>
         <translation>C’est un signe de malheur et de vols. Vous aurez beaucoup d’énergie impulsive. Vous pourriez vous conduire avec impétuosité. Vous devez maîtriser et canaliser votre énergie.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Caput Draconis - Dragon&apos;s Head</source>
-        <translation>Caput Draconis - La Tête du Dragon</translation>
+        <translation>Caput Draconis&#xa0;– La Tête du Dragon</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Beginning</source>
         <translation>Commencement</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>North Node of Moon</source>
         <translation>Nœud nord de la Lune</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+20"/>
         <source>None</source>
         <translation>Aucun</translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>Right Arm</source>
         <translation>Bras droit</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>You may be faced by evil thoughts. There may be arguments, fights and trials.</source>
         <translation>Vous pourriez être assailli de mauvaises pensées. Il pourrait y avoir des disputes, des bagarres et des procès.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>This is the time for new beginnings and initiatives. You may be faced by good and evil thoughts. There may be arguments, fights and trials.</source>
         <translation>C’est le temps des nouveaux départs et des initiatives. Vous pourriez être assailli de bonnes et de mauvaises pensées. Il pourrait y avoir des disputes, des bagarres et des procès.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Cauda Draconis - Dragon&apos;s Tail</source>
-        <translation>Cauda Draconis - La Queue du Dragon</translation>
+        <translation>Cauda Draconis&#xa0;– La Queue du Dragon</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>End</source>
         <translation>Fin</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>South Node of Moon</source>
         <translation>Nœud sud de la Lune</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Left Arm</source>
         <translation>Bras gauche</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>You will get to hear some cold words.</source>
         <translation>Vous entendrez des paroles froides.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>You will get to hear some cold words. This is the end of the road. A good time to finish all bad things and start afresh.</source>
         <translation>Vous entendrez des paroles froides. C’est la fin du chemin. Un bon moment pour en finir avec tout ce qui est mauvais et repartir à zéro.</translation>
     </message>
     <message>
+        <location filename="../interpretation/HouseCatalogue.cpp" line="+14"/>
         <source>Ascendant</source>
         <translation>Ascendant</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Prosperity, Object in Question</source>
         <translation>Prospérité, objet de la consultation</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Brother of Querent</source>
         <translation>Frère du consultant</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Land/ Place of Dwelling</source>
         <translation>Terre, lieu d’habitation</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Children</source>
         <translation>Enfants</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Servants</source>
         <translation>Serviteurs</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Spouse</source>
         <translation>Conjoint</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Enemies</source>
         <translation>Ennemis</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Spirits</source>
         <translation>Esprits</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Benefactor</source>
         <translation>Bienfaiteur</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Food</source>
         <translation>Nourriture</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The Creator</source>
         <translation>Le Créateur</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The Old Chiefs</source>
-        <translation>Les anciens chefs</translation>
+        <translation>Les vieux chefs</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+1"/>
         <source>Voyages</source>
         <translation>Voyages</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The house and its members</source>
         <translation>La maison et ses membres</translation>
     </message>
     <message>
+        <location filename="../interpretation/modSikidy.cpp" line="+79"/>
         <source>Characteristics Of %1</source>
-        <extracomment>Heading of a house&apos;s section; %1 is the house&apos;s label, such as &quot;House 1(Tale)&quot;.</extracomment>
+        <extracomment>Heading of a house&apos;s section. %1 is the house&apos;s label (context Chart), such as &quot;House 1(Tale)&quot;, translated to follow these words: in French &quot;Caractéristiques de la %1&quot; with the label &quot;maison 1 (Tale)&quot;. Tale, the house&apos;s name, stays as it is.</extracomment>
         <translation>Caractéristiques de la %1</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Geomantic Figure Name :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then the Malagasy name of the figure paired with the house.</extracomment>
         <translation>Figure géomantique&#xa0;: </translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Keywords :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then the house&apos;s meaning.</extracomment>
         <translation>Mots clés&#xa0;: </translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>European Name :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then the paired figure&apos;s Latin name.</extracomment>
         <translation>Nom européen&#xa0;: </translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Category :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then the paired figure&apos;s category, such as &quot;Mpanjaka (Princes)&quot;.</extracomment>
         <translation>Catégorie&#xa0;: </translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+26"/>
         <source>Direction :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then a figure&apos;s direction, such as South.</extracomment>
         <translation>Direction&#xa0;: </translation>
     </message>
     <message>
+        <location line="-24"/>
         <source>Significance :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then a sentence on the paired figure.</extracomment>
         <translation>Signification&#xa0;: </translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Sikidy Figure Name :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then the title of the figure cast into the house.</extracomment>
         <translation>Figure du sikidy&#xa0;: </translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Keyword :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then the cast figure&apos;s keyword.</extracomment>
         <translation>Mot clé&#xa0;: </translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Associated Day :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then a day of the week.</extracomment>
         <translation>Jour associé&#xa0;: </translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Associated Element :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then an element, such as Water.</extracomment>
         <translation>Élément associé&#xa0;: </translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Associated Quality :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then Mobile or Stable.</extracomment>
         <translation>Qualité associée&#xa0;: </translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Associated Planet :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then a planet or a node of the Moon.</extracomment>
         <translation>Planète associée&#xa0;: </translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Associated Sign :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then a sign of the zodiac, or None.</extracomment>
         <translation>Signe associé&#xa0;: </translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Associated Body Part :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then a part of the body.</extracomment>
         <translation>Partie du corps associée&#xa0;: </translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Significance Of Geomancy :- </source>
+        <extracomment>A line&apos;s label, ending in a blank, then a few sentences on the cast figure.</extracomment>
         <translation>Signification géomantique&#xa0;: </translation>
     </message>
 </context>
