@@ -237,7 +237,7 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../shell/Startup.cpp" line="+51"/>
+        <location filename="../shell/Startup.cpp" line="+50"/>
         <source>Application is already running</source>
         <translation>L’application est déjà lancée</translation>
     </message>
@@ -260,7 +260,7 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
 <context>
     <name>controls::SaveAsDialog</name>
     <message>
-        <location filename="../controls/SaveAsDialog.cpp" line="+42"/>
+        <location filename="../controls/SaveAsDialog.cpp" line="+41"/>
         <source>%1
 The folder does not exist. Check the path and try again.</source>
         <extracomment>%1 is the file&apos;s full path, on a line of its own.</extracomment>
@@ -284,7 +284,7 @@ This file is read-only. Use a different name.</source>
 Ce fichier est en lecture seule. Choisissez un autre nom.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+42"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <extracomment>%1 is the file&apos;s name, without its folder.</extracomment>
