@@ -24,7 +24,6 @@ public:
     // suffix is not used: it tests whether a relative name is a folder in the working folder
     // rather than in the folder shown.
     void setDefaultExtension(const QString& extension) { defaultExtension_ = extension; }
-    QString defaultExtension() const { return defaultExtension_; }
     // The file Save was last accepted with, its extension added; empty until then.
     QString selectedFile() const { return selectedFile_; }
 
