@@ -23,8 +23,9 @@ readers.]])
 # without which it opens no window.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-# Qt's own translations, so that Qt's dialogs speak the language Kelvora speaks.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Qt's own translations, so that Qt's dialogs speak the language Kelvora speaks; and XWayland,
+# through which Kelvora runs on a Wayland desktop (docs/packaging.md says why).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xwayland")
 # Stripped as dh_strip strips: the symbols, and the compiler's notes lintian calls unneeded.
 set(CPACK_STRIP_FILES ON)
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
