@@ -33,8 +33,9 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:kelvora>\"
         COMMAND_ERROR_IS_FATAL ANY)
 endif()")
-# The same bytes from every build of one commit: folders made 0755 whatever the umask, and
-# every time in the archives the one the build used (CPack reads SOURCE_DATE_EPOCH).
+# The same bytes from every build of one commit: folders made 0755 and the archive's members
+# 0644 whatever the umask, and every time in the archives the one the build used (CPack reads
+# SOURCE_DATE_EPOCH).
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake CONTENT [[
@@ -43,4 +44,5 @@ if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
 endif()
 ]] @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebArModes.cmake)
 include(CPack)
