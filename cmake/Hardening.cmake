@@ -11,8 +11,8 @@ if(KELVORA_HARDEN)
     add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security -Wdate-time)
     if(NOT (KELVORA_SANITIZE OR KELVORA_FUZZ))
         # The checks need the optimiser, which a Debug build (or one without a type) leaves off.
-        set(optimised $<CONFIG:Release,RelWithDebInfo,MinSizeRel>)
-        add_compile_options($<${optimised}:-U_FORTIFY_SOURCE> $<${optimised}:-D_FORTIFY_SOURCE=2>)
+        add_compile_options($<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE>
+                            $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-D_FORTIFY_SOURCE=2>)
     endif()
     add_link_options(LINKER:-z,relro LINKER:-z,now)
 endif()
