@@ -9,10 +9,14 @@ cd "$(dirname "$0")"
 # lrelease for the translations, and Qt's own translations) ...
 RUN_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
               qt6-translations-l10n libgl-dev fonts-dejavu-core xvfb xauth)
-# ... and what only the tests and benchmarks need on top.
+# ... and what only the tests and benchmarks need on top: among them a Wayland desktop for
+# e2e_wayland (weston with XWayland, Qt's Wayland plugin, which Kelvora must pass over there, the
+# AT-SPI bus and its Python bindings, libweston's headers for weston_keyboard) and diffoscope,
+# which tells package_check where two packages differ.
 TEST_PACKAGES=(libbenchmark-dev libxcb1-dev libx11-dev libxdamage-dev xdotool imagemagick unrtf pandoc poppler-utils
                libreoffice-writer-nogui xclip desktop-file-utils appstream
-               clang libclang-rt-14-dev lintian dpkg-dev man-db)
+               clang libclang-rt-14-dev lintian dpkg-dev man-db diffoscope-minimal
+               weston xwayland qt6-wayland libweston-10-dev at-spi2-core python3-pyatspi dbus-daemon dbus-bin)
 
 # install_packages PACKAGE...: installs those that are missing.
 install_packages() {

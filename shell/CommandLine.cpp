@@ -60,6 +60,20 @@ Options AddOptions(QCommandLineParser& parser) {
     return {help, version};
 }
 
+// Kelvora places its fixed-size windows itself, centred on the screen, which only X11 lets a
+// program do. So on a Wayland desktop that also runs XWayland (DISPLAY set), Qt opens the windows
+// there, unless -platform or QT_QPA_PLATFORM chose otherwise. The choice is taken back once the
+// application object has its platform, so that the programs Kelvora starts (the browser) make
+// their own.
+void PreferXWayland(const QCommandLineParser& parser) {
+    if (parser.isSet(QStringLiteral("platform")) || qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qAddPreRoutine([] { qunsetenv("QT_QPA_PLATFORM"); });
+}
+
 } // namespace
 
 void HandleCommandLine(int argc, char* argv[]) {
@@ -71,6 +85,7 @@ void HandleCommandLine(int argc, char* argv[]) {
     const Options seen = AddOptions(first);
     if (first.parse(arguments) && first.positionalArguments().isEmpty() &&
         !first.isSet(seen.help) && !first.isSet(seen.version)) {
+        PreferXWayland(first);
         return;
     }
 

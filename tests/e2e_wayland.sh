@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# Kelvora on a Wayland desktop, as the package runs it there: a private weston (headless, with
+# XWayland) and a private session bus, no X tools. The program is driven through its
+# accessibility interface, as a screen reader drives it (AT-SPI "Press" actions), and through the
+# compositor's keyboard (weston_keyboard): it starts centred on the screen, a whole casting is
+# done, the interpretation is read back, the report window opens and Esc closes it, File, Exit
+# brings up the exit window, and its Exit button ends the program with status 0.
+# usage: e2e_wayland.sh path/to/kelvora path/to/weston_keyboard.so
+set -u
+kelvora=$(realpath "$1")
+module=${2:-}
+# Debian's Python, which has the AT-SPI bindings, whatever python3 comes first on PATH.
+python=/usr/bin/python3
+for tool in weston Xwayland dbus-run-session; do
+    command -v "$tool" >/dev/null ||
+        { echo "SKIP: no $tool (apt-get install weston xwayland dbus-daemon)"; exit 77; }
+done
+[ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] && "$python" -c 'import pyatspi' 2>/dev/null ||
+    { echo "SKIP: no AT-SPI (apt-get install at-spi2-core python3-pyatspi)"; exit 77; }
+[ -f "$module" ] || { echo "SKIP: weston_keyboard was not built (apt-get install libweston-10-dev)"; exit 77; }
+
+work=$(mktemp -d)
+chmod 700 "$work"
+mkdir "$work/config"
+mkfifo "$work/keys"
+cleanup() {
+    [ -n "${weston:-}" ] && kill "$weston" 2>/dev/null
+    wait 2>/dev/null
+    # Whatever is left (the bus's accessibility services, say) carries this check's runtime folder
+    # in its environment; the commands run here no longer do.
+    unset XDG_RUNTIME_DIR
+    local p
+    for p in /proc/[0-9]*; do
+        grep -qszxF "XDG_RUNTIME_DIR=$work" "$p/environ" && kill -9 "${p#/proc/}" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+export XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config HOME=$work LANGUAGE=en XDG_SESSION_TYPE=wayland
+
+KELVORA_WESTON_KEYS=$work/keys weston --backend=headless-backend.so --socket=wayland-kelvora \
+    --width=1280 --height=1024 --idle-time=0 --no-config --xwayland --modules="$module" \
+    --log="$work/weston.log" &
+weston=$!
+for _ in $(seq 100); do
+    [ -S "$work/wayland-kelvora" ] && grep -q 'xserver listening on display' "$work/weston.log" && break
+    kill -0 "$weston" 2>/dev/null || break
+    sleep 0.1
+done
+display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" | head -1)
+[ -n "$display" ] || { echo "FAIL: weston with XWayland did not start"; cat "$work/weston.log"; exit 1; }
+echo "weston $(weston --version | grep -o '[0-9.]*$') on $work/wayland-kelvora, XWayland on $display"
+export WAYLAND_DISPLAY=wayland-kelvora DISPLAY=$display QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+
+timeout -k 5 150 dbus-run-session -- "$python" - "$kelvora" "$work/keys" "$work/stderr" <<'PY'
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+kelvora, keys, stderr = sys.argv[1:4]
+KEY_ESC = 1  # linux/input-event-codes.h
+failures = 0
+
+
+def check(description, ok, detail=""):
+    global failures
+    print(("PASS: " if ok else "FAIL: ") + description + (f" ({detail})" if detail else ""))
+    failures += not ok
+    return ok
+
+
+def wait_for(seconds, probe):
+    """probe() every 0.1 s until it returns something true, for at most `seconds`."""
+    end = time.monotonic() + seconds
+    while True:
+        try:
+            value = probe()
+        except Exception:  # a node that went away while it was read
+            value = None
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(0.1)
+
+
+def nodes(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from nodes(child)
+
+
+def find(node, role, name=None, prefix=""):
+    return next((n for n in nodes(node) if n.getRole() == role and n.name.startswith(prefix)
+                 and name in (None, n.name)), None)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def windows(app):
+    return [w for w in app if w is not None and showing(w)]
+
+
+def press(node):
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    action.doAction(names.index("Press"))
+
+
+def key(code):
+    with open(keys, "w") as fifo:
+        fifo.write(f"{code}\n")
+
+
+def centre(window):
+    e = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return e.x + e.width / 2, e.y + e.height / 2, f"{e.width}x{e.height} at {e.x},{e.y}"
+
+
+def application(pid):
+    return next((a for a in pyatspi.Registry.getDesktop(0)
+                 if a is not None and a.get_process_id() == pid and windows(a)), None)
+
+
+def run(program):
+    app = wait_for(20, lambda: "ended" if program.poll() is not None else application(program.pid))
+    started = app is not None and not isinstance(app, str)
+    if not check("Kelvora starts on the Wayland compositor and shows its main window", started,
+                 "" if started else f"exit status {program.poll()}: {open(stderr).read().strip()}"):
+        return
+    main = windows(app)[0]
+    x, y, where = centre(main)
+    check("the main window is centred on the screen, through XWayland",
+          abs(x - 640) <= 2 and abs(y - 512) <= 2, where)
+
+    captions = ([f"Click to Create Mother {n}" for n in range(1, 5)]
+                + [f"Click to Create Four Daughters {n}" for n in range(1, 9)]
+                + ["Display Sikidy Interpretation", "Do It Once Again"])
+    button = find(main, pyatspi.ROLE_PUSH_BUTTON, prefix="Click to Create Mother")
+    pressed = 0
+    while button and pressed < 13 and button.name == captions[pressed]:
+        press(button)
+        pressed += 1
+        wait_for(10, lambda: button.name == captions[pressed])
+    if not check("thirteen presses of the casting button through its captions", pressed == 13
+                 and button.name == captions[13], button.name if button else "no casting button"):
+        return
+
+    panel = find(main, pyatspi.ROLE_TEXT, "Sikidy Interpretation").queryText()
+    text = panel.getText(0, panel.characterCount)
+    at = [text.find(f"Characteristics Of House {n}(") for n in range(1, 17)]
+    check("the interpretation reads back: sixteen houses in order, the first Tale",
+          -1 not in at and at == sorted(at) and text.startswith("Characteristics Of House 1(Tale)")
+          and text.count("Geomantic Figure Name :- ") == 16, text[:60])
+
+    # What the report window holds is e2e_report's; here it has to open, and to close.
+    press(find(main, pyatspi.ROLE_PUSH_BUTTON, "Print"))
+    report = wait_for(10, lambda: next((w for w in windows(app)
+                                        if w.getRole() == pyatspi.ROLE_DIALOG), None))
+    if not check("Print opens the report window", report):
+        return
+    key(KEY_ESC)
+    check("Esc closes the report window",
+          wait_for(10, lambda: report not in windows(app) and len(windows(app)) == 1))
+    check("... and the casting button has the focus again",
+          wait_for(5, lambda: button.getState().contains(pyatspi.STATE_FOCUSED)))
+
+    press(find(main, pyatspi.ROLE_MENU_ITEM, "Exit"))
+    exit_window = wait_for(10, lambda: next((w for w in windows(app) if w != main
+                                             and find(w, pyatspi.ROLE_PUSH_BUTTON, "Exit")), None))
+    check("File, Exit brings up the exit window in place of the main window",
+          exit_window and windows(app) == [exit_window])
+    if exit_window:
+        press(find(exit_window, pyatspi.ROLE_PUSH_BUTTON, "Exit"))
+        try:
+            status = program.wait(10)
+        except subprocess.TimeoutExpired:
+            status = "still running"
+        check("the exit window's Exit button ends the program with status 0", status == 0,
+              f"status {status}")
+
+
+with open(stderr, "w") as err:
+    program = subprocess.Popen([kelvora], stdout=subprocess.DEVNULL, stderr=err)
+try:
+    run(program)
+except Exception as error:  # the accessibility tree broke off: the program died or hung
+    check("the program answers its accessibility interface", False, repr(error))
+finally:
+    if program.poll() is None:
+        program.kill()
+    program.wait()
+if program.returncode == 0:
+    check("Kelvora wrote nothing on standard error", not open(stderr).read(), open(stderr).read())
+sys.exit(1 if failures else 0)
+PY
+status=$?
+[ $status -eq 124 ] && echo "FAIL: the check took longer than 150 s"
+exit $status
