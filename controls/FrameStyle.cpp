@@ -38,7 +38,13 @@ void FrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
     if (frame.width() < 3 || frame.height() < 3) {
         return;
     }
-    const QColor line = option->palette.color(QPalette::Window).lighter(120);
+    // A fifth of the way from the ground to mid grey: how Fusion's translucent line shows over
+    // the ground, lighter on a dark one and darker on a light one. Opaque, as Qt hands a
+    // translucent fill of many rows to its thread pool.
+    const QColor ground = option->palette.color(QPalette::Window);
+    const auto towardsGrey = [](int value) { return value + (117 - value) / 5; };
+    const QColor line(towardsGrey(ground.red()), towardsGrey(ground.green()),
+                      towardsGrey(ground.blue()));
     painter->fillRect(frame.left() + 1, frame.top(), frame.width() - 2, 1, line);
     painter->fillRect(frame.left() + 1, frame.bottom(), frame.width() - 2, 1, line);
     painter->fillRect(frame.left(), frame.top() + 1, 1, frame.height() - 2, line);

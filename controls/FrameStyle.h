@@ -4,8 +4,8 @@
 
 namespace controls {
 
-// Fusion, with the frames of group boxes drawn as a thin line a shade lighter than the ground,
-// its corners rounded. Fusion stretches a small picture over each frame, and Qt hands such a
+// Fusion, with the frames of group boxes drawn as a thin line a shade off the ground, as Fusion's
+// look, its corners rounded. Fusion stretches a small picture over each frame, and Qt hands such a
 // stretched drawing of more than about a hundred rows to its thread pool, which costs the main
 // window's first frame more than the drawing itself; solid lines are filled on this thread.
 class FrameStyle : public QProxyStyle {
