@@ -4,12 +4,15 @@
 #include "platform/ProgramIcon.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 
 namespace controls {
 
 QPixmap ProgramIconPixmap(qreal devicePixelRatio) {
-    return platform::ProgramIcon().pixmap(QSize(32, 32), devicePixelRatio);
+    // The application's icon, whose pictures are read once a run.
+    platform::UseProgramIcon();
+    return QGuiApplication::windowIcon().pixmap(QSize(32, 32), devicePixelRatio);
 }
 
 QLabel* ProgramIconPicture(QWidget* window) {

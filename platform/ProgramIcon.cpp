@@ -1,8 +1,11 @@
 #include "platform/ProgramIcon.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 
 namespace platform {
+
+namespace {
 
 QIcon ProgramIcon() {
     // The icon's pictures in several sizes, so that it stays sharp on high-DPI screens and in task
@@ -13,6 +16,8 @@ QIcon ProgramIcon() {
     }
     return icon;
 }
+
+} // namespace
 
 void UseProgramIcon() {
     static const bool used = [] {
