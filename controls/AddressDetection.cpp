@@ -35,7 +35,7 @@ qsizetype TrimmedLength(QStringView address) {
 
 } // namespace
 
-QList<TextRange> FindWebAddresses(QStringView text) {
+QList<TextRange> FindWebAddresses(const QString& text) {
     QList<TextRange> found;
     auto matches = AddressPattern().globalMatch(text);
     while (matches.hasNext()) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QList>
-#include <QStringView>
+#include <QString>
 
 // What counts as a web address in a rich-text box: the http://, https://, ftp://, mailto: and
 // www. forms, not glued to a word before them, with a letter or digit after the scheme, and
@@ -16,6 +16,6 @@ struct TextRange {
 };
 
 // The web addresses in one paragraph of text, in order.
-QList<TextRange> FindWebAddresses(QStringView text);
+QList<TextRange> FindWebAddresses(const QString& text);
 
 } // namespace controls

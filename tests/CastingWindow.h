@@ -19,7 +19,7 @@ public:
         ClearCells();
         intPressCount = 0;
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
     }
     bool Active() { return QTest::qWaitForWindowActive(&window); }
     // Presses the casting button `times` times with the mouse.

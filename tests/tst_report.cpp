@@ -266,7 +266,8 @@ void tst_Report::controlsAtTheirPlaces() {
         QWidget* reached = form->childAt(control->geometry().center());
         QVERIFY2(reached == control || control->isAncestorOf(reached), name);
     }
-    QApplication::setActiveWindow(form.get());
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QCOMPARE(QApplication::focusWidget(), form->RTB);
     for (QWidget* next :
          {static_cast<QWidget*>(form->cmdPrint), static_cast<QWidget*>(form->cmdSave)}) {

@@ -211,7 +211,7 @@ private slots:
         frmExit window;
         window.txtFriendEmail->setText(QStringLiteral("bo@example.org"));
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QSignalSpy closed(&window, &frmExit::unloaded);
         auto* control = window.findChild<QWidget*>(focus);
@@ -266,7 +266,7 @@ private slots:
         window.txtFriendName->setText(friendName);
         window.txtFriendEmail->setText(email);
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const QString note = window.lblReferNote->text();
         QTest::mouseClick(window.cmdSend, Qt::LeftButton);
