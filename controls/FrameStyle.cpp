@@ -33,8 +33,10 @@ void FrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
                         option->fontMetrics.height());
     }
     // One pixel in from the top and left edges, as Fusion's; the corner pixels are left out,
-    // which rounds the corners.
-    const QRect frame = option->rect.adjusted(1, top + 1, 0, 0);
+    // which rounds the corners. The top is counted from the box's own top, as Qt 6.4 hands over
+    // the whole box and Qt 6.8 a rectangle that already starts lower.
+    QRect frame = option->rect.adjusted(1, 0, 0, 0);
+    frame.setTop(top + 1);
     if (frame.width() < 3 || frame.height() < 3) {
         return;
     }
