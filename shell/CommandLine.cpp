@@ -62,21 +62,18 @@ Options AddOptions(QCommandLineParser& parser) {
 
 // Kelvora places its fixed-size windows itself, centred on the screen, which only X11 lets a
 // program do. So on a Wayland desktop that also runs XWayland (DISPLAY set), Qt opens the windows
-// there, unless -platform or QT_QPA_PLATFORM chose otherwise. The choice is taken back once the
-// application object has its platform, so that the programs Kelvora starts (the browser) make
-// their own.
-void PreferXWayland(const QCommandLineParser& parser) {
-    if (parser.isSet(QStringLiteral("platform")) || qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY")) {
-        return;
-    }
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    qAddPreRoutine([] { qunsetenv("QT_QPA_PLATFORM"); });
+// there, unless -platform or QT_QPA_PLATFORM chose otherwise. The choice is an argument to Qt
+// alone: the environment, which the programs Kelvora starts (the browser) inherit, is untouched.
+bool PreferXWayland(const QCommandLineParser& parser) {
+    return !parser.isSet(QStringLiteral("platform")) &&
+           !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+           !qEnvironmentVariableIsEmpty("DISPLAY");
 }
 
 } // namespace
 
-void HandleCommandLine(int argc, char* argv[]) {
+std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -85,8 +82,14 @@ void HandleCommandLine(int argc, char* argv[]) {
     const Options seen = AddOptions(first);
     if (first.parse(arguments) && first.positionalArguments().isEmpty() &&
         !first.isSet(seen.help) && !first.isSet(seen.version)) {
-        PreferXWayland(first);
-        return;
+        std::vector<char*> forQt(argv, argv + argc);
+        if (PreferXWayland(first)) {
+            static char platform[] = "-platform";
+            static char xcb[] = "xcb";
+            forQt.insert(forQt.end(), {platform, xcb});
+        }
+        forQt.push_back(nullptr);
+        return forQt;
     }
 
     // From here on the program ends without a window. A plain application object, which needs no

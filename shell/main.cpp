@@ -6,8 +6,9 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    HandleCommandLine(argc, argv);
-    QApplication app(argc, argv);
+    std::vector<char*> arguments = HandleCommandLine(argc, argv);
+    int count = static_cast<int>(arguments.size()) - 1;
+    QApplication app(count, arguments.data());
     platform::UseSessionLanguage();
     controls::UseProgramStyle();
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
