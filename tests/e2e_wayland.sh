@@ -1,30 +1,42 @@
 #!/usr/bin/env bash
 # Kelvora on a Wayland desktop, as the package runs it there: a private weston (headless, with
-# XWayland) and a private session bus, no X tools. The program is driven through its
-# accessibility interface, as a screen reader drives it (AT-SPI "Press" actions), and through the
-# compositor's keyboard (weston_keyboard): it starts centred on the screen, a whole casting is
-# done, the interpretation is read back, the report window opens and Esc closes it, File, Exit
-# brings up the exit window, and its Exit button ends the program with status 0.
-# usage: e2e_wayland.sh path/to/kelvora path/to/weston_keyboard.so
+# XWayland) and a private session bus. weston shows its screen in a window of a private Xvfb,
+# whose keyboard is the compositor's own, as a desktop's keyboard is. The program is driven
+# through its accessibility interface, as a screen reader drives it (AT-SPI "Press" actions), and
+# through that keyboard (xdotool typing into weston's window): it starts centred on the screen with the
+# environment it was given, Qt's Wayland plugin installed beside it, and hands the browser that
+# environment unchanged; a whole casting is done, the interpretation is read back, the report
+# window opens and Esc closes it, File, Exit brings up the exit window, and its Exit button ends
+# the program with status 0.
+# usage: e2e_wayland.sh path/to/kelvora
 set -u
 kelvora=$(realpath "$1")
-module=${2:-}
 # Debian's Python, which has the AT-SPI bindings, whatever python3 comes first on PATH.
 python=/usr/bin/python3
-for tool in weston Xwayland dbus-run-session; do
+for tool in weston Xwayland Xvfb dbus-run-session xdotool; do
     command -v "$tool" >/dev/null ||
-        { echo "SKIP: no $tool (apt-get install weston xwayland dbus-daemon)"; exit 77; }
+        { echo "SKIP: no $tool (apt-get install weston xwayland xvfb dbus-daemon xdotool)"; exit 77; }
 done
 [ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] && "$python" -c 'import pyatspi' 2>/dev/null ||
     { echo "SKIP: no AT-SPI (apt-get install at-spi2-core python3-pyatspi)"; exit 77; }
-[ -f "$module" ] || { echo "SKIP: weston_keyboard was not built (apt-get install libweston-10-dev)"; exit 77; }
+# Without Qt's Wayland plugin Qt could not open a Wayland window anyway, and passing over it to
+# XWayland would prove nothing.
+ls /usr/lib/*/qt6/plugins/platforms/libqwayland*.so >/dev/null 2>&1 ||
+    { echo "FAIL: Qt's Wayland plugin is not installed (apt-get install qt6-wayland)"; exit 1; }
 
 work=$(mktemp -d)
 chmod 700 "$work"
 mkdir "$work/config"
-mkfifo "$work/keys"
+# A browser that writes down each address and the platform variable it was started with.
+mkdir "$work/bin"
+cat >"$work/bin/xdg-open" <<FAKE
+#!/bin/sh
+echo "\$1 QT_QPA_PLATFORM=\${QT_QPA_PLATFORM-unset}" >>"$work/opened.log"
+FAKE
+chmod +x "$work/bin/xdg-open"
 cleanup() {
     [ -n "${weston:-}" ] && kill "$weston" 2>/dev/null
+    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
     # Whatever is left (the bus's accessibility services, say) carries this check's runtime folder
     # in its environment; the commands run here no longer do.
@@ -36,12 +48,20 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS BROWSER
 export XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config HOME=$work LANGUAGE=en XDG_SESSION_TYPE=wayland
 
-KELVORA_WESTON_KEYS=$work/keys weston --backend=headless-backend.so --socket=wayland-kelvora \
-    --width=1280 --height=1024 --idle-time=0 --no-config --xwayland --modules="$module" \
-    --log="$work/weston.log" &
+exec 3>"$work/keyboard-display"
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/keyboard-display" ] && break; sleep 0.1; done
+keyboard=:$(head -1 "$work/keyboard-display")
+# Drawn in software: Xvfb has no GL (weston 10 names the choice --use-pixman, later ones --renderer).
+renderer=--use-pixman
+weston --help 2>&1 | grep -q -e '--renderer' && renderer=--renderer=pixman
+DISPLAY=$keyboard weston --backend=x11-backend.so "$renderer" --socket=wayland-kelvora \
+    --width=1280 --height=1024 --idle-time=0 --no-config --xwayland --log="$work/weston.log" &
 weston=$!
 for _ in $(seq 100); do
     [ -S "$work/wayland-kelvora" ] && grep -q 'xserver listening on display' "$work/weston.log" && break
@@ -51,17 +71,21 @@ done
 display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" | head -1)
 [ -n "$display" ] || { echo "FAIL: weston with XWayland did not start"; cat "$work/weston.log"; exit 1; }
 echo "weston $(weston --version | grep -o '[0-9.]*$') on $work/wayland-kelvora, XWayland on $display"
+# Keys typed on $keyboard reach weston, which has the focus there.
+DISPLAY=$keyboard xdotool search --sync --class weston windowfocus --sync ||
+    { echo "FAIL: weston's window did not take the keyboard"; exit 1; }
 export WAYLAND_DISPLAY=wayland-kelvora DISPLAY=$display QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-timeout -k 5 150 dbus-run-session -- "$python" - "$kelvora" "$work/keys" "$work/stderr" <<'PY'
+PATH=$work/bin:$PATH timeout -k 5 150 dbus-run-session -- "$python" - "$kelvora" "$work/opened.log" \
+    "$work/stderr" "$keyboard" <<'PY'
+import os
 import subprocess
 import sys
 import time
 
 import pyatspi
 
-kelvora, keys, stderr = sys.argv[1:4]
-KEY_ESC = 1  # linux/input-event-codes.h
+kelvora, opened, stderr, keyboard = sys.argv[1:5]
 failures = 0
 
 
@@ -111,9 +135,8 @@ def press(node):
     action.doAction(names.index("Press"))
 
 
-def key(code):
-    with open(keys, "w") as fifo:
-        fifo.write(f"{code}\n")
+def key(name):
+    subprocess.run(["xdotool", "key", name], check=True, env={**os.environ, "DISPLAY": keyboard})
 
 
 def centre(window):
@@ -136,6 +159,11 @@ def run(program):
     x, y, where = centre(main)
     check("the main window is centred on the screen, through XWayland",
           abs(x - 640) <= 2 and abs(y - 512) <= 2, where)
+
+    press(find(main, pyatspi.ROLE_LINK, prefix="Join the Kelvora discussion board"))
+    seen = wait_for(10, lambda: open(opened).read().strip())
+    check("the banner opens its page in a browser that gets no QT_QPA_PLATFORM from Kelvora",
+          seen and seen.endswith(" QT_QPA_PLATFORM=unset"), seen)
 
     captions = ([f"Click to Create Mother {n}" for n in range(1, 5)]
                 + [f"Click to Create Four Daughters {n}" for n in range(1, 9)]
@@ -163,7 +191,7 @@ def run(program):
                                         if w.getRole() == pyatspi.ROLE_DIALOG), None))
     if not check("Print opens the report window", report):
         return
-    key(KEY_ESC)
+    key("Escape")
     check("Esc closes the report window",
           wait_for(10, lambda: report not in windows(app) and len(windows(app)) == 1))
     check("... and the casting button has the focus again",
