@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
-# Sets up everything Kelvora needs on a Debian machine, builds it, and then either starts it
-# (./dev.sh start) or runs every test (./dev.sh test). Safe to run again: it installs only
-# what is missing and rebuilds only what changed.
+# Sets up everything Kelvora needs on a Debian 12 or 13 machine, builds it, and then either starts
+# it (./dev.sh start) or runs every test (./dev.sh test). Safe to run again: it installs only
+# what is missing and rebuilds only what changed. ./dev.sh test-debian13 runs the same tests in a
+# clean Debian 13 system made in build-debian13/ (kept, so a second run only updates it).
 set -euo pipefail
 cd "$(dirname "$0")"
+
+# The release decides nothing below so far: every package named here has that name on Debian 12
+# and on Debian 13 (libclang-rt-dev stands for the runtime of the release's default clang).
+. /etc/os-release
+case "${ID:-}:${VERSION_ID:-}" in
+debian:12 | debian:13) ;;
+*) echo "dev.sh: made for Debian 12 and 13; this is ${PRETTY_NAME:-unknown}, trying all the same" >&2 ;;
+esac
 
 # What building and running Kelvora needs (Xvfb for machines without a display; lupdate and
 # lrelease for the translations, and Qt's own translations) ...
@@ -11,12 +20,12 @@ RUN_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tool
               qt6-translations-l10n libgl-dev fonts-dejavu-core xvfb xauth)
 # ... and what only the tests and benchmarks need on top: among them a Wayland desktop for
 # e2e_wayland (weston with XWayland, Qt's Wayland plugin, which Kelvora must pass over there, the
-# AT-SPI bus and its Python bindings, libweston's headers for weston_keyboard) and diffoscope,
-# which tells package_check where two packages differ.
+# AT-SPI bus and its Python bindings) and diffoscope, which tells package_check where two packages
+# differ.
 TEST_PACKAGES=(libbenchmark-dev libxcb1-dev libx11-dev libxdamage-dev xdotool imagemagick unrtf pandoc poppler-utils
                libreoffice-writer-nogui xclip desktop-file-utils appstream
-               clang libclang-rt-14-dev lintian dpkg-dev man-db diffoscope-minimal
-               weston xwayland qt6-wayland libweston-10-dev at-spi2-core python3-pyatspi dbus-daemon dbus-bin)
+               clang libclang-rt-dev lintian dpkg-dev man-db diffoscope-minimal
+               weston xwayland qt6-wayland at-spi2-core python3-pyatspi dbus-daemon dbus-bin)
 
 # install_packages PACKAGE...: installs those that are missing.
 install_packages() {
@@ -66,8 +75,16 @@ test)
     cmake --build build-fuzz -j"$(nproc)" --target fuzz_rtf fuzz_links
     (cd build-fuzz && ctest --output-on-failure)
     ;;
+test-debian13)
+    # The same tests in a clean Debian 13 system, with the working tree copied in (its build
+    # folders kept there between runs), as on a fresh Debian 13 machine.
+    system=build-debian13/system
+    .ci/system.sh make trixie "$system"
+    .ci/system.sh copy "$system"
+    .ci/system.sh run "$system" ./dev.sh test
+    ;;
 *)
-    echo "usage: $0 start|test" >&2
+    echo "usage: $0 start|test|test-debian13" >&2
     exit 2
     ;;
 esac

@@ -2,7 +2,8 @@
 # A clean Debian system in a folder, made from Debian's own packages, and commands run inside it.
 #   system.sh make RELEASE DIR      makes DIR a minimal Debian RELEASE (bookworm, trixie ...), once
 #   system.sh copy DIR              copies this working tree (what git tracks or would track) to
-#                                   DIR/root/kelvora, in place of any older copy
+#                                   DIR/root/kelvora, in place of any older copy but its build
+#                                   folders
 #   system.sh run DIR COMMAND...    runs COMMAND as root inside DIR, from /root/kelvora
 # Packages come from the mirror this machine's apt uses. What a run mounts (/proc, /dev, /dev/shm,
 # /sys) lives in a private mount namespace, and its processes in a private process namespace: when
@@ -27,6 +28,8 @@ case "${1:-}" in
 make)
     release=$2 dir=$3
     [ -f "$dir/etc/os-release" ] && exit 0
+    mkdir -p "$(dirname "$dir")"
+    dir=$(cd "$(dirname "$dir")" && pwd)/$(basename "$dir")
     command -v mmdebstrap >/dev/null || {
         apt-get update -qq
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends mmdebstrap
@@ -38,8 +41,8 @@ make)
     ;;
 copy)
     dir=$2
-    rm -rf "$dir/root/kelvora"
     mkdir -p "$dir/root/kelvora"
+    find "$dir/root/kelvora" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
     (cd "$here" && git ls-files -z --cached --others --exclude-standard |
         xargs -0 -I{} sh -c 'test -e "{}" && printf "%s\0" "{}"' | tar --null -T - -cf -) |
         tar -xf - -C "$dir/root/kelvora"
