@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -25,6 +26,9 @@ QString WithExtension(const QString& path, const QString& extension) {
 
 } // namespace
 
+// The texts are translated under "SaveAsDialog", without the namespace that tr() would put in:
+// Qt 6.4's lupdate and Qt 6.8's name a namespaced class differently, but read a context given
+// in full alike.
 SaveAsDialog::SaveAsDialog(QWidget* owner) : QFileDialog(owner) {
     setObjectName(QStringLiteral("SaveAs"));
     setOption(QFileDialog::DontUseNativeDialog);
@@ -38,16 +42,22 @@ QString SaveAsDialog::Refusal(const QString& path) const {
     const QString shown = QDir::toNativeSeparators(path);
     if (!info.dir().exists()) {
         //: %1 is the file's full path, on a line of its own.
-        return tr("%1\nThe folder does not exist. Check the path and try again.").arg(shown);
+        return QCoreApplication::translate(
+                   "SaveAsDialog", "%1\nThe folder does not exist. Check the path and try again.")
+            .arg(shown);
     }
     if (!defaultExtension_.isEmpty() &&
         info.fileName().compare(u'.' + defaultExtension_, Qt::CaseInsensitive) == 0) {
         //: %1 is the file's full path, whose name is only the extension (".rtf").
-        return tr("%1\nThe file has no name. Type a name and try again.").arg(shown);
+        return QCoreApplication::translate("SaveAsDialog",
+                                           "%1\nThe file has no name. Type a name and try again.")
+            .arg(shown);
     }
     if (info.isFile() && (!(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable())) {
         //: %1 is the file's full path, on a line of its own.
-        return tr("%1\nThis file is read-only. Use a different name.").arg(shown);
+        return QCoreApplication::translate("SaveAsDialog",
+                                           "%1\nThis file is read-only. Use a different name.")
+            .arg(shown);
     }
     return {};
 }
@@ -86,11 +96,13 @@ void SaveAsDialog::accept() {
         return;
     }
     if (!testOption(DontConfirmOverwrite) && QFileInfo::exists(path) &&
-        QMessageBox::warning(
-            this, windowTitle(),
-            //: %1 is the file's name, without its folder.
-            tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+        QMessageBox::warning(this, windowTitle(),
+                             //: %1 is the file's name, without its folder.
+                             QCoreApplication::translate(
+                                 "SaveAsDialog", "%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(path).fileName()),
+                             QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     selectedFile_ = path;

@@ -220,7 +220,7 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <translation>Affiche cette aide.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+62"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is the argument as typed.</extracomment>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
@@ -229,9 +229,44 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
 <context>
     <name>IconPicture</name>
     <message>
-        <location filename="../controls/IconPicture.cpp" line="+19"/>
+        <location filename="../controls/IconPicture.cpp" line="+22"/>
         <source>Kelvora icon</source>
         <translation>Icône de Kelvora</translation>
+    </message>
+</context>
+<context>
+    <name>SaveAsDialog</name>
+    <message>
+        <location filename="../controls/SaveAsDialog.cpp" line="+45"/>
+        <source>%1
+The folder does not exist. Check the path and try again.</source>
+        <extracomment>%1 is the file&apos;s full path, on a line of its own.</extracomment>
+        <translation>%1
+Le dossier n’existe pas. Vérifiez le chemin et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1
+The file has no name. Type a name and try again.</source>
+        <extracomment>%1 is the file&apos;s full path, whose name is only the extension (&quot;.rtf&quot;).</extracomment>
+        <translation>%1
+Le fichier n’a pas de nom. Saisissez un nom et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1
+This file is read-only. Use a different name.</source>
+        <extracomment>%1 is the file&apos;s full path, on a line of its own.</extracomment>
+        <translation>%1
+Ce fichier est en lecture seule. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <extracomment>%1 is the file&apos;s name, without its folder.</extracomment>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -255,41 +290,6 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <source>Do you want to check for an update?</source>
         <extracomment>The second line of the update reminder, answered Yes or No.</extracomment>
         <translation>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
-    </message>
-</context>
-<context>
-    <name>controls::SaveAsDialog</name>
-    <message>
-        <location filename="../controls/SaveAsDialog.cpp" line="+41"/>
-        <source>%1
-The folder does not exist. Check the path and try again.</source>
-        <extracomment>%1 is the file&apos;s full path, on a line of its own.</extracomment>
-        <translation>%1
-Le dossier n’existe pas. Vérifiez le chemin et réessayez.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1
-The file has no name. Type a name and try again.</source>
-        <extracomment>%1 is the file&apos;s full path, whose name is only the extension (&quot;.rtf&quot;).</extracomment>
-        <translation>%1
-Le fichier n’a pas de nom. Saisissez un nom et réessayez.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1
-This file is read-only. Use a different name.</source>
-        <extracomment>%1 is the file&apos;s full path, on a line of its own.</extracomment>
-        <translation>%1
-Ce fichier est en lecture seule. Choisissez un autre nom.</translation>
-    </message>
-    <message>
-        <location line="+42"/>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <extracomment>%1 is the file&apos;s name, without its folder.</extracomment>
-        <translation>%1 existe déjà.
-Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
