@@ -25,7 +25,7 @@ RUN_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tool
 TEST_PACKAGES=(libbenchmark-dev libxcb1-dev libx11-dev libxdamage-dev xdotool imagemagick unrtf pandoc poppler-utils
                libreoffice-writer-nogui xclip desktop-file-utils appstream
                clang libclang-rt-dev lintian dpkg-dev man-db diffoscope-minimal
-               weston xwayland qt6-wayland at-spi2-core python3-pyatspi dbus-daemon dbus-bin)
+               weston xwayland x11-utils qt6-wayland at-spi2-core python3-pyatspi dbus-daemon dbus-bin)
 
 # install_packages PACKAGE...: installs those that are missing.
 install_packages() {
