@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # A clean Debian system in a folder, made from Debian's own packages, and commands run inside it.
 #   system.sh make RELEASE DIR      makes DIR a minimal Debian RELEASE (bookworm, trixie ...), once
-#   system.sh copy DIR              copies this working tree (what git tracks or would track) to
-#                                   DIR/root/kelvora, in place of any older copy but its build
-#                                   folders
+#   system.sh copy DIR              brings DIR/root/kelvora up to this working tree (what git
+#                                   tracks or would track), keeping the build folders there
 #   system.sh run DIR COMMAND...    runs COMMAND as root inside DIR, from /root/kelvora
 # Packages come from the mirror this machine's apt uses. What a run mounts (/proc, /dev, /dev/shm,
 # /sys) lives in a private mount namespace, and its processes in a private process namespace: when
@@ -40,12 +39,23 @@ make)
     mv "$dir.part" "$dir"
     ;;
 copy)
-    dir=$2
-    mkdir -p "$dir/root/kelvora"
-    find "$dir/root/kelvora" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
+    tree=$2/root/kelvora
+    fresh=$(mktemp -d)
+    trap 'rm -rf "$fresh"' EXIT
     (cd "$here" && git ls-files -z --cached --others --exclude-standard |
         xargs -0 -I{} sh -c 'test -e "{}" && printf "%s\0" "{}"' | tar --null -T - -cf -) |
-        tar -xf - -C "$dir/root/kelvora"
+        tar -xf - -C "$fresh"
+    mkdir -p "$tree"
+    # Only files whose bytes changed are copied, with the time of copying, so that the build
+    # folders there rebuild what changed, whatever the files' own times.
+    (cd "$fresh" && find . -type f -print0) | while IFS= read -r -d '' file; do
+        cmp -s "$fresh/$file" "$tree/$file" && continue
+        mkdir -p "$(dirname "$tree/$file")"
+        cp "$fresh/$file" "$tree/$file"
+    done
+    (cd "$tree" && find . -path './build*' -prune -o -type f -print0) | while IFS= read -r -d '' file; do
+        [ -e "$fresh/$file" ] || rm -f "$tree/$file"
+    done
     ;;
 run)
     dir=$(cd "$2" && pwd)
