@@ -2,7 +2,8 @@
 # hidpi-shots.sh KELVORA OUT_DIR [SCALE]: runs Kelvora at a scale factor (default 2) on a private
 # large virtual screen and saves screenshots of the main window after a casting, the About
 # window, the report window and the exit window into OUT_DIR, to check that every layout holds,
-# every caption fits and the dots and icon stay sharp. Needs xvfb, xdotool and imagemagick.
+# every caption fits and the dots and icon stay sharp, in English or, under LANGUAGE=fr, in
+# French. Needs xvfb, xdotool and imagemagick.
 set -u
 kelvora=$1 out=$2 scale=${3:-2}
 mkdir -p "$out"
@@ -37,11 +38,16 @@ shot() { import -window "$(window)" "$out/$1.png" && echo "$out/$1.png"; }
 sleep 2
 keys $(printf 'space %.0s' $(seq 13))
 shot main
-keys alt+h a
+# The menus' and Print's keys in the language Kelvora speaks (LANGUAGE=fr for French).
+case "${LANGUAGE:-}" in
+fr*) help=(alt+a p) print=alt+i leave=(alt+f q) ;;
+*) help=(alt+h a) print=alt+p leave=(alt+f x) ;;
+esac
+keys "${help[@]}"
 shot about
 keys Escape
-keys alt+p
+keys "$print"
 shot report
 keys Escape
-keys alt+f x
+keys "${leave[@]}"
 shot exit
