@@ -55,7 +55,10 @@ void Type(QFileDialog* dialog, const QString& name) {
 }
 
 // Alt+F moves to the Print dialog's output file box, as for a person, where `path` is typed.
+// Keys reach the dialog's shortcuts once it is the active window, which a slow start (a
+// sanitizer build on Qt 6.8) may not have made it yet when the dialog is first up.
 void TypeOutputFile(QPrintDialog* dialog, const QString& path) {
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
     QTest::keyClick(dialog, Qt::Key_F, Qt::AltModifier);
     auto* edit = qobject_cast<QLineEdit*>(dialog->focusWidget());
     QVERIFY(edit);
