@@ -19,7 +19,9 @@ same() { [ "$1" == "$2" ] || { printf 'expected:\n%s\nactual:\n%s\n' "$1" "$2"; 
 expected=$(PATH="$work/bin:$PATH" "$probe" openers)
 check "openers ran" test -n "$expected"
 wait_lines 5
-check "each opener's address reached the browser unchanged" same "$expected" "$(cat "$log")"
+# Each opener starts its browser on its own, so they may write in any order.
+check "each opener's address reached the browser unchanged" \
+    same "$(sort <<<"$expected")" "$(sort "$log")"
 
 # A press on the address in the box.
 : >"$log"
