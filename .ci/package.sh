@@ -87,7 +87,7 @@ identical() {
             sha256sum "$one/$deb"
         else
             status=1
-            inside "$builder" apt-get install -y -qq --no-install-recommends diffoscope-minimal >/dev/null
+            inside "$builder" apt-get install -y -qq --no-install-recommends diffoscope-minimal >/dev/null 2>&1
             inside "$builder" diffoscope --no-progress --text - "/root/one/$deb" "/root/second-build/$deb" |
                 head -n 200 || true
         fi
