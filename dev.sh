@@ -20,11 +20,10 @@ RUN_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tool
               qt6-translations-l10n libgl-dev fonts-dejavu-core xvfb xauth)
 # ... and what only the tests and benchmarks need on top: among them a Wayland desktop for
 # e2e_wayland (weston with XWayland, Qt's Wayland plugin, which Kelvora must pass over there, the
-# AT-SPI bus and its Python bindings) and diffoscope, which tells package_check where two packages
-# differ.
+# AT-SPI bus and its Python bindings, and X's xprop, which reads the frame the compositor gives).
 TEST_PACKAGES=(libbenchmark-dev libxcb1-dev libx11-dev libxdamage-dev xdotool imagemagick unrtf pandoc poppler-utils
                libreoffice-writer-nogui xclip desktop-file-utils appstream
-               clang libclang-rt-dev lintian dpkg-dev man-db diffoscope-minimal
+               clang libclang-rt-dev
                weston xwayland x11-utils qt6-wayland at-spi2-core python3-pyatspi dbus-daemon dbus-bin)
 
 # install_packages PACKAGE...: installs those that are missing.
