@@ -176,12 +176,14 @@ void frmSave::cmdPrint_Click() {
     QPrintDialog dialog(printer_.get(), this);
     dialog.setObjectName(QStringLiteral("Print"));
     dialog.setWindowTitle(platform::AppTitle());
-    // No page range is offered. With a selection in the box, Selection is offered and chosen;
-    // the range chosen in the dialog is not consulted: the box's selection decides what is printed.
+    // What the user leaves chosen is what is printed: all, a range of pages, or Selection, which
+    // is offered and chosen when the box has one. Qt's dialog offers a range of pages whatever it
+    // is told where printing goes through CUPS; asked for, the range is the printer's to honour,
+    // on a PDF file too, rather than CUPS's, which a PDF file never sees.
     const bool selection = RTB->SelLength() != 0;
-    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
-                                                       QAbstractPrintDialog::PrintShowPageSize |
-                                                       QAbstractPrintDialog::PrintCollateCopies;
+    QAbstractPrintDialog::PrintDialogOptions options =
+        QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+        QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintPageRange;
     dialog.setOptions(selection ? options | QAbstractPrintDialog::PrintSelection : options);
     printer_->setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
     // A cancelled dialog prints nothing.

@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -594,33 +595,76 @@ void tst_Report::writableFileInReadOnlyFolderIsReplaced() {
 
 void tst_Report::printsSelectionOrAll_data() {
     QTest::addColumn<bool>("select");
-    QTest::newRow("nothing selected") << false;
-    QTest::newRow("a selection") << true;
+    QTest::addColumn<QString>("choice"); // the range the person clicks in the dialog; empty: none
+    QTest::addColumn<QStringList>("offered");
+    QTest::addColumn<bool>("printsSelection");
+    const QStringList all{"Pages from", "Print all"};
+    QTest::newRow("nothing selected") << false << "" << all << false;
+    QTest::newRow("a selection, Selection as preselected")
+        << true << "" << (all + QStringList{"Selection"}) << true;
+    QTest::newRow("a selection, Print all chosen")
+        << true << "Print all" << (all + QStringList{"Selection"}) << false;
 }
 
+// The print dialog offers the ranges printed here, Selection preselected when there is one, and
+// what is chosen in it is what is printed. The range is chosen as a person does: Options, then
+// the range's button by its text.
 void tst_Report::printsSelectionOrAll() {
     QFETCH(bool, select);
+    QFETCH(QString, choice);
+    QFETCH(QStringList, offered);
+    QFETCH(bool, printsSelection);
     auto form = Open();
     if (select) {
         QTextCursor keyword = form->RTB->document()->find(QStringLiteral("Keyword :- {Peace}"));
         form->RTB->setTextCursor(keyword);
     }
     const QString pdf = dir_.filePath("report.pdf");
-    bool selectionChosen = false;
+    QStringList ranges;
+    QString chosen;
     Answer<QPrintDialog>([&](QPrintDialog* dialog) {
-        selectionChosen = dialog->printer()->printRange() == QPrinter::Selection;
-        QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
-        QCOMPARE(dialog->testOption(QAbstractPrintDialog::PrintSelection), select);
+        const auto button = [dialog](const QString& text) -> QAbstractButton* {
+            for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
+                if (b->text() == text && b->isVisible()) {
+                    return b;
+                }
+            }
+            return nullptr;
+        };
+        QAbstractButton* options = button(QStringLiteral("&Options >>"));
+        QVERIFY(options);
+        QTest::mouseClick(options, Qt::LeftButton);
+        // The choices a person sees beside the copies: the ranges.
+        for (QRadioButton* range : dialog->findChildren<QRadioButton*>()) {
+            if (range->isVisible() && range->isEnabled()) {
+                ranges.append(range->text());
+            }
+        }
+        if (!choice.isEmpty()) {
+            QAbstractButton* range = button(choice);
+            QVERIFY(range);
+            // On its round button, at its left.
+            const int middle = range->height() / 2;
+            QTest::mouseClick(range, Qt::LeftButton, {}, QPoint(middle, middle));
+        }
+        for (QRadioButton* range : dialog->findChildren<QRadioButton*>()) {
+            if (range->isChecked() && ranges.contains(range->text())) {
+                chosen = range->text();
+            }
+        }
         TypeOutputFile(dialog, pdf);
         dialog->accept();
     });
     form->cmdPrint->click();
-    QCOMPARE(selectionChosen, select);
+    ranges.sort();
+    QCOMPARE(ranges, offered);
+    QCOMPARE(chosen, printsSelection ? QStringLiteral("Selection") : QStringLiteral("Print all"));
     SKIP_WITHOUT("pdftotext", "pdftotext");
     const QString printed = Run(QStringLiteral("pdftotext"), {pdf, "-"}).simplified();
     QCOMPARE(printed,
-             select ? QStringLiteral("Keyword :- {Peace}")
-                    : (Credit + " Characteristics Of House 1(Tale) Keyword :- {Peace}" + Credit));
+             printsSelection
+                 ? QStringLiteral("Keyword :- {Peace}")
+                 : (Credit + " Characteristics Of House 1(Tale) Keyword :- {Peace}" + Credit));
 }
 
 void tst_Report::hookingTwiceAndWildRangesAreHarmless() {
