@@ -158,14 +158,15 @@ void frmSave::cmdSave_Click() {
     if (!chosen) {
         return;
     }
+    const QString path = dialog.selectedFiles().constFirst();
     QString why;
-    if (!RTB->SaveFile(dialog.selectedFile(), &why)) {
+    if (!RTB->SaveFile(path, &why)) {
         // The one failure the user hears of: a report that was not written.
         QMessageBox::warning(this, platform::AppTitle(),
                              //: %1 is the file's full path; %2, on a line of its own, the
                              //: system's reason.
                              tr("The report could not be saved to %1.\n%2")
-                                 .arg(QDir::toNativeSeparators(dialog.selectedFile()), why));
+                                 .arg(QDir::toNativeSeparators(path), why));
     }
 }
 

@@ -344,7 +344,10 @@ void tst_Report::saveNames() {
     form->RTB->moveCursor(QTextCursor::Start, QTextCursor::KeepAnchor);
     QTest::keyClick(form->RTB, Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(form->RTB->SelLength(), 1);
+    // The dialog ends as Qt's own does, telling the name written.
+    QStringList selected;
     Answer<QFileDialog>([&](QFileDialog* dialog) {
+        connect(dialog, &QFileDialog::fileSelected, [&](const QString& file) { selected << file; });
         dialog->setDirectory(dir_.path());
         QLineEdit* edit = NameBox(dialog);
         edit->setText(typed);
@@ -355,6 +358,7 @@ void tst_Report::saveNames() {
     });
     form->cmdSave->click();
     QCOMPARE(Files(dir_.path()), written.isEmpty() ? QStringList() : QStringList{written});
+    QCOMPARE(selected, written.isEmpty() ? QStringList() : QStringList{dir_.filePath(written)});
     if (written.isEmpty()) {
         return;
     }
@@ -422,13 +426,14 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     QStringList typedAgain;
     Answer<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(dir_.path());
-        for (const char* name : {"missing/chart", "kept", ".RTF"}) {
+        for (const QString& name : {QStringLiteral("missing/chart"), QStringLiteral("kept"),
+                                    QStringLiteral(".RTF"), QString(300, u'n')}) {
             Answer<QMessageBox>([&](QMessageBox* box) {
                 refusals.append(box->text());
                 QCOMPARE(box->parentWidget(), dialog);
                 box->accept();
             });
-            Type(dialog, QString::fromLatin1(name));
+            Type(dialog, name);
             QVERIFY(dialog->isVisible());
             QCOMPARE(QFileInfo(dialog->directory().path()), QFileInfo(dir_.path()));
             typedAgain.append(NameBox(dialog)->text());
@@ -441,8 +446,10 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
              (QStringList{folder + "missing" + QDir::separator() +
                               "chart.rtf\nThe folder does not exist. Check the path and try again.",
                           folder + "kept.rtf\nThis file is read-only. Use a different name.",
-                          folder + ".RTF\nThe file has no name. Type a name and try again."}));
-    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".RTF"}));
+                          folder + ".RTF\nThe file has no name. Type a name and try again.",
+                          folder + QString(300, u'n') +
+                              ".rtf\nThe name is too long. Use a shorter name."}));
+    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".RTF", QString(300, u'n')}));
     QCOMPARE(Files(dir_.path()), QStringList{"kept.rtf"});
 }
 
@@ -476,8 +483,8 @@ void tst_Report::folderNamesOpenTheFolderAndEmptyNamesNeverSave() {
     });
     form->cmdSave->click();
     QDir::setCurrent(cwd);
-    // A folder opens with an empty name box.
-    QCOMPARE(folders, (QStringList{"sub:", "sub:", "sub:", "sub:", ".:chart"}));
+    // A folder opens with an empty name box; a saved name is left there whole.
+    QCOMPARE(folders, (QStringList{"sub:", "sub:", "sub:", "sub:", ".:chart.rtf"}));
     QCOMPARE(Files(sub), QStringList());
     QCOMPARE(Files(shown), QStringList{"chart.rtf"});
     QCOMPARE(Files(dir_.filePath(QStringLiteral("cwd"))), QStringList());
