@@ -85,8 +85,7 @@ frmSave::frmSave(const controls::RichTextBox& mainReport, QWidget* owner) : QDia
                                {.alignment = Qt::AlignHCenter | Qt::AlignTop, .wordWrap = true},
                                [] { modHelp::OpenFullBrandPage(); });
 
-    setTabOrder(RTB, cmdPrint);
-    setTabOrder(cmdPrint, cmdSave);
+    controls::TabChain({RTB, cmdPrint, cmdSave, Label14, Label1, Label2});
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
 

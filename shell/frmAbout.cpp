@@ -70,7 +70,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    // First and only stop in the tab order: the labels take no focus.
+    // First in the tab order, so it has the focus when the window opens; Tab goes on to the links.
+    controls::TabChain({cmdOK, lblHomePage, lblCobrand});
     cmdOK->setFocus();
 }
 

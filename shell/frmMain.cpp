@@ -94,10 +94,14 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     RTB->setAccessibleName(tr("Sikidy Interpretation"));
 
     Frame3 = new CastingBoard(client, RTB);
-    setTabOrder(Frame3->Command1, RTB);
     connect(Frame3, &CastingBoard::printRequested, this, &frmMain::Command1_Click);
 
     BuildFooter(client);
+
+    // Tab runs from the casting button through Print and the panel to the footer's offer, then
+    // to the banner and the description above the board, and round to the casting button.
+    controls::TabChain(
+        {Frame3->cmdProceed, Frame3->Command1, RTB, lblCobrand, lblFullBrand, Label61, Label2});
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();

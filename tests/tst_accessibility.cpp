@@ -239,23 +239,58 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), cmdProceed);
     }
 
-    // Tab runs casting button, Print (once enabled), interpretation panel, and round again.
+    // Tab runs through every control that works, links included, in reading order after the
+    // one that has the focus first, and round again; a link shows when it has the focus.
     void tabOrder_data() {
+        QTest::addColumn<QString>("form");
         QTest::addColumn<int>("presses");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("Print disabled") << 0 << QStringList{"RTB", "cmdProceed"};
-        QTest::newRow("Print enabled") << 13 << QStringList{"Command1", "RTB", "cmdProceed"};
+        QTest::newRow("main window, Print disabled")
+            << "frmMain" << 0
+            << QStringList{"RTB", "lblFullBrand", "Label61", "Label2", "cmdProceed"};
+        QTest::newRow("main window, Print enabled")
+            << "frmMain" << 13
+            << QStringList{"Command1", "RTB", "lblFullBrand", "Label61", "Label2", "cmdProceed"};
+        QTest::newRow("About") << "frmAbout" << 0
+                               << QStringList{"lblHomePage", "lblCobrand", "cmdOK"};
+        QTest::newRow("exit window")
+            << "frmExit" << 0 << QStringList{"lblOtherPrograms", "txtYourName", "txtFriendName",
+                                             "txtFriendEmail",   "cmdSend",     "cmdExit"};
     }
     void tabOrder() {
+        QFETCH(QString, form);
         QFETCH(int, presses);
         QFETCH(QStringList, order);
         platform::ScriptedDraws draws(Draw);
         for (int n = 0; n < presses; ++n) {
             Key(Qt::Key_Space);
         }
+        std::unique_ptr<QWidget> other;
+        if (form == "frmAbout") {
+            other = std::make_unique<frmAbout>();
+        } else if (form == "frmExit") {
+            other = std::make_unique<frmExit>();
+        }
+        if (other) {
+            other->show();
+            other->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(other.get()));
+        }
+        QWidget* shown = other ? other.get() : window;
+        QHash<QString, QImage> unfocused;
+        for (controls::LinkLabel* link : shown->findChildren<controls::LinkLabel*>()) {
+            unfocused.insert(link->objectName(), link->grab().toImage());
+        }
         for (const QString& next : order) {
             Key(Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+            QWidget* focus = QApplication::focusWidget();
+            QCOMPARE(focus->objectName(), next);
+            if (unfocused.contains(next)) {
+                QVERIFY2(focus->grab().toImage() != unfocused.value(next), qPrintable(next));
+            }
+        }
+        if (other) {
+            other->hide();
         }
     }
 };

@@ -257,7 +257,7 @@ void tst_Report::composesCreditReportCredit() {
 }
 
 // Each control lies inside the window and is what a click at its middle reaches (none covers
-// another); Tab runs report, Print, Save.
+// another); Tab runs report, Print, Save, then the links from the top, and round.
 void tst_Report::controlsAtTheirPlaces() {
     auto form = Open();
     QCOMPARE(form->size(), QSize(515, 506));
@@ -269,8 +269,8 @@ void tst_Report::controlsAtTheirPlaces() {
     }
     QApplication::setActiveWindow(form.get());
     QCOMPARE(QApplication::focusWidget(), form->RTB);
-    for (QWidget* next :
-         {static_cast<QWidget*>(form->cmdPrint), static_cast<QWidget*>(form->cmdSave)}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             form->cmdPrint, form->cmdSave, form->Label14, form->Label1, form->Label2, form->RTB}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
