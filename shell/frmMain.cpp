@@ -63,7 +63,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     Label2 = controls::NewLinkLabel(
         client, "Label2",
         //: Wraps within 825 by 57 pixels.
-        tr("Kelvora is a method of geomancy from Madagascar. This word is derived "
+        tr("Sikidy is a method of geomancy from Madagascar. This word is derived "
            "from the Arabic word for \"figure\". This form of divination can be used "
            "to know if the sign shown by the reading is good or bad and help us "
            "prepare ourselves for the worst."),
