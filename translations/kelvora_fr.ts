@@ -217,10 +217,10 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <location line="+7"/>
         <source>Displays this help.</source>
         <extracomment>An option&apos;s line in --help, beside Qt&apos;s own &quot;Displays version information.&quot;: word it as Qt&apos;s translation words that one.</extracomment>
-        <translation>Affiche cette aide.</translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+59"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is the argument as typed.</extracomment>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
@@ -229,7 +229,7 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
 <context>
     <name>IconPicture</name>
     <message>
-        <location filename="../controls/IconPicture.cpp" line="+19"/>
+        <location filename="../controls/IconPicture.cpp" line="+22"/>
         <source>Kelvora icon</source>
         <translation>Icône de Kelvora</translation>
     </message>
@@ -284,21 +284,29 @@ This file is read-only. Use a different name.</source>
 Ce fichier est en lecture seule. Choisissez un autre nom.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+46"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <extracomment>%1 is the file&apos;s name, without its folder.</extracomment>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer&#xa0;?</translation>
     </message>
+    <message>
+        <location line="+28"/>
+        <source>%1
+The name is too long. Use a shorter name.</source>
+        <extracomment>%1 is the file&apos;s full path, on a line of its own.</extracomment>
+        <translation>%1
+Le nom est trop long. Choisissez un nom plus court.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <location filename="../shell/frmAbout.cpp" line="+30"/>
-        <source>Kelvora is a method of divination from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst. Copyright © Kelvora; all rights reserved.</source>
+        <source>Sikidy is a method of divination from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst. Copyright © Kelvora; all rights reserved.</source>
         <extracomment>Wraps within 425 by 69 pixels.</extracomment>
-        <translation>Kelvora est une méthode de divination de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire. Copyright © Kelvora&#xa0;; tous droits réservés.</translation>
+        <translation>Le sikidy est une méthode de divination de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire. Copyright © Kelvora&#xa0;; tous droits réservés.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -361,13 +369,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location line="+2"/>
         <source>&amp;Friend&apos;s name:</source>
         <extracomment>The label of a text box, one line, 120 pixels wide.</extracomment>
-        <translation>&amp;Nom de votre ami&#xa0;:</translation>
+        <translation>&amp;Nom de l’ami&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Friend&apos;s &amp;e-mail:</source>
         <extracomment>The label of a text box, one line, 120 pixels wide.</extracomment>
-        <translation>Son &amp;courriel&#xa0;:</translation>
+        <translation>&amp;Courriel de l’ami&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -388,7 +396,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+35"/>
         <source>Thank you! Finish on our page in your browser.</source>
         <extracomment>Wraps within 328 by 29 pixels.</extracomment>
         <translation>Merci&#xa0;! Terminez sur notre page dans votre navigateur.</translation>
@@ -410,9 +418,9 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <location line="+7"/>
-        <source>Kelvora is a method of geomancy from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst.</source>
+        <source>Sikidy is a method of geomancy from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst.</source>
         <extracomment>Wraps within 825 by 57 pixels.</extracomment>
-        <translation>Kelvora est une méthode de géomancie de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire.</translation>
+        <translation>Le sikidy est une méthode de géomancie de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -422,7 +430,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Interprétation du sikidy</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -521,7 +529,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-22"/>
         <source>Rich Text Format (*.rtf)</source>
         <extracomment>The file type in Save As; &quot;(*.rtf)&quot; picks the files shown and stays as it is.</extracomment>
         <translation>Texte enrichi (*.rtf)</translation>
@@ -1268,7 +1276,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+1"/>
         <source>The Old Chiefs</source>
-        <translation>Les vieux chefs</translation>
+        <translation>Les chefs âgés</translation>
     </message>
     <message>
         <location line="+1"/>
