@@ -81,6 +81,22 @@ private:
             Key(Qt::Key_Space);
         }
     }
+    // A window over the main window, shown and made active; none for "frmMain".
+    std::unique_ptr<QWidget> Open(const QString& form) {
+        std::unique_ptr<QWidget> other;
+        if (form == "frmAbout") {
+            other = std::make_unique<frmAbout>();
+        } else if (form == "frmSave") {
+            other = std::make_unique<frmSave>(*window->RTB);
+        } else if (form == "frmExit") {
+            other = std::make_unique<frmExit>();
+        }
+        if (other) {
+            other->show();
+            other->activateWindow();
+        }
+        return other;
+    }
 
 private slots:
     void init() {
@@ -109,20 +125,9 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QStringList, expected);
         Cast();
-        std::unique_ptr<QWidget> other;
-        QWidget* shown = window;
-        if (form == "frmAbout") {
-            other = std::make_unique<frmAbout>();
-        } else if (form == "frmSave") {
-            other = std::make_unique<frmSave>(*window->RTB);
-        } else if (form == "frmExit") {
-            other = std::make_unique<frmExit>();
-        }
-        if (other) {
-            shown = other.get();
-            shown->show();
-            QVERIFY(QTest::qWaitForWindowExposed(shown));
-        }
+        const std::unique_ptr<QWidget> other = Open(form);
+        QWidget* shown = other ? other.get() : window;
+        QVERIFY(QTest::qWaitForWindowActive(shown));
         QStringList reached;
         QStringList unnamed;
         Walk(QAccessible::queryAccessibleInterface(shown), false, reached, unnamed);
@@ -253,6 +258,9 @@ private slots:
             << QStringList{"Command1", "RTB", "lblFullBrand", "Label61", "Label2", "cmdProceed"};
         QTest::newRow("About") << "frmAbout" << 0
                                << QStringList{"lblHomePage", "lblCobrand", "cmdOK"};
+        QTest::newRow("report window")
+            << "frmSave" << 13
+            << QStringList{"cmdPrint", "cmdSave", "Label14", "Label1", "Label2", "RTB"};
         QTest::newRow("exit window")
             << "frmExit" << 0 << QStringList{"lblOtherPrograms", "txtYourName", "txtFriendName",
                                              "txtFriendEmail",   "cmdSend",     "cmdExit"};
@@ -265,18 +273,9 @@ private slots:
         for (int n = 0; n < presses; ++n) {
             Key(Qt::Key_Space);
         }
-        std::unique_ptr<QWidget> other;
-        if (form == "frmAbout") {
-            other = std::make_unique<frmAbout>();
-        } else if (form == "frmExit") {
-            other = std::make_unique<frmExit>();
-        }
-        if (other) {
-            other->show();
-            other->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(other.get()));
-        }
+        const std::unique_ptr<QWidget> other = Open(form);
         QWidget* shown = other ? other.get() : window;
+        QVERIFY(QTest::qWaitForWindowActive(shown));
         QHash<QString, QImage> unfocused;
         for (controls::LinkLabel* link : shown->findChildren<controls::LinkLabel*>()) {
             unfocused.insert(link->objectName(), link->grab().toImage());

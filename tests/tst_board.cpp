@@ -131,12 +131,8 @@ private slots:
     // A press that fails part way (memory runs out at the third row of Mother 2) is taken back
     // whole and said on standard error; the next press casts Mother 2 again, from the next draws.
     void failedPressIsTakenBack() {
-        platform::ScriptedDraws draws([](int i) {
-            if (i == 6) {
-                throw std::bad_alloc();
-            }
-            return Draw(i);
-        });
+        platform::ScriptedDraws draws(
+            [](int i) { return i == 6 ? throw std::bad_alloc() : Draw(i); });
         Press();
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("press 2 .* taken back")));
