@@ -257,7 +257,7 @@ void CastingBoard::cmdProceed_Click() {
         DoPress(next);
     } catch (const std::exception& failure) {
         TakeBack();
-        qWarning("Kelvora: press %d of the casting button was taken back: %s", next,
+        qWarning("Kelvora: press %d of the casting button was taken back: %s", intPressCount + 1,
                  failure.what());
         return;
     }
@@ -267,7 +267,8 @@ void CastingBoard::cmdProceed_Click() {
 void CastingBoard::DoPress(int next) {
     const auto shown = [this](int cell) { ShowCell(cell); };
     if (next == 0) {
-        // The caption first: past it, nothing of the reset can fail.
+        // The caption first: it is the one step of the reset that makes text; the steps after it
+        // only empty and hide.
         ShowState(0);
         ClearCells();
         HideAllDots();
