@@ -40,7 +40,7 @@ protected:
              "Join the Kelvora discussion board: click here to visit us online."},
             {Face(9.75, true, true), TwipsRect(120, 480, 12375, 855),
              Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-             "Kelvora is a method of geomancy from Madagascar. This word is derived from the "
+             "Sikidy is a method of geomancy from Madagascar. This word is derived from the "
              "Arabic word for \"figure\". This form of divination can be used to know if the sign "
              "shown by the reading is good or bad and help us prepare ourselves for the worst."},
             {Face(9.75, true), TwipsRect(0, 1200, 8175, 300), Wrap, "Renin-tsikidy"},

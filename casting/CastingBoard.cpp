@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+#include <exception>
+
 using controls::TwipsRect;
 
 namespace {
@@ -211,8 +214,11 @@ QString CastingBoard::StateDescription(int count) {
 }
 
 void CastingBoard::ShowState(int count) {
-    cmdProceed->setText(StateCaption(count));
-    cmdProceed->setAccessibleDescription(StateDescription(count));
+    // Both texts are made before either is shown, so a failure shows neither.
+    const QString caption = StateCaption(count);
+    const QString description = StateDescription(count);
+    cmdProceed->setText(caption);
+    cmdProceed->setAccessibleDescription(description);
 }
 
 void CastingBoard::HideAllDots() {
@@ -242,29 +248,54 @@ void CastingBoard::Form_Load() {
 }
 
 void CastingBoard::cmdProceed_Click() {
-    // Nothing may escape into the event loop: a step that fails ends this press quietly.
+    // The press counts once its work is done. Its work can fail only for want of memory, while
+    // texts are made (a caption, a dot's name, the interpretation); the press is then taken back,
+    // so that the count, the cells and what the board shows stay in step and the next press tries
+    // the same step again.
+    const int next = intPressCount < 13 ? intPressCount + 1 : 0;
     try {
-        ++intPressCount;
-        if (intPressCount > 13) {
-            Form_Load();
-            ClearCells();
-            intPressCount = 0;
-            RTB->SetText(QString());
-            return;
-        }
-        const auto shown = [this](int cell) { ShowCell(cell); };
-        if (intPressCount <= 12) {
-            ShowState(intPressCount);
-            if (intPressCount <= 4) {
-                CreateMother(intPressCount, shown);
-            } else {
-                CreateDaughter(intPressCount - 4, shown);
-            }
-            return;
-        }
+        DoPress(next);
+    } catch (const std::exception& failure) {
+        TakeBack();
+        qWarning("Kelvora: press %d of the casting button was taken back: %s", intPressCount + 1,
+                 failure.what());
+        return;
+    }
+    intPressCount = static_cast<std::int16_t>(next);
+}
+
+void CastingBoard::DoPress(int next) {
+    const auto shown = [this](int cell) { ShowCell(cell); };
+    if (next == 0) {
+        // The caption first: it is the one step of the reset that makes text; the steps after it
+        // only empty and hide.
+        ShowState(0);
+        ClearCells();
+        HideAllDots();
+        Command1->setEnabled(false);
+        RTB->SetText(QString());
+    } else if (next <= 4) {
+        CreateMother(next, shown);
+        ShowState(next);
+    } else if (next <= 12) {
+        CreateDaughter(next - 4, shown);
+        ShowState(next);
+    } else {
+        InterpretationPass(*RTB);
         ShowState(13);
         Command1->setEnabled(true);
-        InterpretationPass(*RTB);
-    } catch (...) {
+    }
+}
+
+void CastingBoard::TakeBack() {
+    const auto kept = static_cast<std::size_t>(4 * std::min<int>(intPressCount, SlotCount));
+    for (std::size_t c = kept; c < intCells.size(); ++c) {
+        picCircle[c]->hide();
+    }
+    if (intCells.size() > kept) {
+        intCells.resize(kept);
+    }
+    if (intPressCount == 12) {
+        RTB->SetText(QString());
     }
 }

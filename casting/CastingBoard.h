@@ -44,6 +44,11 @@ public slots:
     void cmdProceed_Click();
 
 private:
+    // The work of the press that brings the count to `next` (0 after the reset).
+    void DoPress(int next);
+    // Undoes what a failed press did: the cells it stored and their dots go, and so does the
+    // interpretation it began.
+    void TakeBack();
     void BuildMotherFrame();
     void BuildDaughterFrame();
     // Shows cell c in dot picture c.

@@ -5,6 +5,7 @@
 #include "interpretation/modSikidy.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 
 void InterpretationPass(controls::RichTextBox& RTB) {
     // Sixteen sections overflow the panel: with its scroll bar shown before the text goes in, the
@@ -14,6 +15,7 @@ void InterpretationPass(controls::RichTextBox& RTB) {
     if (policy == Qt::ScrollBarAsNeeded) {
         RTB.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     }
+    const auto restorePolicy = qScopeGuard([&] { RTB.setVerticalScrollBarPolicy(policy); });
     {
         // One edit block: the box lays the sixteen sections out once, not once per insertion.
         const controls::RichTextBox::EditBlock block(RTB);
@@ -25,12 +27,7 @@ void InterpretationPass(controls::RichTextBox& RTB) {
                 return intCells.at(
                     static_cast<std::size_t>(house.cells[static_cast<std::size_t>(r)]));
             };
-            // A house that cannot be written is skipped; the next one still is.
-            try {
-                modSikidy::InterpretHouse(RTB, h, row(0), row(1), row(2), row(3));
-            } catch (...) {
-            }
+            modSikidy::InterpretHouse(RTB, h, row(0), row(1), row(2), row(3));
         }
     }
-    RTB.setVerticalScrollBarPolicy(policy);
 }

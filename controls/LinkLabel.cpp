@@ -3,14 +3,17 @@
 #include "controls/Look.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace controls {
 
 namespace {
 
 // Shows a link label to screen readers as a link named by its text, which their "press" action
-// follows. The labels stay out of the Tab chain; the menus and buttons carry the keyboard.
+// follows.
 class LinkLabelAccessible : public QAccessibleWidget {
 public:
     explicit LinkLabelAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
@@ -46,6 +49,7 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     }();
     Q_UNUSED(factoryInstalled);
     setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
@@ -61,6 +65,36 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (click) {
         emit clicked();
     }
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                       event->key() == Qt::Key_Space;
+    if (!press || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // A key held down opens the page once.
+    if (!event->isAutoRepeat()) {
+        emit clicked();
+    }
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    // Around the lines QLabel drew the text on, within the label: a dotted frame in the text's
+    // colour shows on any ground, where the style's focus frame is faint on the dark grey.
+    const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) |
+                      (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect text = fontMetrics().boundingRect(contentsRect(), flags, this->text());
+    const QRect frame = text.adjusted(-2, -1, 1, -1) & rect().adjusted(0, 0, -1, -1);
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(frame);
 }
 
 void PlaceLabel(QLabel* label, const char* name, const QFont& font, const QColor& color,

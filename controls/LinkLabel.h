@@ -9,7 +9,9 @@
 #include <functional>
 
 // A label that works as a link: it shows a hand cursor and emits clicked() when the left button
-// is pressed and released over it. Its text is plain, so "&" shows as itself.
+// is pressed and released over it, or when Return, Enter or Space is pressed while it has the
+// focus. Tab gives it the focus, which a dotted frame around its text shows; a click does not, so
+// the keyboard stays where it was. Its text is plain, so "&" shows as itself.
 namespace controls {
 
 class LinkLabel : public QLabel {
@@ -24,6 +26,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;

@@ -45,8 +45,10 @@ public:
     // which a failed write leaves cut. Returns false and says why in `error` when the file could
     // not be written.
     bool SaveFile(const QString& path, QString* error = nullptr) const;
-    // Prints the selection, or the whole content when nothing is selected. A null printer (no
-    // printer was chosen) prints nothing and returns false; so does a printer that failed.
+    // Prints the selection when the printer's range is Selection, as Qt's print dialog leaves it
+    // when the user chose Selection, and something is selected; otherwise the whole content, or
+    // the pages of it that the printer's page range names. A null printer (no printer was chosen)
+    // prints nothing and returns false; so does a printer that failed.
     bool SelPrint(QPrinter* printer) const;
 
     // Detection of web addresses (http://, https://, ftp://, mailto: and www. forms, no other

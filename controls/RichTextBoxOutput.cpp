@@ -60,7 +60,7 @@ bool RichTextBox::SelPrint(QPrinter* printer) const {
         return false;
     }
     const QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection()) {
+    if (printer->printRange() != QPrinter::Selection || !cursor.hasSelection()) {
         Print(*document(), printer);
     } else {
         QTextDocument selection;

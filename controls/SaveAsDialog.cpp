@@ -62,12 +62,16 @@ QString SaveAsDialog::Refusal(const QString& path) const {
     return {};
 }
 
+QLineEdit* SaveAsDialog::NameBox() const {
+    // The dialog's one line edit.
+    return findChild<QLineEdit*>();
+}
+
 void SaveAsDialog::OpenFolder(const QString& folder) {
     setDirectory(folder);
-    // The name box, the dialog's one line edit, would otherwise keep the folder's name, to which
-    // the next name typed would be glued, and the name completer's list would stay open, empty,
-    // over the filter.
-    auto* edit = findChild<QLineEdit*>();
+    // The name box would otherwise keep the folder's name, to which the next name typed would be
+    // glued, and the name completer's list would stay open, empty, over the filter.
+    QLineEdit* edit = NameBox();
     if (edit == nullptr) {
         return;
     }
@@ -105,8 +109,34 @@ void SaveAsDialog::accept() {
                              QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    selectedFile_ = path;
-    QDialog::accept();
+    // Qt's own accept ends the dialog with the name it reads from the name box, which gets the
+    // completed name: in the folder shown, the file's name (selectFile also drops a choice in the
+    // file list, which would win over the box); elsewhere, its whole path. Replacing was asked
+    // about already.
+    QLineEdit* edit = NameBox();
+    if (edit == nullptr) {
+        return;
+    }
+    const QString typed = edit->text();
+    const QFileInfo saved(path);
+    const bool here = saved.absolutePath() == directory().absolutePath();
+    if (here) {
+        selectFile(saved.fileName());
+    }
+    edit->setText(here ? saved.fileName() : path);
+    const bool confirm = !testOption(DontConfirmOverwrite);
+    setOption(DontConfirmOverwrite);
+    QFileDialog::accept();
+    setOption(DontConfirmOverwrite, !confirm);
+    if (result() != Accepted) {
+        // Qt refuses a name longer than the file system takes, and says nothing.
+        edit->setText(typed);
+        QMessageBox::warning(this, windowTitle(),
+                             //: %1 is the file's full path, on a line of its own.
+                             QCoreApplication::translate(
+                                 "SaveAsDialog", "%1\nThe name is too long. Use a shorter name.")
+                                 .arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 } // namespace controls

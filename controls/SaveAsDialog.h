@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+class QLineEdit;
+
 // Qt's own Save As dialog (its widgets, so it behaves the same on every desktop and in tests),
 // with the name checked where the user presses Save, so that the dialog stays up with its folder,
 // name box and filter:
@@ -12,6 +14,8 @@
 // - a name in a folder that does not exist, or a read-only file, is refused with a box saying
 //   why;
 // - an existing file is replaced only after the question, unless DontConfirmOverwrite is set.
+// A name that passes ends the dialog as Qt's own does, with the completed name selected:
+// fileSelected() is emitted with it and selectedFiles() holds it.
 namespace controls {
 
 class SaveAsDialog : public QFileDialog {
@@ -24,18 +28,16 @@ public:
     // suffix is not used: it tests whether a relative name is a folder in the working folder
     // rather than in the folder shown.
     void setDefaultExtension(const QString& extension) { defaultExtension_ = extension; }
-    // The file Save was last accepted with, its extension added; empty until then.
-    QString selectedFile() const { return selectedFile_; }
 
 public slots:
     void accept() override;
 
 private:
+    QLineEdit* NameBox() const;
     void OpenFolder(const QString& folder);
     QString Refusal(const QString& path) const;
 
     QString defaultExtension_;
-    QString selectedFile_;
 };
 
 } // namespace controls

@@ -85,8 +85,7 @@ frmSave::frmSave(const controls::RichTextBox& mainReport, QWidget* owner) : QDia
                                {.alignment = Qt::AlignHCenter | Qt::AlignTop, .wordWrap = true},
                                [] { modHelp::OpenFullBrandPage(); });
 
-    setTabOrder(RTB, cmdPrint);
-    setTabOrder(cmdPrint, cmdSave);
+    controls::TabChain({RTB, cmdPrint, cmdSave, Label14, Label1, Label2});
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
 
@@ -158,14 +157,15 @@ void frmSave::cmdSave_Click() {
     if (!chosen) {
         return;
     }
+    const QString path = dialog.selectedFiles().constFirst();
     QString why;
-    if (!RTB->SaveFile(dialog.selectedFile(), &why)) {
+    if (!RTB->SaveFile(path, &why)) {
         // The one failure the user hears of: a report that was not written.
         QMessageBox::warning(this, platform::AppTitle(),
                              //: %1 is the file's full path; %2, on a line of its own, the
                              //: system's reason.
                              tr("The report could not be saved to %1.\n%2")
-                                 .arg(QDir::toNativeSeparators(dialog.selectedFile()), why));
+                                 .arg(QDir::toNativeSeparators(path), why));
     }
 }
 
@@ -176,12 +176,14 @@ void frmSave::cmdPrint_Click() {
     QPrintDialog dialog(printer_.get(), this);
     dialog.setObjectName(QStringLiteral("Print"));
     dialog.setWindowTitle(platform::AppTitle());
-    // No page range is offered. With a selection in the box, Selection is offered and chosen;
-    // the range chosen in the dialog is not consulted: the box's selection decides what is printed.
+    // What the user leaves chosen is what is printed: all, a range of pages, or Selection, which
+    // is offered and chosen when the box has one. Qt's dialog offers a range of pages whatever it
+    // is told where printing goes through CUPS; asked for, the range is the printer's to honour,
+    // on a PDF file too, rather than CUPS's, which a PDF file never sees.
     const bool selection = RTB->SelLength() != 0;
-    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
-                                                       QAbstractPrintDialog::PrintShowPageSize |
-                                                       QAbstractPrintDialog::PrintCollateCopies;
+    QAbstractPrintDialog::PrintDialogOptions options =
+        QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+        QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintPageRange;
     dialog.setOptions(selection ? options | QAbstractPrintDialog::PrintSelection : options);
     printer_->setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
     // A cancelled dialog prints nothing.

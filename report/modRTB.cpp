@@ -5,8 +5,6 @@
 
 #include <QWidget>
 
-#include <algorithm>
-
 namespace modRTB {
 
 QPointer<controls::RichTextBox> linkBox;
@@ -53,8 +51,8 @@ bool RichTextLinkProc(QObject*, QEvent* event) {
         const auto* link = static_cast<const controls::LinkEvent*>(event);
         if (link->box == linkBox && link->action == controls::LinkEvent::Press &&
             link->button == Qt::LeftButton) {
-            const int end = std::min(link->end, link->start + (LinkBufferChars - 1));
-            platform::OpenWebAddress(linkBox->TextInRange(link->start, end));
+            // The whole address, however long: a cut one would be another address.
+            platform::OpenWebAddress(linkBox->TextInRange(link->start, link->end));
         }
     }
     return false;

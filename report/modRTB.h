@@ -22,9 +22,6 @@ extern QPointer<QWidget> linkParent;
 // What puts RichTextLinkProc in front of the parent's handling; null while unhooked.
 extern QPointer<QObject> linkFilter;
 
-// Characters a link may have: a longer one is cut to its first 1023 characters.
-inline constexpr int LinkBufferChars = 1024;
-
 // Puts RichTextLinkProc in front of the window `parent`, which receives the reports of the box
 // `box`, then switches on the box's link reports and address detection. Hooking again first
 // unhooks the window hooked before.

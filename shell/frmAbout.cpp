@@ -27,7 +27,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     Label1_0 =
         //: Wraps within 425 by 69 pixels.
-        new QLabel(tr("Kelvora is a method of divination from Madagascar. This word is derived "
+        new QLabel(tr("Sikidy is a method of divination from Madagascar. This word is derived "
                       "from the Arabic word for \"figure\". This form of divination can be used "
                       "to know if the sign shown by the reading is good or bad and help us "
                       "prepare ourselves for the worst. Copyright © Kelvora; all rights "
@@ -70,7 +70,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    // First and only stop in the tab order: the labels take no focus.
+    // First in the tab order, so it has the focus when the window opens; Tab goes on to the links.
+    controls::TabChain({cmdOK, lblHomePage, lblCobrand});
     cmdOK->setFocus();
 }
 

@@ -97,10 +97,8 @@ frmExit::frmExit(QWidget* parent) : QWidget(parent) {
                                    TwipsRect(5400, 4440, 1260, 345));
     connect(cmdExit, &QPushButton::clicked, this, &frmExit::cmdExit_Click);
 
-    setTabOrder(txtYourName, txtFriendName);
-    setTabOrder(txtFriendName, txtFriendEmail);
-    setTabOrder(txtFriendEmail, cmdSend);
-    setTabOrder(cmdSend, cmdExit);
+    controls::TabChain(
+        {lblOtherPrograms, txtYourName, txtFriendName, txtFriendEmail, cmdSend, cmdExit});
     cmdExit->setFocus();
 }
 

@@ -63,7 +63,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     Label2 = controls::NewLinkLabel(
         client, "Label2",
         //: Wraps within 825 by 57 pixels.
-        tr("Kelvora is a method of geomancy from Madagascar. This word is derived "
+        tr("Sikidy is a method of geomancy from Madagascar. This word is derived "
            "from the Arabic word for \"figure\". This form of divination can be used "
            "to know if the sign shown by the reading is good or bad and help us "
            "prepare ourselves for the worst."),
@@ -94,10 +94,14 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     RTB->setAccessibleName(tr("Sikidy Interpretation"));
 
     Frame3 = new CastingBoard(client, RTB);
-    setTabOrder(Frame3->Command1, RTB);
     connect(Frame3, &CastingBoard::printRequested, this, &frmMain::Command1_Click);
 
     BuildFooter(client);
+
+    // Tab runs from the casting button through Print and the panel to the footer's offer, then
+    // to the banner and the description above the board, and round to the casting button.
+    controls::TabChain(
+        {Frame3->cmdProceed, Frame3->Command1, RTB, lblCobrand, lblFullBrand, Label61, Label2});
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();

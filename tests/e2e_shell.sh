@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real kelvora binary in a private X server, used as a person would: the Help menu items and
-# the banner open their pages in a fake browser, About opens and closes with Enter and Esc, the
-# footer offer that can be seen opens its own page, closing the main window brings up the exit
-# window, whose refer form opens the refer page, and closing that ends the program with status 0.
+# the banner open their pages in a fake browser, the footer offer that can be seen opens its own
+# page, both links also by Tab and a key from the casting button, About opens and closes with
+# Enter and Esc, closing the main window brings up the exit window, whose refer form opens the
+# refer page, and closing that ends the program with status 0.
 # With SHOTS set to a folder, screenshots of the main window, About and the exit window go there.
 # usage: e2e_shell.sh path/to/kelvora path/to/link_probe path/to/xclose
 set -u
@@ -83,6 +84,12 @@ width=$(convert "$work/line2.png" -fuzz 20% -trim -format '%w' info:)
 if [ "$width" -gt 330 ]; then front=$co; else front=$full; fi
 xdotool mousemove $((X + 417)) $((Y + menu + 523)) click 1
 check "the footer offer in front (second line ${width}px wide) opens its own page" opened "$front"
+
+# From the casting button, Tab passes the panel to the footer's offer, then to the banner.
+keys Tab Tab space
+check "Tab from the casting button reaches the footer offer; Space opens its page" opened "$front"
+keys Tab Return
+check "Tab then reaches the banner; Return opens the home page" opened "$home"
 
 keys alt+h a
 check "Help, About Software opens About" wait_count "$app" 2

@@ -81,6 +81,22 @@ private:
             Key(Qt::Key_Space);
         }
     }
+    // A window over the main window, shown and made active; none for "frmMain".
+    std::unique_ptr<QWidget> Open(const QString& form) {
+        std::unique_ptr<QWidget> other;
+        if (form == "frmAbout") {
+            other = std::make_unique<frmAbout>();
+        } else if (form == "frmSave") {
+            other = std::make_unique<frmSave>(*window->RTB);
+        } else if (form == "frmExit") {
+            other = std::make_unique<frmExit>();
+        }
+        if (other) {
+            other->show();
+            other->activateWindow();
+        }
+        return other;
+    }
 
 private slots:
     void init() {
@@ -109,20 +125,9 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QStringList, expected);
         Cast();
-        std::unique_ptr<QWidget> other;
-        QWidget* shown = window;
-        if (form == "frmAbout") {
-            other = std::make_unique<frmAbout>();
-        } else if (form == "frmSave") {
-            other = std::make_unique<frmSave>(*window->RTB);
-        } else if (form == "frmExit") {
-            other = std::make_unique<frmExit>();
-        }
-        if (other) {
-            shown = other.get();
-            shown->show();
-            QVERIFY(QTest::qWaitForWindowExposed(shown));
-        }
+        const std::unique_ptr<QWidget> other = Open(form);
+        QWidget* shown = other ? other.get() : window;
+        QVERIFY(QTest::qWaitForWindowActive(shown));
         QStringList reached;
         QStringList unnamed;
         Walk(QAccessible::queryAccessibleInterface(shown), false, reached, unnamed);
@@ -239,23 +244,52 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), cmdProceed);
     }
 
-    // Tab runs casting button, Print (once enabled), interpretation panel, and round again.
+    // Tab runs through every control that works, links included, in reading order after the
+    // one that has the focus first, and round again; a link shows when it has the focus.
     void tabOrder_data() {
+        QTest::addColumn<QString>("form");
         QTest::addColumn<int>("presses");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("Print disabled") << 0 << QStringList{"RTB", "cmdProceed"};
-        QTest::newRow("Print enabled") << 13 << QStringList{"Command1", "RTB", "cmdProceed"};
+        QTest::newRow("main window, Print disabled")
+            << "frmMain" << 0
+            << QStringList{"RTB", "lblFullBrand", "Label61", "Label2", "cmdProceed"};
+        QTest::newRow("main window, Print enabled")
+            << "frmMain" << 13
+            << QStringList{"Command1", "RTB", "lblFullBrand", "Label61", "Label2", "cmdProceed"};
+        QTest::newRow("About") << "frmAbout" << 0
+                               << QStringList{"lblHomePage", "lblCobrand", "cmdOK"};
+        QTest::newRow("report window")
+            << "frmSave" << 13
+            << QStringList{"cmdPrint", "cmdSave", "Label14", "Label1", "Label2", "RTB"};
+        QTest::newRow("exit window")
+            << "frmExit" << 0 << QStringList{"lblOtherPrograms", "txtYourName", "txtFriendName",
+                                             "txtFriendEmail",   "cmdSend",     "cmdExit"};
     }
     void tabOrder() {
+        QFETCH(QString, form);
         QFETCH(int, presses);
         QFETCH(QStringList, order);
         platform::ScriptedDraws draws(Draw);
         for (int n = 0; n < presses; ++n) {
             Key(Qt::Key_Space);
         }
+        const std::unique_ptr<QWidget> other = Open(form);
+        QWidget* shown = other ? other.get() : window;
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QHash<QString, QImage> unfocused;
+        for (controls::LinkLabel* link : shown->findChildren<controls::LinkLabel*>()) {
+            unfocused.insert(link->objectName(), link->grab().toImage());
+        }
         for (const QString& next : order) {
             Key(Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+            QWidget* focus = QApplication::focusWidget();
+            QCOMPARE(focus->objectName(), next);
+            if (unfocused.contains(next)) {
+                QVERIFY2(focus->grab().toImage() != unfocused.value(next), qPrintable(next));
+            }
+        }
+        if (other) {
+            other->hide();
         }
     }
 };

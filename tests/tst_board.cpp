@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -125,6 +126,21 @@ private slots:
         Press();
         VerifyState(1);
         QCOMPARE(draws.Used(), 20);
+    }
+
+    // A press that fails part way (memory runs out at the third row of Mother 2) is taken back
+    // whole and said on standard error; the next press casts Mother 2 again, from the next draws.
+    void failedPressIsTakenBack() {
+        platform::ScriptedDraws draws(
+            [](int i) { return i == 6 ? throw std::bad_alloc() : Draw(i); });
+        Press();
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("press 2 .* taken back")));
+        Press();
+        VerifyState(1);
+        Press();
+        VerifyState(2);
+        QCOMPARE(int(intCells[6]), Draw(9) < 0.5f ? 1 : 2);
     }
 
     // 28 presses: two complete castings from draws 1-16 and 17-32 of one sequence.

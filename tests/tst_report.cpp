@@ -347,7 +347,10 @@ void tst_Report::saveNames() {
     form->RTB->moveCursor(QTextCursor::Start, QTextCursor::KeepAnchor);
     QTest::keyClick(form->RTB, Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(form->RTB->SelLength(), 1);
+    // The dialog ends as Qt's own does, telling the name written.
+    QStringList selected;
     Answer<QFileDialog>([&](QFileDialog* dialog) {
+        connect(dialog, &QFileDialog::fileSelected, [&](const QString& file) { selected << file; });
         dialog->setDirectory(dir_.path());
         QLineEdit* edit = NameBox(dialog);
         edit->setText(typed);
@@ -358,6 +361,7 @@ void tst_Report::saveNames() {
     });
     form->cmdSave->click();
     QCOMPARE(Files(dir_.path()), written.isEmpty() ? QStringList() : QStringList{written});
+    QCOMPARE(selected, written.isEmpty() ? QStringList() : QStringList{dir_.filePath(written)});
     if (written.isEmpty()) {
         return;
     }
@@ -425,13 +429,14 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     QStringList typedAgain;
     Answer<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(dir_.path());
-        for (const char* name : {"missing/chart", "kept", ".RTF"}) {
+        for (const QString& name : {QStringLiteral("missing/chart"), QStringLiteral("kept"),
+                                    QStringLiteral(".RTF"), QString(300, u'n')}) {
             Answer<QMessageBox>([&](QMessageBox* box) {
                 refusals.append(box->text());
                 QCOMPARE(box->parentWidget(), dialog);
                 box->accept();
             });
-            Type(dialog, QString::fromLatin1(name));
+            Type(dialog, name);
             QVERIFY(dialog->isVisible());
             QCOMPARE(QFileInfo(dialog->directory().path()), QFileInfo(dir_.path()));
             typedAgain.append(NameBox(dialog)->text());
@@ -444,8 +449,10 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
              (QStringList{folder + "missing" + QDir::separator() +
                               "chart.rtf\nThe folder does not exist. Check the path and try again.",
                           folder + "kept.rtf\nThis file is read-only. Use a different name.",
-                          folder + ".RTF\nThe file has no name. Type a name and try again."}));
-    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".RTF"}));
+                          folder + ".RTF\nThe file has no name. Type a name and try again.",
+                          folder + QString(300, u'n') +
+                              ".rtf\nThe name is too long. Use a shorter name."}));
+    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".RTF", QString(300, u'n')}));
     QCOMPARE(Files(dir_.path()), QStringList{"kept.rtf"});
 }
 
@@ -479,8 +486,8 @@ void tst_Report::folderNamesOpenTheFolderAndEmptyNamesNeverSave() {
     });
     form->cmdSave->click();
     QDir::setCurrent(cwd);
-    // A folder opens with an empty name box.
-    QCOMPARE(folders, (QStringList{"sub:", "sub:", "sub:", "sub:", ".:chart"}));
+    // A folder opens with an empty name box; a saved name is left there whole.
+    QCOMPARE(folders, (QStringList{"sub:", "sub:", "sub:", "sub:", ".:chart.rtf"}));
     QCOMPARE(Files(sub), QStringList());
     QCOMPARE(Files(shown), QStringList{"chart.rtf"});
     QCOMPARE(Files(dir_.filePath(QStringLiteral("cwd"))), QStringList());
@@ -598,33 +605,51 @@ void tst_Report::writableFileInReadOnlyFolderIsReplaced() {
 
 void tst_Report::printsSelectionOrAll_data() {
     QTest::addColumn<bool>("select");
-    QTest::newRow("nothing selected") << false;
-    QTest::newRow("a selection") << true;
+    QTest::addColumn<QString>("choice"); // the range clicked in the dialog's options, if any
+    QTest::addColumn<bool>("printsSelection");
+    QTest::newRow("nothing selected") << false << "" << false;
+    QTest::newRow("a selection, Selection preselected") << true << "" << true;
+    QTest::newRow("a selection, Print all chosen") << true << "Print all" << false;
 }
 
+// The range left chosen in the print dialog is what is printed. It is chosen as a person does:
+// Options, then the range by its text.
 void tst_Report::printsSelectionOrAll() {
     QFETCH(bool, select);
+    QFETCH(QString, choice);
+    QFETCH(bool, printsSelection);
     auto form = Open();
     if (select) {
         QTextCursor keyword = form->RTB->document()->find(QStringLiteral("Keyword :- {Peace}"));
         form->RTB->setTextCursor(keyword);
     }
     const QString pdf = dir_.filePath("report.pdf");
-    bool selectionChosen = false;
+    QPrinter::PrintRange chosen = QPrinter::PageRange;
     Answer<QPrintDialog>([&](QPrintDialog* dialog) {
-        selectionChosen = dialog->printer()->printRange() == QPrinter::Selection;
-        QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
-        QCOMPARE(dialog->testOption(QAbstractPrintDialog::PrintSelection), select);
+        const auto click = [dialog](const QString& text) {
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                if (button->text() == text && button->isVisible()) {
+                    // At its left, where a round button has its circle.
+                    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+                }
+            }
+        };
+        click(QStringLiteral("&Options >>"));
+        if (!choice.isEmpty()) {
+            click(choice);
+        }
         TypeOutputFile(dialog, pdf);
         dialog->accept();
+        chosen = dialog->printer()->printRange();
     });
     form->cmdPrint->click();
-    QCOMPARE(selectionChosen, select);
+    QCOMPARE(chosen, printsSelection ? QPrinter::Selection : QPrinter::AllPages);
     SKIP_WITHOUT("pdftotext", "pdftotext");
     const QString printed = Run(QStringLiteral("pdftotext"), {pdf, "-"}).simplified();
     QCOMPARE(printed,
-             select ? QStringLiteral("Keyword :- {Peace}")
-                    : (Credit + " Characteristics Of House 1(Tale) Keyword :- {Peace}" + Credit));
+             printsSelection
+                 ? QStringLiteral("Keyword :- {Peace}")
+                 : (Credit + " Characteristics Of House 1(Tale) Keyword :- {Peace}" + Credit));
 }
 
 void tst_Report::hookingTwiceAndWildRangesAreHarmless() {

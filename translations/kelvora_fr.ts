@@ -4,7 +4,7 @@
 <context>
     <name>CastingBoard</name>
     <message>
-        <location filename="../casting/CastingBoard.cpp" line="+60"/>
+        <location filename="../casting/CastingBoard.cpp" line="+63"/>
         <source>Mother %1</source>
         <extracomment>%1 of a dot picture&apos;s name &quot;%1, row %2: %3&quot;; here %1 is 1 to 4.</extracomment>
         <translation>Mère %1</translation>
@@ -86,7 +86,7 @@
         <translation>Prochain appui&#xa0;: efface le tableau et l’interprétation pour un nouveau tirage.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+48"/>
         <source>%1, row %2: %3</source>
         <extracomment>A dot picture to screen readers, such as &quot;Mother 1, row 2: two dots&quot;: %1 is &quot;Mother %1&quot; or &quot;Daughter %1&quot;, %2 the row (1 to 4), %3 &quot;one dot&quot; or &quot;two dots&quot;.</extracomment>
         <translation>%1, ligne %2&#xa0;: %3</translation>
@@ -217,7 +217,7 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <location line="+7"/>
         <source>Displays this help.</source>
         <extracomment>An option&apos;s line in --help, beside Qt&apos;s own &quot;Displays version information.&quot;: word it as Qt&apos;s translation words that one.</extracomment>
-        <translation>Affiche cette aide.</translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <location line="+62"/>
@@ -261,12 +261,20 @@ This file is read-only. Use a different name.</source>
 Ce fichier est en lecture seule. Choisissez un autre nom.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+47"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <extracomment>%1 is the file&apos;s name, without its folder.</extracomment>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>%1
+The name is too long. Use a shorter name.</source>
+        <extracomment>%1 is the file&apos;s full path, on a line of its own.</extracomment>
+        <translation>%1
+Le nom est trop long. Choisissez un nom plus court.</translation>
     </message>
 </context>
 <context>
@@ -296,9 +304,9 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>frmAbout</name>
     <message>
         <location filename="../shell/frmAbout.cpp" line="+30"/>
-        <source>Kelvora is a method of divination from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst. Copyright © Kelvora; all rights reserved.</source>
+        <source>Sikidy is a method of divination from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst. Copyright © Kelvora; all rights reserved.</source>
         <extracomment>Wraps within 425 by 69 pixels.</extracomment>
-        <translation>Kelvora est une méthode de divination de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire. Copyright © Kelvora&#xa0;; tous droits réservés.</translation>
+        <translation>Le sikidy est une méthode de divination de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire. Copyright © Kelvora&#xa0;; tous droits réservés.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -361,13 +369,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location line="+2"/>
         <source>&amp;Friend&apos;s name:</source>
         <extracomment>The label of a text box, one line, 120 pixels wide.</extracomment>
-        <translation>&amp;Nom de votre ami&#xa0;:</translation>
+        <translation>&amp;Nom de l’ami&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Friend&apos;s &amp;e-mail:</source>
         <extracomment>The label of a text box, one line, 120 pixels wide.</extracomment>
-        <translation>Son &amp;courriel&#xa0;:</translation>
+        <translation>&amp;Courriel de l’ami&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -388,7 +396,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+35"/>
         <source>Thank you! Finish on our page in your browser.</source>
         <extracomment>Wraps within 328 by 29 pixels.</extracomment>
         <translation>Merci&#xa0;! Terminez sur notre page dans votre navigateur.</translation>
@@ -410,9 +418,9 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <location line="+7"/>
-        <source>Kelvora is a method of geomancy from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst.</source>
+        <source>Sikidy is a method of geomancy from Madagascar. This word is derived from the Arabic word for &quot;figure&quot;. This form of divination can be used to know if the sign shown by the reading is good or bad and help us prepare ourselves for the worst.</source>
         <extracomment>Wraps within 825 by 57 pixels.</extracomment>
-        <translation>Kelvora est une méthode de géomancie de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire.</translation>
+        <translation>Le sikidy est une méthode de géomancie de Madagascar. Ce mot vient du mot arabe signifiant «&#xa0;figure&#xa0;». Cette divination permet de savoir si le signe donné par la lecture est bon ou mauvais et nous aide à nous préparer au pire.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -422,7 +430,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Interprétation du sikidy</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -521,7 +529,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
 %2</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-22"/>
         <source>Rich Text Format (*.rtf)</source>
         <extracomment>The file type in Save As; &quot;(*.rtf)&quot; picks the files shown and stays as it is.</extracomment>
         <translation>Texte enrichi (*.rtf)</translation>
@@ -1268,7 +1276,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+1"/>
         <source>The Old Chiefs</source>
-        <translation>Les vieux chefs</translation>
+        <translation>Les chefs âgés</translation>
     </message>
     <message>
         <location line="+1"/>
