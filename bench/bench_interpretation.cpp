@@ -73,7 +73,7 @@ void BM_SectionsWithoutEditBlock(benchmark::State& state) {
             const House& house = HouseEntry(h);
             strHouseLabel = QLatin1String(house.label);
             strHouseFigureName = QLatin1String(house.figureName);
-            const auto& c = house.cells;
+            const auto& c = HouseFigure(h);
             modSikidy::InterpretHouse(RTB, h, intCells[c[0]], intCells[c[1]], intCells[c[2]],
                                       intCells[c[3]]);
         }

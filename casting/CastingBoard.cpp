@@ -100,24 +100,23 @@ void CastingBoard::BuildMotherFrame() {
     QGroupBox* frame = Frame(this, "Frame1", tr("Mother Figure"), 9, controls::CaptionBlue,
                              scrollBar, TwipsRect(1200, 360, 5535, 2775));
 
-    // Column labels of houses 1 to 4, then the mother columns below them.
+    // Column labels of houses 1 to 4, then the mother columns below them; LayOutMothers places
+    // them.
     static const char* const columnLabels[4] = {"      1      Tale", "      2      Mahamay",
                                                 "      3      Fahatelo", "      4      Bilady"};
     static const char* const columnNames[4] = {"Picture2_0", "Picture3_0", "Picture3_1",
                                                "Picture3_2"};
-    constexpr int lefts[4] = {120, 1080, 2040, 3000};
     for (int i = 0; i < 4; ++i) {
-        Label1[i] = HouseLabel(frame, i, columnLabels[i],
-                               TwipsRect(lefts[i], 240, i == 3 ? 990 : 980, 500), true);
-        QWidget* column =
-            Column(frame, QLatin1String(columnNames[i]), TwipsRect(lefts[i], 720, 990, 1965));
+        Label1[i] = HouseLabel(frame, i, columnLabels[i], QRect(), true);
+        motherColumns[i] = Column(frame, QLatin1String(columnNames[i]), QRect());
         constexpr int tops[4] = {120, 600, 1080, 1560};
         for (int r = 0; r < 4; ++r) {
             const int c = 4 * i + r;
-            picCircle[c] = new controls::PictureBox(column);
+            picCircle[c] = new controls::PictureBox(motherColumns[i]);
             picCircle[c]->setGeometry(TwipsRect(0, tops[r], 990, 300));
         }
     }
+    LayOutMothers();
     (new controls::Shape(frame))->setGeometry(TwipsRect(120, 240, 5280, 495));
     (new controls::Shape(frame))->setGeometry(TwipsRect(120, 720, 3870, 1965));
 
@@ -131,6 +130,17 @@ void CastingBoard::BuildMotherFrame() {
     (new controls::Shape(frame))->setGeometry(TwipsRect(3980, 240, 1430, 2445));
     for (int y : {1200, 1680, 2160}) {
         new controls::Line(frame, 3960, y, 5400, y);
+    }
+}
+
+void CastingBoard::LayOutMothers() {
+    // Classic: Mother 1 at the left. Diviners lay the mat with Mother 1 (Tale) at the right end,
+    // where the labels of houses 5 to 8 stand.
+    constexpr int lefts[4] = {120, 1080, 2040, 3000};
+    for (int i = 0; i < 4; ++i) {
+        const int place = chartTableau == Tableau::Diviners ? 3 - i : i;
+        Label1[i]->setGeometry(TwipsRect(lefts[place], 240, place == 3 ? 990 : 980, 500));
+        motherColumns[i]->setGeometry(TwipsRect(lefts[place], 720, 990, 1965));
     }
 }
 
@@ -193,6 +203,19 @@ constexpr NextPress NextPresses[] = {
                        "Next: clears the board and the interpretation for a new casting.")},
 };
 
+// The diviners' tableau derives one house a press, named in the caption: "%1" is the house's
+// name, and in the description "%2" its number, "%3" and "%4" the names of the houses added.
+//: The casting button's caption, 441 pixels wide; %1 is a house's name, such as Safary.
+constexpr const char* DivinersCaption = QT_TRANSLATE_NOOP("CastingBoard", "Click to Create %1");
+constexpr const char* DivinersDescription =
+    //: What the casting button does next, to screen readers; %1 and %3, %4 are houses' names,
+    //: %2 the number of house %1.
+    QT_TRANSLATE_NOOP("CastingBoard", "Next: derives %1, house %2, by adding %3 and %4.");
+
+QString HouseName(int h) {
+    return QString::fromLatin1(HouseEntry(h).name);
+}
+
 QString NextPressText(int count, const char* NextPress::*text) {
     for (const NextPress& row : NextPresses) {
         if (count <= row.lastCount || &row == std::end(NextPresses) - 1) {
@@ -205,11 +228,21 @@ QString NextPressText(int count, const char* NextPress::*text) {
 
 } // namespace
 
-QString CastingBoard::StateCaption(int count) {
+QString CastingBoard::StateCaption(int count, Tableau tableau) {
+    if (tableau == Tableau::Diviners && count >= 4 && count <= 11) {
+        return tr(DivinersCaption).arg(HouseName(DivinersOrder.at(std::size_t(count - 4)).house));
+    }
     return NextPressText(count, &NextPress::caption);
 }
 
-QString CastingBoard::StateDescription(int count) {
+QString CastingBoard::StateDescription(int count, Tableau tableau) {
+    if (tableau == Tableau::Diviners && count >= 4 && count <= 11) {
+        const HouseSum& sum = DivinersOrder.at(std::size_t(count - 4));
+        return tr(DivinersDescription)
+            .arg(HouseName(sum.house))
+            .arg(sum.house)
+            .arg(HouseName(sum.left), HouseName(sum.right));
+    }
     return NextPressText(count, &NextPress::description);
 }
 
@@ -247,12 +280,30 @@ void CastingBoard::Form_Load() {
     Command1->setEnabled(false);
 }
 
+void CastingBoard::SetTableau(Tableau tableau) {
+    nextTableau = tableau;
+    if (!CastingUnderWay()) {
+        chartTableau = tableau;
+        LayOutMothers();
+    }
+}
+
+std::optional<Mothers> CastingBoard::BoardMothers() {
+    if (intPressCount < 4) {
+        return std::nullopt;
+    }
+    Mothers mothers{};
+    std::copy_n(intCells.begin(), mothers.size(), mothers.begin());
+    return mothers;
+}
+
 void CastingBoard::cmdProceed_Click() {
     // The press counts once its work is done. Its work can fail only for want of memory, while
     // texts are made (a caption, a dot's name, the interpretation); the press is then taken back,
     // so that the count, the cells and what the board shows stay in step and the next press tries
     // the same step again.
     const int next = intPressCount < 13 ? intPressCount + 1 : 0;
+    pressCells.clear();
     try {
         DoPress(next);
     } catch (const std::exception& failure) {
@@ -262,23 +313,17 @@ void CastingBoard::cmdProceed_Click() {
         return;
     }
     intPressCount = static_cast<std::int16_t>(next);
+    emit castingChanged();
 }
 
 void CastingBoard::DoPress(int next) {
-    const auto shown = [this](int cell) { ShowCell(cell); };
     if (next == 0) {
-        // The caption first: it is the one step of the reset that makes text; the steps after it
-        // only empty and hide.
-        ShowState(0);
-        ClearCells();
-        HideAllDots();
-        Command1->setEnabled(false);
-        RTB->SetText(QString());
-    } else if (next <= 4) {
-        CreateMother(next, shown);
-        ShowState(next);
+        ClearBoard();
+        // The castings to come take the tableau chosen meanwhile.
+        chartTableau = nextTableau;
+        LayOutMothers();
     } else if (next <= 12) {
-        CreateDaughter(next - 4, shown);
+        CreateFigure(next);
         ShowState(next);
     } else {
         InterpretationPass(*RTB);
@@ -287,15 +332,67 @@ void CastingBoard::DoPress(int next) {
     }
 }
 
+void CastingBoard::CreateFigure(int next) {
+    const auto shown = [this](int cell) {
+        pressCells.push_back(cell);
+        ShowCell(cell);
+    };
+    if (next <= 4) {
+        CreateMother(next, shown);
+    } else if (chartTableau == Tableau::Diviners) {
+        CreateHouse(next - 4, shown);
+    } else {
+        CreateDaughter(next - 4, shown);
+    }
+}
+
+void CastingBoard::ClearBoard() {
+    // The caption first: it is the one step of the reset that makes text; the steps after it
+    // only empty and hide.
+    ShowState(0);
+    ClearCells();
+    HideAllDots();
+    Command1->setEnabled(false);
+    RTB->SetText(QString());
+}
+
 void CastingBoard::TakeBack() {
-    const auto kept = static_cast<std::size_t>(4 * std::min<int>(intPressCount, SlotCount));
-    for (std::size_t c = kept; c < intCells.size(); ++c) {
+    for (int c : pressCells) {
+        ForgetCell(c);
         picCircle[c]->hide();
     }
-    if (intCells.size() > kept) {
-        intCells.resize(kept);
-    }
+    pressCells.clear();
     if (intPressCount == 12) {
         RTB->SetText(QString());
     }
+}
+
+void CastingBoard::EnterMothers(const Mothers& mothers) {
+    PlaceChart(mothers, nextTableau, 4);
+}
+
+void CastingBoard::OpenChart(const Mothers& mothers, Tableau tableau) {
+    PlaceChart(mothers, tableau, 12);
+}
+
+void CastingBoard::PlaceChart(const Mothers& mothers, Tableau tableau, int count) {
+    // Called from menu commands: a failure (only for want of memory) leaves an empty board and
+    // a line on standard error rather than a half-placed chart.
+    try {
+        ClearBoard();
+        intPressCount = 0;
+        chartTableau = tableau;
+        LayOutMothers();
+        PlaceMothers(mothers, [this](int cell) { ShowCell(cell); });
+        for (int next = 5; next <= count; ++next) {
+            CreateFigure(next);
+        }
+        ShowState(count);
+        intPressCount = static_cast<std::int16_t>(count);
+    } catch (const std::exception& failure) {
+        ClearCells();
+        HideAllDots();
+        qWarning("Kelvora: the chart could not be placed on the board: %s", failure.what());
+    }
+    emit castingChanged();
 }

@@ -4,6 +4,7 @@
 
 #include <cassert>
 
+Tableau chartTableau = Tableau::Classic;
 std::vector<DotCount> intCells;
 std::int16_t intPressCount = 0;
 QString strHouseLabel;
@@ -66,10 +67,28 @@ constexpr std::array<House, HouseCount> Houses{{
 
 } // namespace
 
-void StoreCell([[maybe_unused]] int c, DotCount value) {
-    assert(c == static_cast<int>(intCells.size()) && c < CellCount);
+void StoreCell(int c, DotCount value) {
+    assert(c >= 0 && c < CellCount && !CellExists(c));
     assert(value == 1 || value == 2);
-    intCells.push_back(value);
+    const auto cell = static_cast<std::size_t>(c);
+    if (cell >= intCells.size()) {
+        intCells.resize(cell + 1, 0);
+    }
+    intCells[cell] = value;
+}
+
+bool CellExists(int c) {
+    const auto cell = static_cast<std::size_t>(c);
+    return cell < intCells.size() && intCells[cell] != 0;
+}
+
+void ForgetCell(int c) {
+    if (CellExists(c)) {
+        intCells[static_cast<std::size_t>(c)] = 0;
+    }
+    while (!intCells.empty() && intCells.back() == 0) {
+        intCells.pop_back();
+    }
 }
 
 void ClearCells() {
@@ -87,5 +106,15 @@ const House& HouseEntry(int h) {
 }
 
 const std::array<int, 4>& HouseFigure(int h) {
+    return HouseFigure(h, chartTableau);
+}
+
+const std::array<int, 4>& HouseFigure(int h, Tableau tableau) {
+    // Diviners read the mother rows from their right end, where Mother 1 stands.
+    static constexpr std::array<std::array<int, 4>, 4> DivinersRows{
+        {{0, 4, 8, 12}, {1, 5, 9, 13}, {2, 6, 10, 14}, {3, 7, 11, 15}}};
+    if (tableau == Tableau::Diviners && h >= 5 && h <= 8) {
+        return DivinersRows.at(static_cast<std::size_t>(h - 5));
+    }
     return HouseEntry(h).cells;
 }

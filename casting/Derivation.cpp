@@ -19,17 +19,27 @@ void CreateMother(int n, const CellWritten& written) {
 
 void CreateDaughter(int n, const CellWritten& written) {
     for (int r = 1; r <= 4; ++r) {
-        int cell = 0;
-        int source = 0;
-        if (n <= 4) {
-            cell = 16 + 4 * (n - 1) + (r - 1);
-            source = 4 * (r - 1) + (n - 1);
-        } else {
-            const int m = n - 4;
-            cell = 32 + 4 * (m - 1) + (r - 1);
-            source = 12 - 4 * (r - 1) + (m - 1);
-        }
-        StoreCell(cell, intCells.at(static_cast<std::size_t>(source)));
+        const int cell = 16 + 4 * (n - 1) + (r - 1);
+        StoreCell(cell, intCells.at(static_cast<std::size_t>(DaughterSource(n, r))));
         written(cell);
+    }
+}
+
+void PlaceMothers(const Mothers& mothers, const CellWritten& written) {
+    for (int cell = 0; cell < 16; ++cell) {
+        StoreCell(cell, mothers[static_cast<std::size_t>(cell)]);
+        written(cell);
+    }
+}
+
+void CreateHouse(int n, const CellWritten& written) {
+    const HouseSum& sum = DivinersOrder.at(static_cast<std::size_t>(n - 1));
+    const auto row = [](int h, std::size_t r) {
+        return intCells.at(static_cast<std::size_t>(HouseFigure(h, Tableau::Diviners)[r]));
+    };
+    const std::array<int, 4>& cells = HouseFigure(sum.house, Tableau::Diviners);
+    for (std::size_t r = 0; r < 4; ++r) {
+        StoreCell(cells[r], AddRows(row(sum.left, r), row(sum.right, r)));
+        written(cells[r]);
     }
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "casting/Chart.h"
+#include "casting/Cast.h"
 
 #include <functional>
 
-// How the twelve figures of a casting are produced: four mothers from random draws, eight
-// daughters by copying mother rows. Each cell is stored the moment it is produced and
+// How the twelve figures of a casting are produced: four mothers from random draws (or as
+// typed), eight daughters by copying mother rows (classic tableau) or by adding houses (the
+// diviners' tableau). Each cell is stored the moment it is produced and
 // `written` is told at once, so the board shows it before the next row is handled.
 using CellWritten = std::function<void(int cell)>;
 
@@ -18,3 +19,10 @@ void CreateMother(int n, const CellWritten& written);
 // Daughter n (1..8): cells 16+4(n-1) to 16+4(n-1)+3, each a copy of a mother cell. Row r of
 // Daughters 1-4 is row n of Mother r; row r of Daughters 5-8 is row n-4 of Mother 5-r.
 void CreateDaughter(int n, const CellWritten& written);
+
+// Mothers 1 to 4 as given: cells 0 to 15, in order, no draw made.
+void PlaceMothers(const Mothers& mothers, const CellWritten& written);
+
+// Press n (1..8) after the mothers in the diviners' tableau: house DivinersOrder[n - 1].house,
+// row by row the sum of its two parent houses, rows 1 to 4 in order.
+void CreateHouse(int n, const CellWritten& written);

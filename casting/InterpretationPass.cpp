@@ -23,9 +23,9 @@ void InterpretationPass(controls::RichTextBox& RTB) {
             const House& house = HouseEntry(h);
             strHouseLabel = QCoreApplication::translate("Chart", house.label);
             strHouseFigureName = QLatin1String(house.figureName);
-            const auto row = [&house](int r) -> const DotCount& {
-                return intCells.at(
-                    static_cast<std::size_t>(house.cells[static_cast<std::size_t>(r)]));
+            const std::array<int, 4>& cells = HouseFigure(h);
+            const auto row = [&cells](int r) -> const DotCount& {
+                return intCells.at(static_cast<std::size_t>(cells[static_cast<std::size_t>(r)]));
             };
             modSikidy::InterpretHouse(RTB, h, row(0), row(1), row(2), row(3));
         }
