@@ -1,4 +1,5 @@
 // The chart model and its derivation, driven by scripted draws.
+#include "casting/Cast.h"
 #include "casting/Chart.h"
 #include "casting/Derivation.h"
 #include "controls/ImageList.h"
@@ -7,6 +8,7 @@
 #include "tests/TestMain.h"
 
 #include <QImage>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <cmath>
@@ -142,6 +144,77 @@ private slots:
         CastPattern((1u << 8) | (1u << 12));
         QCOMPARE(HouseRows(9), (Figure{1, 1, 2, 2}));
         QCOMPARE(HouseRows(5), (Figure{2, 2, 1, 1}));
+    }
+
+    // The worked tableau of mothers 1112/1112/1211/2121 in both tableaux (each figure top row
+    // first), and, in the diviners' tableau, the house each press 5 to 12 writes, parents first.
+    void tableauOfWorkedExample_data() {
+        QTest::addColumn<int>("tableau");
+        QTest::addColumn<QString>("houses");
+        QTest::addColumn<QList<int>>("pressOrder");
+        QTest::newRow("diviners")
+            << int(Tableau::Diviners)
+            << "1112 1112 1211 2121 1112 1121 1112 2211 1121 1112 2211 2222 1112 1112 2222 1112"
+            << QList<int>{15, 13, 14, 11, 9, 10, 12, 16};
+        QTest::newRow("classic")
+            << int(Tableau::Classic)
+            << "1112 1112 1211 2121 2111 1211 2111 1122 1112 1121 1112 2211 2111 1211 2111 1122"
+            << QList<int>{9, 10, 11, 12, 13, 14, 15, 16};
+    }
+    void tableauOfWorkedExample() {
+        QFETCH(int, tableau);
+        QFETCH(QString, houses);
+        QFETCH(QList<int>, pressOrder);
+        const Mothers mothers = *ReadMothers(QStringLiteral("1112/1112/1211/2121"));
+        const QStringList expected = houses.split(u' ');
+        // Worked out on its own, for the command line and kept charts.
+        const auto chart = ChartOf(mothers, Tableau(tableau));
+        for (int h = 1; h <= HouseCount; ++h) {
+            QCOMPARE(FigureDigits(chart[h - 1]), expected[h - 1]);
+        }
+        // Press by press on the board's store: each press writes exactly its house's four cells.
+        chartTableau = Tableau(tableau);
+        const auto restore = qScopeGuard([] { chartTableau = Tableau::Classic; });
+        PlaceMothers(mothers, [](int) {});
+        for (int n = 1; n <= 8; ++n) {
+            std::vector<int> written;
+            const CellWritten record = [&written](int c) { written.push_back(c); };
+            chartTableau == Tableau::Diviners ? CreateHouse(n, record) : CreateDaughter(n, record);
+            const int house = pressOrder[n - 1];
+            QCOMPARE(written,
+                     std::vector<int>(HouseFigure(house).begin(), HouseFigure(house).end()));
+            QCOMPARE(FigureDigits(HouseRows(house)), expected[house - 1]);
+        }
+    }
+
+    // Anything but four groups of four digits 1 or 2 is refused.
+    void textForm_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("slashes") << "1112/1112/1211/2121"
+                                 << "1112/1112/1211/2121";
+        QTest::newRow("blanks, commas, mixed") << " 2222, 1111 /1212  2121 "
+                                               << "2222/1111/1212/2121";
+        QTest::newRow("a 3") << "1112/1113/1211/2121"
+                             << "";
+        QTest::newRow("three mothers") << "1112/1112/1211"
+                                       << "";
+        QTest::newRow("a mother of five rows") << "11121/112/1211/2121"
+                                               << "";
+        QTest::newRow("no separators") << "1112111212112121"
+                                       << "";
+        QTest::newRow("semicolons") << "1112;1112;1211;2121"
+                                    << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void textForm() {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        QString why;
+        const std::optional<Mothers> mothers = ReadMothers(text, &why);
+        QCOMPARE(mothers ? MothersText(*mothers) : QString(), read);
+        QCOMPARE(why.isEmpty(), !read.isEmpty());
     }
 
     // The generator never reaches 1.0, so a row is always 1 or 2, and each comes about half the
