@@ -1,5 +1,6 @@
 #include "shell/CommandLine.h"
 
+#include "interpretation/modSikidy.h"
 #include "platform/Translation.h"
 
 #include <QCommandLineParser>
@@ -31,7 +32,12 @@ constexpr QtOption QtOptions[] = {
 struct Options {
     QCommandLineOption help;
     QCommandLineOption version;
+    QCommandLineOption cast;
+    QCommandLineOption chart;
+    QCommandLineOption tableau;
 };
+
+RunChoice g_choice;
 
 // Kelvora's options and Qt's hidden ones, added to `parser`. Called once to look at the command
 // line, and again to describe it once the session's language is loaded.
@@ -49,6 +55,30 @@ Options AddOptions(QCommandLineParser& parser) {
         QCoreApplication::translate("CommandLine", "Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption cast(
+        QStringLiteral("cast"),
+        //: An option's line in --help; keep "1112/1112/1211/2121" as it is.
+        QCoreApplication::translate(
+            "CommandLine", "Starts with these four mothers entered, such as 1112/1112/1211/2121."),
+        //: The value of --cast and --chart in --help.
+        QCoreApplication::translate("CommandLine", "mothers"));
+    const QCommandLineOption chart(
+        QStringLiteral("chart"),
+        //: An option's line in --help.
+        QCoreApplication::translate("CommandLine",
+                                    "Prints the sixteen houses of these mothers and exits."),
+        QCoreApplication::translate("CommandLine", "mothers"));
+    const QCommandLineOption tableau(
+        QStringLiteral("tableau"),
+        //: An option's line in --help; keep "classic" and "diviners" as they are.
+        QCoreApplication::translate("CommandLine",
+                                    "Casts in the classic tableau or the diviners' (classic or "
+                                    "diviners), for this run only."),
+        //: The value of --tableau in --help.
+        QCoreApplication::translate("CommandLine", "tableau"));
+    for (const QCommandLineOption& option : {cast, chart, tableau}) {
+        parser.addOption(option);
+    }
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
         if (qt.takesValue) {
@@ -57,7 +87,44 @@ Options AddOptions(QCommandLineParser& parser) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    return {help, version};
+    return {help, version, cast, chart, tableau};
+}
+
+// Reads the values of --cast, --chart and --tableau into `choice` and `listed`; the line saying
+// what is wrong when one is malformed, or when --chart comes with --cast.
+QString ReadChoice(const QCommandLineParser& parser, const Options& options, RunChoice& choice,
+                   std::optional<Mothers>& listed) {
+    const auto invalid = [](const QCommandLineOption& option, const QString& value,
+                            const QString& why) {
+        //: %1 is the value as typed, %2 the option's name (cast, chart, tableau), %3 what is
+        //: wrong with it.
+        return QCoreApplication::translate("CommandLine", "Invalid value '%1' for --%2: %3")
+            .arg(value, option.names().constFirst(), why);
+    };
+    if (parser.isSet(options.cast) && parser.isSet(options.chart)) {
+        return QCoreApplication::translate("CommandLine",
+                                           "--chart and --cast cannot be used together.");
+    }
+    QString why;
+    for (const QCommandLineOption* option : {&options.cast, &options.chart}) {
+        if (parser.isSet(*option)) {
+            const QString value = parser.value(*option);
+            std::optional<Mothers> mothers = ReadMothers(value, &why);
+            if (!mothers) {
+                return invalid(*option, value, why);
+            }
+            (option == &options.cast ? choice.cast : listed) = mothers;
+        }
+    }
+    if (parser.isSet(options.tableau)) {
+        const QString value = parser.value(options.tableau);
+        choice.tableau = ReadTableau(value);
+        if (!choice.tableau) {
+            return invalid(options.tableau, value,
+                           QCoreApplication::translate("CommandLine", "use classic or diviners."));
+        }
+    }
+    return {};
 }
 
 // Kelvora places its fixed-size windows itself, centred on the screen, which only X11 lets a
@@ -80,8 +147,10 @@ std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
     }
     QCommandLineParser first;
     const Options seen = AddOptions(first);
+    std::optional<Mothers> listed;
     if (first.parse(arguments) && first.positionalArguments().isEmpty() &&
-        !first.isSet(seen.help) && !first.isSet(seen.version)) {
+        !first.isSet(seen.help) && !first.isSet(seen.version) && !first.isSet(seen.chart) &&
+        ReadChoice(first, seen, g_choice, listed).isEmpty()) {
         std::vector<char*> forQt(argv, argv + argc);
         if (PreferXWayland(first)) {
             static char platform[] = "-platform";
@@ -105,12 +174,16 @@ std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
     const Options options = AddOptions(parser);
     const bool parsed = parser.parse(arguments);
     const QStringList stray = parser.positionalArguments();
-    if (!parsed || !stray.isEmpty()) {
+    RunChoice choice;
+    const QString wrong = parsed ? ReadChoice(parser, options, choice, listed) : QString();
+    if (!parsed || !stray.isEmpty() || !wrong.isEmpty()) {
         const QString error =
-            //: %1 is the argument as typed.
-            parsed ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
-                         .arg(stray.first())
-                   : parser.errorText();
+            !parsed ? parser.errorText()
+            : !stray.isEmpty()
+                //: %1 is the argument as typed.
+                ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                      .arg(stray.first())
+                : wrong;
         std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()),
                      qPrintable(error), qPrintable(parser.helpText()));
         std::exit(EXIT_FAILURE);
@@ -118,5 +191,31 @@ std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
     if (parser.isSet(options.version)) {
         parser.showVersion();
     }
+    if (listed && !parser.isSet(options.help)) {
+        // Without --tableau the classic chart, whatever the remembered choice.
+        std::fputs(qPrintable(ChartListing(*listed, choice.tableau.value_or(Tableau::Classic))),
+                   stdout);
+        std::exit(EXIT_SUCCESS);
+    }
     parser.showHelp(EXIT_SUCCESS);
+}
+
+const RunChoice& CommandLineChoice() {
+    return g_choice;
+}
+
+QString ChartListing(const Mothers& mothers, Tableau tableau) {
+    QString listing;
+    const auto chart = ChartOf(mothers, tableau);
+    for (int h = 1; h <= HouseCount; ++h) {
+        const Figure& rows = chart[static_cast<std::size_t>(h - 1)];
+        const modSikidy::FigureInfo* figure =
+            modSikidy::FindFigure(modSikidy::IdentifyFigure(rows[0], rows[1], rows[2], rows[3]));
+        const QString title =
+            figure ? QCoreApplication::translate("modSikidy", figure->title) : QString();
+        listing += QStringLiteral("%1\t%2\t%3\t%4\n")
+                       .arg(h)
+                       .arg(QLatin1String(HouseEntry(h).name), FigureDigits(rows), title.trimmed());
+    }
+    return listing;
 }

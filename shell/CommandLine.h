@@ -1,12 +1,28 @@
 #pragma once
 
+#include "casting/Cast.h"
+
+#include <optional>
 #include <vector>
 
 // Reads the command line before the application object is made, so that it needs no display.
-// --help and --version print to standard output and end the program with status 0; an option
+// --help, --version and --chart print to standard output and end the program with status 0; a
+// malformed value of --cast, --chart or --tableau, --chart with --cast, an option
 // that is neither ours nor one of Qt's own, or any other argument, prints the error and the usage
 // to standard error and ends it with status 1. Returns only when Kelvora should start, with the
 // arguments for QApplication (null-terminated; size() - 1 of them): Qt's own options (-platform,
 // -display, -style ...) as given, and on a Wayland desktop with XWayland, where no platform was
 // chosen, "-platform xcb", so that Qt opens the windows through XWayland.
 std::vector<char*> HandleCommandLine(int argc, char* argv[]);
+
+// What the command line asks of this run's window: a cast to enter (--cast) and a tableau for its
+// castings (--tableau), which does not change the remembered choice. Set by HandleCommandLine.
+struct RunChoice {
+    std::optional<Mothers> cast;
+    std::optional<Tableau> tableau;
+};
+const RunChoice& CommandLineChoice();
+
+// The chart of `mothers` in `tableau`, as --chart prints it: sixteen lines of house number, house
+// name, figure (four digits, top row first) and the figure's title, separated by tabs.
+QString ChartListing(const Mothers& mothers, Tableau tableau);

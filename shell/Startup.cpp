@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include "casting/CastingBoard.h"
 #include "controls/FirstPaint.h"
 #include "controls/Look.h"
 #include "platform/InstanceLock.h"
@@ -52,7 +53,7 @@ bool RefuseSecondInstance() {
     return true;
 }
 
-bool StartProgram() {
+bool StartProgram(const std::optional<Tableau>& tableau, const std::optional<Mothers>& cast) {
     if (RefuseSecondInstance()) {
         return false;
     }
@@ -63,6 +64,12 @@ bool StartProgram() {
     const std::function<void()> rememberToday = RemindOfUpdateWritingLater();
     g_frmMain = new frmMain;
     g_frmMain->setAttribute(Qt::WA_DeleteOnClose);
+    if (tableau) {
+        g_frmMain->UseTableauForRun(*tableau);
+    }
+    if (cast) {
+        g_frmMain->Frame3->EnterMothers(*cast);
+    }
     QObject::connect(g_frmMain, &frmMain::unloaded, &ShowExitWindow);
     g_frmMain->adjustSize();
     controls::CenterOnScreen(g_frmMain);

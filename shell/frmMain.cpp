@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 
 using controls::TwipsRect;
 
@@ -34,6 +35,13 @@ QAction* Separator(QMenu* menu, const char* name) {
     QAction* separator = menu->addSeparator();
     separator->setObjectName(QLatin1String(name));
     return separator;
+}
+
+// The tableau choice in Kelvora's settings file, beside the update reminder's date.
+const QString TableauKey = QStringLiteral("DivinersTableau");
+
+QSettings Settings() {
+    return QSettings(QSettings::UserScope, QStringLiteral("Kelvora"), QStringLiteral("Kelvora"));
 }
 
 } // namespace
@@ -95,6 +103,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
     Frame3 = new CastingBoard(client, RTB);
     connect(Frame3, &CastingBoard::printRequested, this, &frmMain::Command1_Click);
+    connect(Frame3, &CastingBoard::castingChanged, this, &frmMain::ShowTableauChoice);
+    Frame3->SetTableau(Settings().value(TableauKey, false).toBool() ? Tableau::Diviners
+                                                                    : Tableau::Classic);
+    ShowTableauChoice();
 
     BuildFooter(client);
 
@@ -108,9 +120,12 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 void frmMain::BuildMenus() {
-    // Alt mnemonics only: no item has a shortcut key.
     nuFile = menuBar()->addMenu(tr("&File"));
     nuFile->setObjectName(QStringLiteral("nuFile"));
+    mnuTableau = Item(nuFile, "mnuTableau", QString());
+    mnuTableau->setCheckable(true);
+    connect(mnuTableau, &QAction::triggered, this, &frmMain::mnuTableau_Click);
+    Separator(nuFile, "mnuFileSep0");
     mnuExit = Item(nuFile, "mnuExit", tr("E&xit"));
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 
@@ -183,6 +198,29 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // follows.
 void frmMain::Form_Unload() {
     emit unloaded();
+}
+
+void frmMain::UseTableauForRun(Tableau tableau) {
+    Frame3->SetTableau(tableau);
+    ShowTableauChoice();
+}
+
+void frmMain::mnuTableau_Click(bool checked) {
+    Frame3->SetTableau(checked ? Tableau::Diviners : Tableau::Classic);
+    // Not written is not said: the choice holds for this run, and the next start takes the one
+    // remembered before.
+    Settings().setValue(TableauKey, checked);
+    ShowTableauChoice();
+}
+
+void frmMain::ShowTableauChoice() {
+    mnuTableau->setChecked(Frame3->NextTableau() == Tableau::Diviners);
+    mnuTableau->setText(CastingBoard::CastingUnderWay()
+                            //: A checkable menu item while a chart is on the board: the choice
+                            //: applies to the castings that follow it.
+                            ? tr("&Diviners' Tableau (from the next casting)")
+                            //: A checkable menu item: houses 9 to 16 by adding figures.
+                            : tr("&Diviners' Tableau"));
 }
 
 void frmMain::mnuExit_Click() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "casting/Cast.h"
+
 #include <QMainWindow>
 
 class CastingBoard;
@@ -27,8 +29,11 @@ public:
     // Draws 1 to 6 and brings lblCobrand (odd) or lblFullBrand (even) to the front of the
     // footer. The last step of start-up.
     void CoBrand_Randomize();
+    // Casts this run's castings in `tableau`, leaving the remembered choice as it is.
+    void UseTableauForRun(Tableau tableau);
 
     QMenu* nuFile = nullptr;
+    QAction* mnuTableau = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnline = nullptr;
@@ -57,6 +62,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
+    void mnuTableau_Click(bool checked);
     void mnuExit_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
@@ -69,6 +75,9 @@ private slots:
 
 private:
     void BuildMenus();
+    // The tableau item's check and caption: the choice for the castings to come, and while a
+    // casting is on the board, that the choice waits for the next one.
+    void ShowTableauChoice();
     void BuildFooter(QWidget* client);
     void Form_Load();
     void Form_Unload();

@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
     // Ties the windows to the installed desktop entry, for its name and icon in task switchers.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvora.Kelvora"));
-    if (!StartProgram()) {
+    if (!StartProgram(CommandLineChoice().tableau, CommandLineChoice().cast)) {
         return 0;
     }
     return QApplication::exec();
