@@ -1,5 +1,6 @@
 #include "report/frmSave.h"
 
+#include "casting/Chart.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "controls/RichTextBox.h"
@@ -103,6 +104,10 @@ void frmSave::Form_Load(const controls::RichTextBox& mainReport) {
     loaded_ = true;
     const QString crLf = QStringLiteral("\r\n");
     RTB->SelText(CreditLine() + crLf + crLf);
+    if (chartTableau == Tableau::Diviners) {
+        //: A line of the report under its first line, for a chart of the diviners' tableau.
+        RTB->SelText(tr("Tableau: houses 9 to 16 by adding figures, as diviners do") + crLf + crLf);
+    }
     RTB->SelText(mainReport.Text());
     RTB->SelText(CreditLine() + crLf + crLf);
     RTB->setFocus();
