@@ -24,6 +24,24 @@ check "--version prints the name and version" answers 0 "^kelvora $version\s*\$"
 check "an unknown option is refused with the usage" answers 1 '' "^kelvora: Unknown option 'bogus'\..*Usage:" "$kelvora" --bogus
 check "a stray argument is refused" answers 1 '' "Unexpected argument 'bogus'" "$kelvora" bogus
 check "Qt's options are not refused" answers 0 "^kelvora $version" '' "$kelvora" -platform offscreen -style=fusion -reverse --version
+# figures TABLEAU-OPTION... EXPECTED: --chart's house numbers, names and figures, in one line.
+figures() {
+    local got
+    got=$(env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$work/config" "$kelvora" \
+        --chart ' 1112, 1112/1211 2121' "${@:1:$#-1}" | cut -f1-3 | tr '\t\n' ': ')
+    [ "$got" = "${*: -1}" ] && [ ! -e "$work/config" ] || { echo "got: $got"; return 1; }
+}
+worked="1:Tale:1112 2:Mahamay:1112 3:Fahatelo:1211 4:Bilady:2121"
+check "--chart prints the diviners' tableau, and writes nothing" figures --tableau=diviners \
+    "$worked 5:Fianahana:1112 6:Abily:1121 7:Alisay:1112 8:Fahavalo:2211 9:Fahasivy:1121 10:Ombiasy:1112 11:Haja:2211 12:Haky:2222 13:Asorita:1112 14:Saily:1112 15:Safary:2222 16:Kiba:1112 "
+check "--chart prints the classic tableau without --tableau" figures \
+    "$worked 5:Fianahana:2111 6:Abily:1211 7:Alisay:2111 8:Fahavalo:1122 9:Fahasivy:1112 10:Ombiasy:1121 11:Haja:1112 12:Haky:2211 13:Asorita:2111 14:Saily:1211 15:Safary:2111 16:Kiba:1122 "
+check "--chart names the figure in the session's language" answers 0 $'16\tKiba\t1122\tFortuna Minor – La Petite Fortune\n$' '' \
+    env LANGUAGE=fr "$kelvora" --chart 1112/1112/1211/2121
+check "a malformed cast is refused, named" answers 1 '' "^kelvora: Invalid value '1112/1112/1211/2123' for --cast: '3' is not a row" "$kelvora" --cast 1112/1112/1211/2123
+check "a cast of three mothers is refused" answers 1 '' "^kelvora: Invalid value '1112/1112/1211' for --chart" "$kelvora" --chart 1112/1112/1211
+check "--chart with --cast is refused" answers 1 '' '^kelvora: --chart and --cast cannot be used together' "$kelvora" --chart 1112/1112/1211/2121 --cast 1112/1112/1211/2121
+check "an unknown tableau is refused" answers 1 '' "^kelvora: Invalid value 'mixed' for --tableau" "$kelvora" --tableau=mixed
 mkdir -m 700 "$work/runtime"
 check "Qt's options reach Qt: the program runs offscreen" bash -c 'env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     XDG_RUNTIME_DIR="$1/runtime" XDG_CONFIG_HOME="$1" timeout 3 "$2" -platform offscreen; [ $? -eq 124 ]' - "$work" "$kelvora"
