@@ -3,7 +3,10 @@
 #include "tests/CastingWindow.h"
 #include "tests/TestMain.h"
 
+#include <QLabel>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QSettings>
 #include <QtTest>
 
 #include <new>
@@ -141,6 +144,49 @@ private slots:
         Press();
         VerifyState(2);
         QCOMPARE(int(intCells[6]), Draw(9) < 0.5f ? 1 : 2);
+    }
+
+    // The diviners' tableau, chosen in the File menu on an empty board: Mother 1 stands at the
+    // right; typed mothers go on as presses 1 to 4; presses 5 to 12 name and derive one house
+    // each, parents first. Chosen again during the casting, the classic tableau waits for the
+    // next one; the choice is remembered for the next start.
+    void divinersTableauFromTheMenu() {
+        const auto restore = qScopeGuard([] {
+            chartTableau = Tableau::Classic;
+            QSettings(QStringLiteral("Kelvora"), QStringLiteral("Kelvora")).clear();
+        });
+        casting->window.mnuTableau->trigger();
+        QCOMPARE(casting->window.Frame3->Label1[0]->x(), 200); // Tale at the right, 3000 twips
+        casting->window.Frame3->EnterMothers(*ReadMothers(QStringLiteral("1112/1112/1211/2121")));
+        QCOMPARE(int(intPressCount), 4);
+        QVERIFY(!casting->Command1->isEnabled() && casting->RTB->Text().isEmpty());
+        casting->window.mnuTableau->trigger();
+        QVERIFY(casting->window.mnuTableau->text().contains(QLatin1String("next casting")));
+        const char* const houses[8] = {"Safary",   "Asorita", "Saily", "Haja",
+                                       "Fahasivy", "Ombiasy", "Haky",  "Kiba"};
+        const int firstCells[8] = {40, 32, 36, 24, 16, 20, 28, 44};
+        ShowRecorder recorder;
+        for (int c = 0; c < CellCount; ++c) {
+            Dot(c)->installEventFilter(&recorder);
+        }
+        for (int n = 0; n < 8; ++n) {
+            QCOMPARE(casting->cmdProceed->text(),
+                     QStringLiteral("Click to Create %1").arg(houses[n]));
+            recorder.shown.clear();
+            Press();
+            const int c = firstCells[n];
+            QCOMPARE(recorder.shown, (std::vector<int>{c, c + 1, c + 2, c + 3}));
+        }
+        // Kiba, the last house derived, is 1112.
+        QCOMPARE((std::vector<int>{Dot(44)->Picture(), Dot(45)->Picture(), Dot(46)->Picture(),
+                                   Dot(47)->Picture()}),
+                 (std::vector<int>{1, 1, 1, 2}));
+        casting->Press(2);
+        VerifyState(0);
+        QCOMPARE(chartTableau, Tableau::Classic);
+        casting->window.mnuTableau->trigger();
+        frmMain next;
+        QVERIFY(next.mnuTableau->isChecked());
     }
 
     // 28 presses: two complete castings from draws 1-16 and 17-32 of one sequence.
