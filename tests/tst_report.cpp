@@ -1,6 +1,7 @@
 // The report window: what it composes, where Save writes and what it refuses, what Print prints,
 // and the links in it. Saved files are read back by LibreOffice and printed ones by pdftotext;
 // the checks that need one of them are skipped where it is not installed.
+#include "casting/Chart.h"
 #include "controls/LinkLabel.h"
 #include "controls/RichTextBox.h"
 #include "report/frmSave.h"
@@ -256,6 +257,12 @@ void tst_Report::composesCreditReportCredit() {
     QCOMPARE(modRTB::linkBox.data(), again->RTB);
     again->close();
     QVERIFY(modRTB::linkFilter.isNull());
+    // A chart of the diviners' tableau says so under the first credit line.
+    chartTableau = Tableau::Diviners;
+    const auto restore = qScopeGuard([] { chartTableau = Tableau::Classic; });
+    QCOMPARE(Open()->RTB->Text(),
+             Credit + "\r\n\r\nTableau: houses 9 to 16 by adding figures, as diviners do\r\n\r\n" +
+                 "Characteristics Of House 1(Tale)\r\nKeyword :- {Peace}" + Credit + "\r\n\r\n");
 }
 
 // Each control lies inside the window and is what a click at its middle reaches (none covers
