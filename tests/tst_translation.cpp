@@ -159,8 +159,10 @@ private slots:
         if (window == u"main") {
             frmMain main;
             for (int count = 0; count <= 13; ++count) {
-                main.Frame3->cmdProceed->setText(CastingBoard::StateCaption(count));
-                overflows << Overflows(&main);
+                for (Tableau tableau : {Tableau::Classic, Tableau::Diviners}) {
+                    main.Frame3->cmdProceed->setText(CastingBoard::StateCaption(count, tableau));
+                    overflows << Overflows(&main);
+                }
             }
         } else if (window == u"about") {
             overflows << Overflows(std::make_unique<frmAbout>().get());

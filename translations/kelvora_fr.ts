@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Cast</name>
+    <message>
+        <location filename="../casting/Cast.cpp" line="+22"/>
+        <source>&apos;%1&apos; is not a row: each row is 1 (one seed) or 2 (two seeds).</source>
+        <extracomment>A refused cast; %1 is the offending character as typed.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une ligne&#xa0;: chaque ligne vaut 1 (une graine) ou 2 (deux graines).</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&apos;%1&apos; is not four mothers of four rows each, such as 1112/1112/1211/2121.</source>
+        <extracomment>A refused cast; %1 is the cast as typed.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas quatre mères de quatre lignes chacune, comme 1112/1112/1211/2121.</translation>
+    </message>
+</context>
+<context>
     <name>CastingBoard</name>
     <message>
         <location filename="../casting/CastingBoard.cpp" line="+63"/>
@@ -33,7 +48,7 @@
         <translation>Figures mères</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+50"/>
         <source>Daughter Figure</source>
         <extracomment>Caption of the frame around the eight daughters, 529 pixels wide.</extracomment>
         <translation>Figures filles</translation>
@@ -86,7 +101,19 @@
         <translation>Prochain appui&#xa0;: efface le tableau et l’interprétation pour un nouveau tirage.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+7"/>
+        <source>Click to Create %1</source>
+        <extracomment>The casting button&apos;s caption, 441 pixels wide; %1 is a house&apos;s name, such as Safary.</extracomment>
+        <translation>Cliquez pour créer %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Next: derives %1, house %2, by adding %3 and %4.</source>
+        <extracomment>What the casting button does next, to screen readers; %1 and %3, %4 are houses&apos; names, %2 the number of house %1.</extracomment>
+        <translation>Prochain appui&#xa0;: dérive %1, maison %2, en additionnant %3 et %4.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>%1, row %2: %3</source>
         <extracomment>A dot picture to screen readers, such as &quot;Mother 1, row 2: two dots&quot;: %1 is &quot;Mother %1&quot; or &quot;Daughter %1&quot;, %2 the row (1 to 4), %3 &quot;one dot&quot; or &quot;two dots&quot;.</extracomment>
         <translation>%1, ligne %2&#xa0;: %3</translation>
@@ -107,7 +134,7 @@
 <context>
     <name>Chart</name>
     <message>
-        <location filename="../casting/Chart.cpp" line="+19"/>
+        <location filename="../casting/Chart.cpp" line="+20"/>
         <source>House 1(Tale)</source>
         <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 1 (Tale)</translation>
@@ -206,7 +233,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../shell/CommandLine.cpp" line="+42"/>
+        <location filename="../shell/CommandLine.cpp" line="+48"/>
         <source>Casts and reads a sikidy chart, the geomantic divination of Madagascar.
 Qt&apos;s own options, such as -platform, -display and -style, are accepted.</source>
         <extracomment>The start of --help, on lines of at most 80 characters.</extracomment>
@@ -220,7 +247,54 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <translation>Afficher cette aide.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+6"/>
+        <source>Starts with these four mothers entered, such as 1112/1112/1211/2121.</source>
+        <extracomment>An option&apos;s line in --help; keep &quot;1112/1112/1211/2121&quot; as it is.</extracomment>
+        <translation>Démarrer avec ces quatre mères saisies, comme 1112/1112/1211/2121.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+6"/>
+        <source>mothers</source>
+        <extracomment>The value of --cast and --chart in --help.</extracomment>
+        <translation>mères</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Prints the sixteen houses of these mothers and exits.</source>
+        <extracomment>An option&apos;s line in --help.</extracomment>
+        <translation>Afficher les seize maisons de ces mères et quitter.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Casts in the classic tableau or the diviners&apos; (classic or diviners), for this run only.</source>
+        <extracomment>An option&apos;s line in --help; keep &quot;classic&quot; and &quot;diviners&quot; as they are.</extracomment>
+        <translation>Tracer dans le tableau classique ou celui des devins (classic ou diviners), pour cette fois seulement.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>tableau</source>
+        <extracomment>The value of --tableau in --help.</extracomment>
+        <translation>tableau</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Invalid value &apos;%1&apos; for --%2: %3</source>
+        <extracomment>%1 is the value as typed, %2 the option&apos;s name (cast, chart, tableau), %3 what is wrong with it.</extracomment>
+        <translation>Valeur «&#xa0;%1&#xa0;» non valide pour --%2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--chart and --cast cannot be used together.</source>
+        <translation>--chart et --cast ne peuvent pas être employés ensemble.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>use classic or diviners.</source>
+        <translation>employez classic ou diviners.</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is the argument as typed.</extracomment>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
@@ -280,7 +354,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../shell/Startup.cpp" line="+50"/>
+        <location filename="../shell/Startup.cpp" line="+51"/>
         <source>Application is already running</source>
         <translation>L’application est déjà lancée</translation>
     </message>
@@ -411,7 +485,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../shell/frmMain.cpp" line="+59"/>
+        <location filename="../shell/frmMain.cpp" line="+67"/>
         <source>Join the Kelvora discussion board: click here to visit us online.</source>
         <extracomment>A link on one line, 778 pixels wide.</extracomment>
         <translation>Rejoignez le forum de discussion de Kelvora&#xa0;: cliquez ici pour nous rendre visite en ligne.</translation>
@@ -430,12 +504,12 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Interprétation du sikidy</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -476,11 +550,21 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <extracomment>A link wrapping within 759 by 33 pixels. The same sentences as the two texts of About (frmAbout) and the report window&apos;s offer: keep them word for word the same.</extracomment>
         <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour les détails.</translation>
     </message>
+    <message>
+        <location line="+54"/>
+        <source>&amp;Diviners&apos; Tableau (from the next casting)</source>
+        <translation>Tableau des &amp;devins (au prochain tirage)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Diviners&apos; Tableau</source>
+        <translation>Tableau des &amp;devins</translation>
+    </message>
 </context>
 <context>
     <name>frmSave</name>
     <message>
-        <location filename="../report/frmSave.cpp" line="+37"/>
+        <location filename="../report/frmSave.cpp" line="+38"/>
         <source>Report Generated By %1</source>
         <extracomment>The report&apos;s first and last line; %1 is the maker&apos;s home page address.</extracomment>
         <translation>Rapport créé par %1</translation>
@@ -521,7 +605,13 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour les détails.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+27"/>
+        <source>Tableau: houses 9 to 16 by adding figures, as diviners do</source>
+        <extracomment>A line of the report under its first line, for a chart of the diviners&apos; tableau.</extracomment>
+        <translation>Tableau&#xa0;: maisons 9 à 16 par addition des figures, comme le font les devins</translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>The report could not be saved to %1.
 %2</source>
         <extracomment>%1 is the file&apos;s full path; %2, on a line of its own, the system&apos;s reason.</extracomment>
