@@ -200,12 +200,12 @@ void frmSave::cmdPrint_Click() {
         if (last > pages) {
             QMessageBox::warning(
                 this, platform::AppTitle(),
-                //: %1 and %2 are the first and last page chosen; %n is the report's page count.
-                tr("Pages %1 to %2 cannot be printed: on this paper the report has %n page(s).\n"
-                   "Nothing was printed.",
-                   nullptr, pages)
+                //: %1 and %2 are the first and last page chosen, %3 the report's last page.
+                tr("Pages %1 to %2 cannot be printed: on this paper the report ends at page %3.\n"
+                   "Nothing was printed.")
                     .arg(printer_->pageRanges().firstPage())
-                    .arg(last));
+                    .arg(last)
+                    .arg(pages));
             return;
         }
     }

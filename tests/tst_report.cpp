@@ -10,6 +10,8 @@
 #include "tests/TestMain.h"
 #include "tests/UrlRecorder.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -18,8 +20,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QtTest>
 
 #include <csignal>
@@ -128,6 +132,20 @@ QList<std::tuple<const char*, QString, QString>> Samples() {
          Credit + "\n\nCharacteristics Of House 1(Tale)\nKeyword :- {Peace}" + Credit + "\n\n"}};
 }
 
+// The text of each page of `pdf`, as pdftotext reads it, on one line; none where there is no
+// file.
+QStringList Pages(const QString& pdf) {
+    static const QRegularExpression count(QStringLiteral("^Pages: *(\\d+)$"),
+                                          QRegularExpression::MultilineOption);
+    const int pages = count.match(Run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
+    QStringList text;
+    for (int page = 1; page <= pages; ++page) {
+        const QString n = QString::number(page);
+        text << Run(QStringLiteral("pdftotext"), {"-f", n, "-l", n, pdf, "-"}).simplified();
+    }
+    return text;
+}
+
 QString SampleFile(int i, const QString& text) {
     return text.isEmpty() ? QStringLiteral("report") : QString::number(i);
 }
@@ -164,12 +182,14 @@ private slots:
     void folderNamesOpenTheFolderAndEmptyNamesNeverSave();
     void failedWriteIsToldAndKeepsTheOldFile();
     void writableFileInReadOnlyFolderIsReplaced();
-    void printsSelectionOrAll_data();
-    void printsSelectionOrAll();
+    void printsTheChosenPages_data();
+    void printsTheChosenPages();
+    void failedPrintIsTold();
     void hookingTwiceAndWildRangesAreHarmless();
 
 private:
-    std::unique_ptr<frmSave> Open();
+    std::unique_ptr<frmSave> Open() { return Open(mainReport_); }
+    std::unique_ptr<frmSave> Open(const RichTextBox& report);
     QStringList Shown() const;
 
     Recorder recorder_;
@@ -221,8 +241,8 @@ void tst_Report::init() {
     QDir().mkpath(dir_.path());
 }
 
-std::unique_ptr<frmSave> tst_Report::Open() {
-    auto form = std::make_unique<frmSave>(mainReport_);
+std::unique_ptr<frmSave> tst_Report::Open(const RichTextBox& report) {
+    auto form = std::make_unique<frmSave>(report);
     form->show();
     return form;
 }
@@ -429,8 +449,9 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     QStringList typedAgain;
     Answer<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(dir_.path());
-        for (const QString& name : {QStringLiteral("missing/chart"), QStringLiteral("kept"),
-                                    QStringLiteral(".RTF"), QString(300, u'n')}) {
+        for (const QString& name :
+             {QStringLiteral("missing/chart"), QStringLiteral("kept"), QStringLiteral(".RTF"),
+              QString(300, u'n'), QString(200, u'é')}) {
             Answer<QMessageBox>([&](QMessageBox* box) {
                 refusals.append(box->text());
                 QCOMPARE(box->parentWidget(), dialog);
@@ -446,13 +467,16 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     form->cmdSave->click();
     const QString folder = QDir::toNativeSeparators(dir_.path()) + QDir::separator();
     QCOMPARE(refusals,
-             (QStringList{folder + "missing" + QDir::separator() +
-                              "chart.rtf\nThe folder does not exist. Check the path and try again.",
-                          folder + "kept.rtf\nThis file is read-only. Use a different name.",
-                          folder + ".RTF\nThe file has no name. Type a name and try again.",
-                          folder + QString(300, u'n') +
-                              ".rtf\nThe name is too long. Use a shorter name."}));
-    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".RTF", QString(300, u'n')}));
+             (QStringList{
+                 folder + "missing" + QDir::separator() +
+                     "chart.rtf\nThe folder does not exist. Check the path and try again.",
+                 folder + "kept.rtf\nThis file is read-only. Use a different name.",
+                 folder + ".RTF\nThe file has no name. Type a name and try again.",
+                 folder + QString(300, u'n') + ".rtf\nThe name is too long. Use a shorter name.",
+                 // 200 characters, 404 bytes in UTF-8.
+                 folder + QString(200, u'é') + ".rtf\nThe name is too long. Use a shorter name."}));
+    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".RTF", QString(300, u'n'),
+                                      QString(200, u'é')}));
     QCOMPARE(Files(dir_.path()), QStringList{"kept.rtf"});
 }
 
@@ -603,53 +627,162 @@ void tst_Report::writableFileInReadOnlyFolderIsReplaced() {
     QCOMPARE(Files(folder), (QStringList{"chart.rtf", "locked.rtf"}));
 }
 
-void tst_Report::printsSelectionOrAll_data() {
+void tst_Report::printsTheChosenPages_data() {
+    QTest::addColumn<int>("lines"); // of the main report: 0 for the short one, -1 for one whose
+                                    // last line ends a page
     QTest::addColumn<bool>("select");
     QTest::addColumn<QString>("choice"); // the range clicked in the dialog's options, if any
-    QTest::addColumn<bool>("printsSelection");
-    QTest::newRow("nothing selected") << false << "" << false;
-    QTest::newRow("a selection, Selection preselected") << true << "" << true;
-    QTest::newRow("a selection, Print all chosen") << true << "Print all" << false;
+    QTest::addColumn<int>("from");       // the pages typed beside "Pages from"
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("paper");   // chosen in the dialog's properties, if any
+    QTest::addColumn<QString>("printed"); // "all", "selection", a page, or nothing
+    QTest::newRow("nothing selected") << 0 << false << "" << 0 << 0 << ""
+                                      << "all";
+    QTest::newRow("a selection, Selection preselected") << 0 << true << "" << 0 << 0 << ""
+                                                        << "selection";
+    QTest::newRow("a selection, Print all chosen") << 0 << true << "printAll" << 0 << 0 << ""
+                                                   << "all";
+    QTest::newRow("three pages, all") << 170 << false << "" << 0 << 0 << ""
+                                      << "all";
+    QTest::newRow("the last line ends a page, all") << -1 << false << "" << 0 << 0 << ""
+                                                    << "all";
+    QTest::newRow("pages 2 to 2") << 170 << false << "printRange" << 2 << 2 << ""
+                                  << "2";
+    QTest::newRow("pages 10 to 11 are not offered")
+        << 170 << false << "printRange" << 10 << 11 << ""
+        << "3";
+    QTest::newRow("page 3 on A3, where there are two")
+        << 170 << false << "printRange" << 3 << 3 << "A3"
+        << "";
 }
 
-// The range left chosen in the print dialog is what is printed. It is chosen as a person does:
-// Options, then the range by its text.
-void tst_Report::printsSelectionOrAll() {
+// What is left chosen in the print dialog is what is printed, page by page as "Print all" prints
+// it. It is chosen as a person does: Options, then the range, then the paper under Properties.
+void tst_Report::printsTheChosenPages() {
+    QFETCH(int, lines);
     QFETCH(bool, select);
     QFETCH(QString, choice);
-    QFETCH(bool, printsSelection);
-    auto form = Open();
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, paper);
+    QFETCH(QString, printed);
+    SKIP_WITHOUT("pdftotext", "pdftotext");
+    RichTextBox report;
+    const auto compose = [&report](int count) {
+        QStringList text;
+        for (int line = 1; line <= count; ++line) {
+            text << QStringLiteral("Line %1").arg(line);
+        }
+        report.SetText(text.join(QStringLiteral("\r\n")));
+    };
+    compose(lines);
+    if (lines < 0) {
+        // The blank lines behind the last credit line would start a page of their own.
+        QPrinter probe(QPrinter::HighResolution);
+        probe.setOutputFileName(dir_.filePath("probe.pdf"));
+        for (lines = 60; lines < 300; ++lines) {
+            compose(lines);
+            auto form = Open(report);
+            const std::unique_ptr<QTextDocument> copy(form->RTB->document()->clone());
+            copy->documentLayout()->setPaintDevice(&probe);
+            copy->setPageSize(probe.pageRect(QPrinter::DevicePixel).size());
+            const auto page = [&copy](const QTextBlock& block) {
+                return int(copy->documentLayout()->blockBoundingRect(block).top() /
+                           copy->pageSize().height());
+            };
+            const QTextBlock last = copy->lastBlock();
+            if (page(last.previous().previous()) < page(last)) {
+                break;
+            }
+        }
+        QVERIFY(lines < 300);
+    }
+    auto form = Open(lines == 0 ? mainReport_ : report);
     if (select) {
         QTextCursor keyword = form->RTB->document()->find(QStringLiteral("Keyword :- {Peace}"));
         form->RTB->setTextCursor(keyword);
     }
-    const QString pdf = dir_.filePath("report.pdf");
-    QPrinter::PrintRange chosen = QPrinter::PageRange;
-    Answer<QPrintDialog>([&](QPrintDialog* dialog) {
-        const auto click = [dialog](const QString& text) {
-            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-                if (button->text() == text && button->isVisible()) {
-                    // At its left, where a round button has its circle.
-                    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    QStringList told;
+    const auto print = [&](const QString& pdf, const QString& range) {
+        Answer<QPrintDialog>([&, pdf, range](QPrintDialog* dialog) {
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == QStringLiteral("&Options >>")) {
+                    QTest::mouseClick(button, Qt::LeftButton);
                 }
             }
-        };
-        click(QStringLiteral("&Options >>"));
-        if (!choice.isEmpty()) {
-            click(choice);
-        }
-        TypeOutputFile(dialog, pdf);
+            if (auto* button = dialog->findChild<QAbstractButton*>(range); !range.isEmpty()) {
+                // At its left, where a round button has its circle.
+                QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+            }
+            for (auto [name, page] : {std::pair{"from", from}, std::pair{"to", to}}) {
+                // As typed and left: the box keeps a page within those it offers.
+                dialog->findChild<QSpinBox*>(QLatin1String(name))->setValue(page);
+            }
+            TypeOutputFile(dialog, pdf);
+            if (!paper.isEmpty() && range == choice) {
+                Answer<QDialog>([&](QDialog* properties) {
+                    auto* sizes =
+                        properties->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+                    sizes->setCurrentIndex(sizes->findText(paper));
+                    properties->accept();
+                });
+                QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("properties")),
+                                  Qt::LeftButton);
+            }
+            Answer<QMessageBox>([&](QMessageBox* box) {
+                told << box->text();
+                box->accept();
+            });
+            dialog->accept();
+        });
+        form->cmdPrint->click();
+        return Pages(pdf);
+    };
+    const QStringList all = print(dir_.filePath("all.pdf"), QStringLiteral("printAll"));
+    const QStringList pages = print(dir_.filePath("chosen.pdf"), choice);
+    // "Print all" has text on every page, and the report's last line ends it.
+    QVERIFY(!all.isEmpty());
+    for (const QString& page : all) {
+        QVERIFY2(!page.isEmpty(), qPrintable(all.join('|')));
+    }
+    QVERIFY(all.last().endsWith(Credit));
+    if (printed == QStringLiteral("selection")) {
+        QCOMPARE(pages, QStringList{QStringLiteral("Keyword :- {Peace}")});
+    } else if (printed == QStringLiteral("all")) {
+        QCOMPARE(pages, all);
+        QCOMPARE(pages.join(' '),
+                 lines == 0
+                     ? Credit + " Characteristics Of House 1(Tale) Keyword :- {Peace}" + Credit
+                     : Credit + ' ' + report.Text().replace("\r\n", " ") + Credit);
+    } else if (printed.isEmpty()) {
+        // Nothing at all, not even an empty file, and the box says why.
+        QCOMPARE(pages, QStringList());
+        QVERIFY(!QFile::exists(dir_.filePath("chosen.pdf")));
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told[0], QStringLiteral("Pages 3 to 3 cannot be printed: on this paper the report "
+                                         "ends at page 2.\nNothing was printed."));
+    } else {
+        QCOMPARE(pages, QStringList{all.value(printed.toInt() - 1)});
+    }
+    if (!printed.isEmpty()) {
+        QCOMPARE(told, QStringList());
+    }
+}
+
+// A printer that cannot be opened, a PDF file in a folder that takes none, is said to have failed.
+void tst_Report::failedPrintIsTold() {
+    auto form = Open();
+    QStringList told;
+    Answer<QPrintDialog>([&](QPrintDialog* dialog) {
+        TypeOutputFile(dialog, QStringLiteral("/proc/report.pdf"));
+        Answer<QMessageBox>([&](QMessageBox* box) {
+            told << box->text();
+            box->accept();
+        });
         dialog->accept();
-        chosen = dialog->printer()->printRange();
     });
     form->cmdPrint->click();
-    QCOMPARE(chosen, printsSelection ? QPrinter::Selection : QPrinter::AllPages);
-    SKIP_WITHOUT("pdftotext", "pdftotext");
-    const QString printed = Run(QStringLiteral("pdftotext"), {pdf, "-"}).simplified();
-    QCOMPARE(printed,
-             printsSelection
-                 ? QStringLiteral("Keyword :- {Peace}")
-                 : (Credit + " Characteristics Of House 1(Tale) Keyword :- {Peace}" + Credit));
+    QCOMPARE(told, QStringList{"The report could not be printed to /proc/report.pdf."});
 }
 
 void tst_Report::hookingTwiceAndWildRangesAreHarmless() {
