@@ -103,17 +103,18 @@ bool RichTextBox::SelPrint(QPrinter* printer) const {
         return false;
     }
     const std::unique_ptr<QTextDocument> printed = Printed(printer);
-    QList<int> pages;
+    const int count = printed->pageCount();
+    const bool ranged = printer->printRange() == QPrinter::PageRange;
     const QPageRanges range = printer->pageRanges();
-    for (int page = 1; page <= printed->pageCount(); ++page) {
-        if (printer->printRange() != QPrinter::PageRange || range.contains(page)) {
+    // A range past the last page prints nothing at all, not even a blank sheet.
+    if (ranged && (range.isEmpty() || range.lastPage() > count)) {
+        return false;
+    }
+    QList<int> pages;
+    for (int page = 1; page <= count; ++page) {
+        if (!ranged || range.contains(page)) {
             pages.append(page);
         }
-    }
-    // A range past the last page prints nothing at all, not even a blank sheet.
-    if (printer->printRange() == QPrinter::PageRange &&
-        (range.isEmpty() || range.lastPage() > printed->pageCount())) {
-        return false;
     }
     if (printer->pageOrder() == QPrinter::LastPageFirst) {
         std::reverse(pages.begin(), pages.end());
