@@ -12,12 +12,10 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
-#include <optional>
 #include <pwd.h>
 #include <unistd.h>
 #include <utility>
@@ -32,8 +30,13 @@ public:
 
 private:
     QProcess first;
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    const QByteArray temp = qgetenv("TMPDIR");
+    // The variables the tests change, as the program was started with them (null for unset).
+    const std::pair<const char*, QByteArray> session[5] = {
+        {"XDG_RUNTIME_DIR", qgetenv("XDG_RUNTIME_DIR")},
+        {"TMPDIR", qgetenv("TMPDIR")},
+        {"WAYLAND_DISPLAY", qgetenv("WAYLAND_DISPLAY")},
+        {"DISPLAY", qgetenv("DISPLAY")},
+        {"QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM")}};
 
     // The process id written in the lock file, 0 when there is none.
     static qint64 LockHolder(const QString& path) {
@@ -48,8 +51,9 @@ private slots:
             first.kill();
             first.waitForFinished();
         }
-        qputenv("XDG_RUNTIME_DIR", runtime);
-        temp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", temp);
+        for (const auto& [name, value] : session) {
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        }
     }
 
     void lock_data() {
@@ -177,19 +181,11 @@ private slots:
         QFETCH(QByteArray, display);
         QFETCH(QByteArray, chosen);
         QFETCH(QString, forQt);
-        const std::pair<const char*, QByteArray> session[] = {
-            {"WAYLAND_DISPLAY", wayland}, {"DISPLAY", display}, {"QT_QPA_PLATFORM", chosen}};
-        QList<std::pair<const char*, std::optional<QByteArray>>> saved;
-        for (const auto& [name, value] : session) {
-            saved.append({name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
-                                                                : std::nullopt});
+        for (const auto& [name, value] :
+             {std::pair{"WAYLAND_DISPLAY", wayland}, std::pair{"DISPLAY", display},
+              std::pair{"QT_QPA_PLATFORM", chosen}}) {
             value.isNull() ? qunsetenv(name) : qputenv(name, value);
         }
-        const auto restore = qScopeGuard([&saved] {
-            for (const auto& [name, value] : saved) {
-                value ? qputenv(name, *value) : qunsetenv(name);
-            }
-        });
         QList<QByteArray> words{"kelvora"};
         if (!arguments.isEmpty()) {
             words += arguments.toUtf8().split(' ');
