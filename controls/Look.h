@@ -42,7 +42,8 @@ QPushButton* GreyButton(QWidget* parent, const char* name, const QString& captio
 // Return or keypad Enter, as `window` receives it, presses the window's focused button, as Space
 // does; true when it did. For windows with no default button.
 bool PressFocusedButton(QWidget* window, const QKeyEvent* event);
-// Puts `widgets` one after the other in their window's Tab chain.
+// Puts `widgets` one after the other in their window's Tab chain. Stands in for Qt 6.6's
+// QWidget::setTabOrder(std::initializer_list), which Qt 6.4 lacks.
 void TabChain(std::initializer_list<QWidget*> widgets);
 // Centres a window, its frame included, on the available area of its screen. The program places
 // its windows itself, since there may be no window manager to do it. Before a window is first

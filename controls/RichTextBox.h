@@ -7,6 +7,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <memory>
+
 class QPrinter;
 
 // A rich-text box written at its caret: text goes in through SelText, with the bold, colour and
@@ -47,9 +49,13 @@ public:
     bool SaveFile(const QString& path, QString* error = nullptr) const;
     // Prints the selection when the printer's range is Selection, as Qt's print dialog leaves it
     // when the user chose Selection, and something is selected; otherwise the whole content, or
-    // the pages of it that the printer's page range names. A null printer (no printer was chosen)
-    // prints nothing and returns false; so does a printer that failed.
+    // exactly the pages of it that the printer's page range names. Blank lines at the end of what
+    // is printed take no page of their own. Returns false, having printed nothing, for a null
+    // printer (no printer was chosen) or a range that reaches past the last page; and false for
+    // a printer that could not be opened or failed while printing.
     bool SelPrint(QPrinter* printer) const;
+    // How many pages the whole content takes on `printer`'s paper, as SelPrint prints it.
+    int PageCount(QPrinter* printer) const;
 
     // Detection of web addresses (http://, https://, ftp://, mailto: and www. forms, no other
     // scheme): while on, they are underlined and show a pointing hand.
@@ -84,6 +90,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // What SelPrint prints, laid out for `printer`'s paper.
+    std::unique_ptr<QTextDocument> Printed(QPrinter* printer) const;
     void ApplyToSelection(const QTextCharFormat& format);
     void BeginBatch();
     void EndBatch();

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include <unistd.h>
+
 namespace controls {
 
 namespace {
@@ -44,6 +46,15 @@ QString SaveAsDialog::Refusal(const QString& path) const {
         //: %1 is the file's full path, on a line of its own.
         return QCoreApplication::translate(
                    "SaveAsDialog", "%1\nThe folder does not exist. Check the path and try again.")
+            .arg(shown);
+    }
+    // The file system counts a name in the bytes it is stored as (UTF-8), as Qt's own dialog
+    // does not: it weighs UTF-16 characters, so that an accented name passes it and fails later.
+    const long limit = ::pathconf(QFile::encodeName(info.absolutePath()).constData(), _PC_NAME_MAX);
+    if (limit >= 0 && QFile::encodeName(info.fileName()).size() > limit) {
+        //: %1 is the file's full path, on a line of its own.
+        return QCoreApplication::translate("SaveAsDialog",
+                                           "%1\nThe name is too long. Use a shorter name.")
             .arg(shown);
     }
     if (!defaultExtension_.isEmpty() &&
@@ -129,13 +140,15 @@ void SaveAsDialog::accept() {
     QFileDialog::accept();
     setOption(DontConfirmOverwrite, !confirm);
     if (result() != Accepted) {
-        // Qt refuses a name longer than the file system takes, and says nothing.
+        // Every refusal known is said above with its reason; Qt's own accept refused for one
+        // that is not, and it says nothing itself.
         edit->setText(typed);
-        QMessageBox::warning(this, windowTitle(),
-                             //: %1 is the file's full path, on a line of its own.
-                             QCoreApplication::translate(
-                                 "SaveAsDialog", "%1\nThe name is too long. Use a shorter name.")
-                                 .arg(QDir::toNativeSeparators(path)));
+        QMessageBox::warning(
+            this, windowTitle(),
+            //: %1 is the file's full path, on a line of its own.
+            QCoreApplication::translate("SaveAsDialog",
+                                        "%1\nThe name cannot be used. Use a different name.")
+                .arg(QDir::toNativeSeparators(path)));
     }
 }
 

@@ -11,8 +11,8 @@ class QLineEdit;
 //   the name box; Save on an empty name does nothing;
 // - the default extension is added to a name that has none ("chart", "chart."), never to a
 //   folder; a name that is only the extension (".rtf", ".RTF") is no name;
-// - a name in a folder that does not exist, or a read-only file, is refused with a box saying
-//   why;
+// - a name in a folder that does not exist, a read-only file, or a name longer in bytes than the
+//   folder's file system takes, is refused with a box saying why;
 // - an existing file is replaced only after the question, unless DontConfirmOverwrite is set.
 // A name that passes ends the dialog as Qt's own does, with the completed name selected:
 // fileSelected() is emitted with it and selectedFiles() holds it.

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -191,8 +192,34 @@ void frmSave::cmdPrint_Click() {
         QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintPageRange;
     dialog.setOptions(selection ? options | QAbstractPrintDialog::PrintSelection : options);
     printer_->setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
+    // The range is offered within the report's pages on the paper the printer has now; a paper
+    // chosen in the dialog can change the count, so the range is checked again after it.
+    dialog.setMinMax(1, RTB->PageCount(printer_.get()));
     // A cancelled dialog prints nothing.
-    if (dialog.exec() == QDialog::Accepted) {
-        RTB->SelPrint(printer_.get());
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (printer_->printRange() == QPrinter::PageRange) {
+        const int pages = RTB->PageCount(printer_.get());
+        const int last = printer_->pageRanges().lastPage();
+        if (last > pages) {
+            QMessageBox::warning(
+                this, platform::AppTitle(),
+                //: %1 and %2 are the first and last page chosen, %3 the report's last page.
+                tr("Pages %1 to %2 cannot be printed: on this paper the report ends at page %3.\n"
+                   "Nothing was printed.")
+                    .arg(printer_->pageRanges().firstPage())
+                    .arg(last)
+                    .arg(pages));
+            return;
+        }
+    }
+    if (!RTB->SelPrint(printer_.get())) {
+        const QString output = printer_->outputFileName();
+        QMessageBox::warning(this, platform::AppTitle(),
+                             //: %1 is the printer's name, or the full path of the PDF file.
+                             tr("The report could not be printed to %1.")
+                                 .arg(output.isEmpty() ? printer_->printerName()
+                                                       : QDir::toNativeSeparators(output)));
     }
 }

@@ -129,8 +129,10 @@ QString ReadChoice(const QCommandLineParser& parser, const Options& options, Run
 
 // Kelvora places its fixed-size windows itself, centred on the screen, which only X11 lets a
 // program do. So on a Wayland desktop that also runs XWayland (DISPLAY set), Qt opens the windows
-// there, unless -platform or QT_QPA_PLATFORM chose otherwise. The choice is an argument to Qt
-// alone: the environment, which the programs Kelvora starts (the browser) inherit, is untouched.
+// there, unless -platform or QT_QPA_PLATFORM chose otherwise; where that X server is gone
+// (XWayland stopped), Qt goes on to the next platform in the list, Wayland, rather than ending
+// the program. The choice is an argument to Qt alone: the environment, which the programs Kelvora
+// starts (the browser) inherit, is untouched.
 bool PreferXWayland(const QCommandLineParser& parser) {
     return !parser.isSet(QStringLiteral("platform")) &&
            !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
@@ -154,8 +156,8 @@ std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
         std::vector<char*> forQt(argv, argv + argc);
         if (PreferXWayland(first)) {
             static char platform[] = "-platform";
-            static char xcb[] = "xcb";
-            forQt.insert(forQt.end(), {platform, xcb});
+            static char xcbThenWayland[] = "xcb;wayland";
+            forQt.insert(forQt.end(), {platform, xcbThenWayland});
         }
         forQt.push_back(nullptr);
         return forQt;

@@ -12,7 +12,8 @@
 // to standard error and ends it with status 1. Returns only when Kelvora should start, with the
 // arguments for QApplication (null-terminated; size() - 1 of them): Qt's own options (-platform,
 // -display, -style ...) as given, and on a Wayland desktop with XWayland, where no platform was
-// chosen, "-platform xcb", so that Qt opens the windows through XWayland.
+// chosen, "-platform xcb;wayland", so that Qt opens the windows through XWayland, and natively
+// on Wayland when that X server is gone.
 std::vector<char*> HandleCommandLine(int argc, char* argv[]);
 
 // What the command line asks of this run's window: a cast to enter (--cast) and a tableau for its

@@ -11,6 +11,8 @@
 #include "tests/TestMain.h"
 #include "tests/UrlRecorder.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -19,8 +21,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QtTest>
 
 #include <csignal>
@@ -129,6 +133,20 @@ QList<std::tuple<const char*, QString, QString>> Samples() {
          Credit + "\n\nCharacteristics Of House 1(Tale)\nKeyword :- {Peace}" + Credit + "\n\n"}};
 }
 
+// The text of each page of `pdf`, as pdftotext reads it, on one line; none where there is no
+// file.
+QStringList Pages(const QString& pdf) {
+    static const QRegularExpression count(QStringLiteral("^Pages: *(\\d+)$"),
+                                          QRegularExpression::MultilineOption);
+    const int pages = count.match(Run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
+    QStringList text;
+    for (int page = 1; page <= pages; ++page) {
+        const QString n = QString::number(page);
+        text << Run(QStringLiteral("pdftotext"), {"-f", n, "-l", n, pdf, "-"}).simplified();
+    }
+    return text;
+}
+
 QString SampleFile(int i, const QString& text) {
     return text.isEmpty() ? QStringLiteral("report") : QString::number(i);
 }
@@ -165,12 +183,13 @@ private slots:
     void folderNamesOpenTheFolderAndEmptyNamesNeverSave();
     void failedWriteIsToldAndKeepsTheOldFile();
     void writableFileInReadOnlyFolderIsReplaced();
-    void printsSelectionOrAll_data();
-    void printsSelectionOrAll();
+    void printsTheChosenPages_data();
+    void printsTheChosenPages();
     void hookingTwiceAndWildRangesAreHarmless();
 
 private:
-    std::unique_ptr<frmSave> Open();
+    std::unique_ptr<frmSave> Open() { return Open(mainReport_); }
+    std::unique_ptr<frmSave> Open(const RichTextBox& report);
     QStringList Shown() const;
 
     Recorder recorder_;
@@ -222,8 +241,8 @@ void tst_Report::init() {
     QDir().mkpath(dir_.path());
 }
 
-std::unique_ptr<frmSave> tst_Report::Open() {
-    auto form = std::make_unique<frmSave>(mainReport_);
+std::unique_ptr<frmSave> tst_Report::Open(const RichTextBox& report) {
+    auto form = std::make_unique<frmSave>(report);
     form->show();
     return form;
 }
@@ -436,8 +455,9 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     QStringList typedAgain;
     Answer<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(dir_.path());
-        for (const QString& name : {QStringLiteral("missing/chart"), QStringLiteral("kept"),
-                                    QStringLiteral(".RTF"), QString(300, u'n')}) {
+        for (const QString& name :
+             {QStringLiteral("missing/chart"), QStringLiteral("kept"), QStringLiteral(".RTF"),
+              QString(300, u'n'), QString(200, u'é')}) {
             Answer<QMessageBox>([&](QMessageBox* box) {
                 refusals.append(box->text());
                 QCOMPARE(box->parentWidget(), dialog);
@@ -453,13 +473,16 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     form->cmdSave->click();
     const QString folder = QDir::toNativeSeparators(dir_.path()) + QDir::separator();
     QCOMPARE(refusals,
-             (QStringList{folder + "missing" + QDir::separator() +
-                              "chart.rtf\nThe folder does not exist. Check the path and try again.",
-                          folder + "kept.rtf\nThis file is read-only. Use a different name.",
-                          folder + ".RTF\nThe file has no name. Type a name and try again.",
-                          folder + QString(300, u'n') +
-                              ".rtf\nThe name is too long. Use a shorter name."}));
-    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".RTF", QString(300, u'n')}));
+             (QStringList{
+                 folder + "missing" + QDir::separator() +
+                     "chart.rtf\nThe folder does not exist. Check the path and try again.",
+                 folder + "kept.rtf\nThis file is read-only. Use a different name.",
+                 folder + ".RTF\nThe file has no name. Type a name and try again.",
+                 folder + QString(300, u'n') + ".rtf\nThe name is too long. Use a shorter name.",
+                 // 200 characters, 404 bytes in UTF-8.
+                 folder + QString(200, u'é') + ".rtf\nThe name is too long. Use a shorter name."}));
+    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".RTF", QString(300, u'n'),
+                                      QString(200, u'é')}));
     QCOMPARE(Files(dir_.path()), QStringList{"kept.rtf"});
 }
 
@@ -610,53 +633,149 @@ void tst_Report::writableFileInReadOnlyFolderIsReplaced() {
     QCOMPARE(Files(folder), (QStringList{"chart.rtf", "locked.rtf"}));
 }
 
-void tst_Report::printsSelectionOrAll_data() {
+void tst_Report::printsTheChosenPages_data() {
+    QTest::addColumn<int>("lines"); // of the main report: 0 for the short one, -1 for one whose
+                                    // last line ends a page
     QTest::addColumn<bool>("select");
     QTest::addColumn<QString>("choice"); // the range clicked in the dialog's options, if any
-    QTest::addColumn<bool>("printsSelection");
-    QTest::newRow("nothing selected") << false << "" << false;
-    QTest::newRow("a selection, Selection preselected") << true << "" << true;
-    QTest::newRow("a selection, Print all chosen") << true << "Print all" << false;
+    QTest::addColumn<int>("from");       // the pages typed beside "Pages from"
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("paper");   // chosen in the dialog's properties, if any
+    QTest::addColumn<QString>("pdf");     // the output file, in the test's folder if relative
+    QTest::addColumn<QString>("printed"); // "all", "selection", a page, or nothing
+    QTest::addColumn<QString>("told");
+    const QString pdf = QStringLiteral("chosen.pdf");
+    QTest::newRow("nothing selected") << 0 << false << "" << 0 << 0 << "" << pdf << "all"
+                                      << "";
+    QTest::newRow("a selection, Selection preselected")
+        << 0 << true << "" << 0 << 0 << "" << pdf << "selection"
+        << "";
+    QTest::newRow("a selection, Print all chosen")
+        << 0 << true << "printAll" << 0 << 0 << "" << pdf << "all"
+        << "";
+    QTest::newRow("three pages, all") << 170 << false << "" << 0 << 0 << "" << pdf << "all"
+                                      << "";
+    QTest::newRow("the last line ends a page, all")
+        << -1 << false << "" << 0 << 0 << "" << pdf << "all"
+        << "";
+    QTest::newRow("pages 2 to 2") << 170 << false << "printRange" << 2 << 2 << "" << pdf << "2"
+                                  << "";
+    QTest::newRow("pages 10 to 11 are not offered")
+        << 170 << false << "printRange" << 10 << 11 << "" << pdf << "3"
+        << "";
+    QTest::newRow("page 3 on A3, where there are two")
+        << 170 << false << "printRange" << 3 << 3 << "A3" << pdf << ""
+        << "Pages 3 to 3 cannot be printed: on this paper the report ends at page 2.\n"
+           "Nothing was printed.";
+    QTest::newRow("a file that cannot be made")
+        << 0 << false << "" << 0 << 0 << ""
+        << "/proc/chosen.pdf"
+        << ""
+        << "The report could not be printed to /proc/chosen.pdf.";
 }
 
-// The range left chosen in the print dialog is what is printed. It is chosen as a person does:
-// Options, then the range by its text.
-void tst_Report::printsSelectionOrAll() {
+// What is left chosen in the print dialog is what is printed, page by page as "Print all" prints
+// it, or the box says why nothing was. It is chosen as a person does: Options, then the range,
+// then the paper under Properties.
+void tst_Report::printsTheChosenPages() {
+    QFETCH(int, lines);
     QFETCH(bool, select);
     QFETCH(QString, choice);
-    QFETCH(bool, printsSelection);
-    auto form = Open();
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, paper);
+    QFETCH(QString, pdf);
+    QFETCH(QString, printed);
+    QFETCH(QString, told);
+    SKIP_WITHOUT("pdftotext", "pdftotext");
+    RichTextBox report;
+    const auto compose = [&report](int count) {
+        QStringList text;
+        for (int line = 1; line <= count; ++line) {
+            text << QStringLiteral("Line %1").arg(line);
+        }
+        report.SetText(text.join(QStringLiteral("\r\n")));
+    };
+    compose(lines);
+    // The fewest lines for which the blank lines behind the last credit line start a page.
+    const auto blankLinesStartAPage = [&](int count) {
+        compose(count);
+        QPrinter probe(QPrinter::HighResolution);
+        const std::unique_ptr<QTextDocument> copy(Open(report)->RTB->document()->clone());
+        copy->documentLayout()->setPaintDevice(&probe);
+        copy->setPageSize(probe.pageRect(QPrinter::DevicePixel).size());
+        const auto page = [&copy](const QTextBlock& block) {
+            return int(copy->documentLayout()->blockBoundingRect(block).top() /
+                       copy->pageSize().height());
+        };
+        return page(copy->lastBlock().previous().previous()) < page(copy->lastBlock());
+    };
+    if (lines < 0) {
+        for (lines = 60; lines < 300 && !blankLinesStartAPage(lines); ++lines) {
+        }
+        QVERIFY(lines < 300);
+    }
+    auto form = Open(lines == 0 ? mainReport_ : report);
     if (select) {
         QTextCursor keyword = form->RTB->document()->find(QStringLiteral("Keyword :- {Peace}"));
         form->RTB->setTextCursor(keyword);
     }
-    const QString pdf = dir_.filePath("report.pdf");
-    QPrinter::PrintRange chosen = QPrinter::PageRange;
-    Answer<QPrintDialog>([&](QPrintDialog* dialog) {
-        const auto click = [dialog](const QString& text) {
-            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-                if (button->text() == text && button->isVisible()) {
-                    // At its left, where a round button has its circle.
-                    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    QStringList boxes;
+    const auto print = [&](const QString& path, const QString& range) {
+        Answer<QPrintDialog>([&, path, range](QPrintDialog* dialog) {
+            // Before the options show, whose "Pages from" shares the Alt+F of the file box.
+            TypeOutputFile(dialog, path);
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == QStringLiteral("&Options >>")) {
+                    QTest::mouseClick(button, Qt::LeftButton);
                 }
             }
-        };
-        click(QStringLiteral("&Options >>"));
-        if (!choice.isEmpty()) {
-            click(choice);
-        }
-        TypeOutputFile(dialog, pdf);
-        dialog->accept();
-        chosen = dialog->printer()->printRange();
-    });
-    form->cmdPrint->click();
-    QCOMPARE(chosen, printsSelection ? QPrinter::Selection : QPrinter::AllPages);
-    SKIP_WITHOUT("pdftotext", "pdftotext");
-    const QString printed = Run(QStringLiteral("pdftotext"), {pdf, "-"}).simplified();
-    QCOMPARE(printed,
-             printsSelection
-                 ? QStringLiteral("Keyword :- {Peace}")
-                 : (Credit + " Characteristics Of House 1(Tale) Keyword :- {Peace}" + Credit));
+            if (auto* button = dialog->findChild<QAbstractButton*>(range); !range.isEmpty()) {
+                // At its left, where a round button has its circle.
+                QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+            }
+            for (auto [name, page] : {std::pair{"from", from}, std::pair{"to", to}}) {
+                // As typed and left: the box keeps a page within those it offers.
+                dialog->findChild<QSpinBox*>(QLatin1String(name))->setValue(page);
+            }
+            if (!paper.isEmpty() && range == choice) {
+                Answer<QDialog>([&](QDialog* properties) {
+                    auto* sizes =
+                        properties->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+                    sizes->setCurrentIndex(sizes->findText(paper));
+                    properties->accept();
+                });
+                QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("properties")),
+                                  Qt::LeftButton);
+            }
+            Answer<QMessageBox>([&](QMessageBox* box) {
+                boxes << box->text();
+                box->accept();
+            });
+            dialog->accept();
+        });
+        form->cmdPrint->click();
+        return Pages(path);
+    };
+    const QStringList all = print(dir_.filePath("all.pdf"), QStringLiteral("printAll"));
+    const QStringList pages = print(QDir(dir_.path()).filePath(pdf), choice);
+    QCOMPARE(boxes, told.isEmpty() ? QStringList() : QStringList{told});
+    // "Print all" has text on every page, and the report's last line ends it.
+    QVERIFY(!all.isEmpty() && all.last().endsWith(Credit));
+    QVERIFY2(!all.contains(QString()), qPrintable(all.join('|')));
+    if (printed == QStringLiteral("selection")) {
+        QCOMPARE(pages, QStringList{QStringLiteral("Keyword :- {Peace}")});
+    } else if (printed == QStringLiteral("all")) {
+        QCOMPARE(pages, all);
+        QCOMPARE(pages.join(' '),
+                 lines == 0
+                     ? Credit + " Characteristics Of House 1(Tale) Keyword :- {Peace}" + Credit
+                     : Credit + ' ' + report.Text().replace("\r\n", " ") + Credit);
+    } else if (printed.isEmpty()) {
+        QVERIFY(!QFile::exists(QDir(dir_.path()).filePath(pdf))); // not even an empty file
+    } else {
+        QCOMPARE(pages, QStringList{all.value(printed.toInt() - 1)});
+    }
 }
 
 void tst_Report::hookingTwiceAndWildRangesAreHarmless() {

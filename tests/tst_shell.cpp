@@ -99,29 +99,41 @@ private slots:
         QCOMPARE(recorder_.opened, QStringList{page});
     }
 
-    // Each menu item and link opens its own page once, and no other.
+    // Each menu item and link opens its own page once, and no other, clicked or, where a key is
+    // given, by that key on the focused link (Return must not reach About's default OK button).
     void linkOpensItsOwnPage_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("key"); // 0: clicked
         QTest::newRow("Help, Online Help") << "main"
-                                           << "mnuOnline" << Page(WebAddresses::HelpPage);
+                                           << "mnuOnline" << Page(WebAddresses::HelpPage) << 0;
         QTest::newRow("Help, Visit Us Online") << "main"
-                                               << "mnuVisit" << Page(WebAddresses::HomePage);
+                                               << "mnuVisit" << Page(WebAddresses::HomePage) << 0;
         QTest::newRow("Help, Check for Software Update")
             << "main"
-            << "mnuUpdate" << Page(WebAddresses::UpdatePage);
+            << "mnuUpdate" << Page(WebAddresses::UpdatePage) << 0;
         QTest::newRow("banner") << "main"
-                                << "Label61" << Page(WebAddresses::HomePage);
+                                << "Label61" << Page(WebAddresses::HomePage) << 0;
         QTest::newRow("description") << "main"
-                                     << "Label2" << Page(WebAddresses::FullBrandPage);
+                                     << "Label2" << Page(WebAddresses::FullBrandPage) << 0;
         QTest::newRow("About, home page") << "about"
-                                          << "lblHomePage" << Page(WebAddresses::HomePage);
-        QTest::newRow("About, more details") << "about"
-                                             << "lblCobrand" << Page(WebAddresses::FullBrandPage);
+                                          << "lblHomePage" << Page(WebAddresses::HomePage) << 0;
+        QTest::newRow("About, more details")
+            << "about"
+            << "lblCobrand" << Page(WebAddresses::FullBrandPage) << 0;
+        QTest::newRow("About, home page, Return")
+            << "about"
+            << "lblHomePage" << Page(WebAddresses::HomePage) << int(Qt::Key_Return);
+        QTest::newRow("About, more details, Enter")
+            << "about"
+            << "lblCobrand" << Page(WebAddresses::FullBrandPage) << int(Qt::Key_Enter);
+        QTest::newRow("About, home page, Space")
+            << "about"
+            << "lblHomePage" << Page(WebAddresses::HomePage) << int(Qt::Key_Space);
         QTest::newRow("exit window, other programs")
             << "exit"
-            << "lblOtherPrograms" << Page(WebAddresses::OtherProgramsPage);
+            << "lblOtherPrograms" << Page(WebAddresses::OtherProgramsPage) << 0;
     }
     void linkOpensItsOwnPage() {
         QFETCH(QString, window);
@@ -136,7 +148,16 @@ private slots:
         shown->show();
         QFETCH(QString, control);
         QFETCH(QString, page);
-        QVERIFY(Activate(shown.get(), control));
+        QFETCH(int, key);
+        if (key == 0) {
+            QVERIFY(Activate(shown.get(), control));
+        } else {
+            shown->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+            shown->findChild<QWidget*>(control)->setFocus(Qt::TabFocusReason);
+            // To the focused widget first, as a key pressed in the window goes.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        }
         QCOMPARE(recorder_.opened, QStringList{page});
         QVERIFY(shown->isVisible());
     }

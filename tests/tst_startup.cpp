@@ -1,6 +1,8 @@
 // The single-instance guard: only a live copy's lock refuses a start, with its message; a lock
-// whose copy is gone, or that cannot be taken for any other reason, lets the program start.
+// whose copy is gone, or that cannot be taken for any other reason, lets the program start. And
+// the platform Qt is asked for, from the command line and the session.
 #include "platform/InstanceLock.h"
+#include "shell/CommandLine.h"
 #include "shell/Startup.h"
 #include "tests/ModalAnswer.h"
 #include "tests/TestMain.h"
@@ -16,7 +18,9 @@
 #include <csignal>
 #include <pwd.h>
 #include <unistd.h>
+#include <utility>
 #include <utime.h>
+#include <vector>
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -26,8 +30,13 @@ public:
 
 private:
     QProcess first;
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    const QByteArray temp = qgetenv("TMPDIR");
+    // The variables the tests change, as the program was started with them (null for unset).
+    const std::pair<const char*, QByteArray> session[5] = {
+        {"XDG_RUNTIME_DIR", qgetenv("XDG_RUNTIME_DIR")},
+        {"TMPDIR", qgetenv("TMPDIR")},
+        {"WAYLAND_DISPLAY", qgetenv("WAYLAND_DISPLAY")},
+        {"DISPLAY", qgetenv("DISPLAY")},
+        {"QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM")}};
 
     // The process id written in the lock file, 0 when there is none.
     static qint64 LockHolder(const QString& path) {
@@ -42,8 +51,9 @@ private slots:
             first.kill();
             first.waitForFinished();
         }
-        qputenv("XDG_RUNTIME_DIR", runtime);
-        temp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", temp);
+        for (const auto& [name, value] : session) {
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        }
     }
 
     void lock_data() {
@@ -137,6 +147,60 @@ private slots:
         QCOMPARE(QLockFile(path).getLockInfo(&pid, nullptr, nullptr) &&
                      pid == QCoreApplication::applicationPid(),
                  takenOver);
+    }
+
+    // On a Wayland desktop that runs XWayland, X11 first and Wayland where the X server is gone;
+    // a platform chosen by the user, or a session without both, is left to Qt.
+    void platformChoice_data() {
+        QTest::addColumn<QString>("arguments");  // after the program's name
+        QTest::addColumn<QByteArray>("wayland"); // WAYLAND_DISPLAY, null for unset
+        QTest::addColumn<QByteArray>("display"); // DISPLAY
+        QTest::addColumn<QByteArray>("chosen");  // QT_QPA_PLATFORM
+        QTest::addColumn<QString>("forQt");
+        const QByteArray unset, empty(""), x11(":0"), wayland("wayland-0");
+        const QString none;
+        QTest::newRow("X11") << none << unset << x11 << unset << "kelvora";
+        QTest::newRow("Wayland with XWayland")
+            << none << wayland << x11 << unset << "kelvora -platform xcb;wayland";
+        QTest::newRow("Wayland without XWayland") << none << wayland << unset << unset << "kelvora";
+        QTest::newRow("Wayland, DISPLAY empty") << none << wayland << empty << unset << "kelvora";
+        QTest::newRow("WAYLAND_DISPLAY empty") << none << empty << x11 << unset << "kelvora";
+        QTest::newRow("QT_QPA_PLATFORM chosen")
+            << none << wayland << x11 << QByteArray("wayland") << "kelvora";
+        QTest::newRow("-platform chosen")
+            << "-platform offscreen" << wayland << x11 << unset << "kelvora -platform offscreen";
+        QTest::newRow("--platform= chosen")
+            << "--platform=wayland" << wayland << x11 << unset << "kelvora --platform=wayland";
+        QTest::newRow("other Qt options kept") << "-style fusion" << wayland << x11 << unset
+                                               << "kelvora -style fusion -platform xcb;wayland";
+        QTest::newRow("no display at all") << none << unset << unset << unset << "kelvora";
+    }
+    void platformChoice() {
+        QFETCH(QString, arguments);
+        QFETCH(QByteArray, wayland);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, chosen);
+        QFETCH(QString, forQt);
+        for (const auto& [name, value] :
+             {std::pair{"WAYLAND_DISPLAY", wayland}, std::pair{"DISPLAY", display},
+              std::pair{"QT_QPA_PLATFORM", chosen}}) {
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        }
+        QList<QByteArray> words{"kelvora"};
+        if (!arguments.isEmpty()) {
+            words += arguments.toUtf8().split(' ');
+        }
+        std::vector<char*> argv;
+        for (QByteArray& word : words) {
+            argv.push_back(word.data());
+        }
+        const std::vector<char*> given = HandleCommandLine(int(argv.size()), argv.data());
+        QCOMPARE(given.back(), nullptr);
+        QStringList passed;
+        for (auto word = given.begin(); word + 1 != given.end(); ++word) {
+            passed << QString::fromUtf8(*word);
+        }
+        QCOMPARE(passed.join(' '), forQt);
     }
 };
 
