@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "casting/CastingBoard.h"
+#include "casting/frmMothers.h"
 #include "controls/Cursors.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
@@ -108,9 +109,13 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 void frmMain::BuildMenus() {
-    // Alt mnemonics only: no item has a shortcut key.
+    // Every item has an Alt mnemonic, none repeated within its menu in English or French; some
+    // File items also have a Ctrl shortcut, shown beside their captions.
     nuFile = menuBar()->addMenu(tr("&File"));
     nuFile->setObjectName(QStringLiteral("nuFile"));
+    mnuMothers = Item(nuFile, "mnuMothers", tr("&Enter Mothers…"));
+    mnuMothers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(mnuMothers, &QAction::triggered, this, &frmMain::mnuMothers_Click);
     mnuExit = Item(nuFile, "mnuExit", tr("E&xit"));
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 
@@ -183,6 +188,15 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // follows.
 void frmMain::Form_Unload() {
     emit unloaded();
+}
+
+void frmMain::mnuMothers_Click() {
+    const std::optional<Mothers> mothers =
+        frmMothers::Ask(this, Frame3->NextTableau(), CastingBoard::BoardMothers());
+    if (mothers) {
+        Frame3->EnterMothers(*mothers);
+    }
+    Frame3->cmdProceed->setFocus();
 }
 
 void frmMain::mnuExit_Click() {

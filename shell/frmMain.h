@@ -29,6 +29,7 @@ public:
     void CoBrand_Randomize();
 
     QMenu* nuFile = nullptr;
+    QAction* mnuMothers = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnline = nullptr;
@@ -57,6 +58,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
+    // Enter Mothers: the mothers typed or pasted in its window go on the board.
+    void mnuMothers_Click();
     void mnuExit_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
