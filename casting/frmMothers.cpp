@@ -179,17 +179,17 @@ void frmMothers::SetCell(int c, DotCount value) {
         cell->SetPicture(value);
     }
     cell->update();
-    // Named as the board names its dots.
-    const QString shown = value == 2   ? QCoreApplication::translate("CastingBoard", "two dots")
-                          : value == 1 ? QCoreApplication::translate("CastingBoard", "one dot")
-                                       //: %3 of a cell's name "%1, row %2: %3", for a cell
-                                       //: with neither one dot nor two yet.
-                                       : tr("not set");
-    cell->setAccessibleName(
-        QCoreApplication::translate("CastingBoard", "%1, row %2: %3")
-            .arg(QCoreApplication::translate("CastingBoard", "Mother %1").arg(c / 4 + 1))
-            .arg(c % 4 + 1)
-            .arg(shown));
+    // Named as the board names its dots, in its words.
+    const char* const board = "CastingBoard";
+    //: %3 of a cell's name "%1, row %2: %3", for a cell with neither one dot nor two yet.
+    QString shown = frmMothers::tr("not set");
+    if (value != 0) {
+        shown = QCoreApplication::translate(board, value == 2 ? "two dots" : "one dot");
+    }
+    cell->setAccessibleName(QCoreApplication::translate(board, "%1, row %2: %3")
+                                .arg(QCoreApplication::translate(board, "Mother %1").arg(c / 4 + 1))
+                                .arg(c % 4 + 1)
+                                .arg(shown));
     cmdOK->setEnabled(Result().has_value());
 }
 

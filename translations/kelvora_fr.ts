@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Cast</name>
+    <message>
+        <location filename="../casting/Cast.cpp" line="+22"/>
+        <source>&apos;%1&apos; is not a row: each row is 1 (one seed) or 2 (two seeds).</source>
+        <extracomment>A refused cast; %1 is the offending character as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&apos;%1&apos; is not four mothers of four rows each, such as 1112/1112/1211/2121.</source>
+        <extracomment>A refused cast; %1 is the cast as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CastingBoard</name>
     <message>
         <location filename="../casting/CastingBoard.cpp" line="+63"/>
@@ -28,12 +43,13 @@
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../casting/frmMothers.cpp" line="+101"/>
         <source>Mother Figure</source>
         <extracomment>Caption of the frame around the four mothers, 369 pixels wide.</extracomment>
         <translation>Figures mères</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+50"/>
         <source>Daughter Figure</source>
         <extracomment>Caption of the frame around the eight daughters, 529 pixels wide.</extracomment>
         <translation>Figures filles</translation>
@@ -86,7 +102,19 @@
         <translation>Prochain appui&#xa0;: efface le tableau et l’interprétation pour un nouveau tirage.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+7"/>
+        <source>Click to Create %1</source>
+        <extracomment>The casting button&apos;s caption, 441 pixels wide; %1 is a house&apos;s name, such as Safary.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Next: derives %1, house %2, by adding %3 and %4.</source>
+        <extracomment>What the casting button does next, to screen readers; %1 and %3, %4 are houses&apos; names, %2 the number of house %1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>%1, row %2: %3</source>
         <extracomment>A dot picture to screen readers, such as &quot;Mother 1, row 2: two dots&quot;: %1 is &quot;Mother %1&quot; or &quot;Daughter %1&quot;, %2 the row (1 to 4), %3 &quot;one dot&quot; or &quot;two dots&quot;.</extracomment>
         <translation>%1, ligne %2&#xa0;: %3</translation>
@@ -107,7 +135,7 @@
 <context>
     <name>Chart</name>
     <message>
-        <location filename="../casting/Chart.cpp" line="+19"/>
+        <location filename="../casting/Chart.cpp" line="+20"/>
         <source>House 1(Tale)</source>
         <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 1 (Tale)</translation>
@@ -411,7 +439,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../shell/frmMain.cpp" line="+59"/>
+        <location filename="../shell/frmMain.cpp" line="+60"/>
         <source>Join the Kelvora discussion board: click here to visit us online.</source>
         <extracomment>A link on one line, 778 pixels wide.</extracomment>
         <translation>Rejoignez le forum de discussion de Kelvora&#xa0;: cliquez ici pour nous rendre visite en ligne.</translation>
@@ -430,12 +458,17 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Interprétation du sikidy</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>&amp;Enter Mothers…</source>
+        <translation>Saisir les &amp;mères…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -475,6 +508,39 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>A link wrapping within 759 by 33 pixels. The same sentences as the two texts of About (frmAbout) and the report window&apos;s offer: keep them word for word the same.</extracomment>
         <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour les détails.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMothers</name>
+    <message>
+        <location filename="../casting/frmMothers.cpp" line="-41"/>
+        <source>Enter Mothers</source>
+        <extracomment>The window&apos;s title; the File menu&apos;s item &quot;&amp;Enter Mothers…&quot; opens it.</extracomment>
+        <translation>Saisir les mères</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&amp;OK</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Cancel</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+108"/>
+        <source>not set</source>
+        <extracomment>%3 of a cell&apos;s name &quot;%1, row %2: %3&quot;, for a cell with neither one dot nor two yet.</extracomment>
+        <translation>non saisie</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>Type 1 or 2 for each row, Space to change it, arrows to move; or paste a cast such as 1112/1112/1211/2121.</source>
+        <extracomment>Under the mother cells, wraps within 369 by 45 pixels; &quot;1112/1112/1211/2121&quot; is a cast as it can be pasted, keep it as it is.</extracomment>
+        <translation>Tapez 1 ou 2 pour chaque ligne, Espace pour en changer, les flèches pour vous déplacer&#xa0;; ou collez un tirage tel que 1112/1112/1211/2121.</translation>
     </message>
 </context>
 <context>
