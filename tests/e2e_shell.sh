@@ -2,8 +2,9 @@
 # The real kelvora binary in a private X server, used as a person would: the Help menu items and
 # the banner open their pages in a fake browser, the footer offer that can be seen opens its own
 # page, both links also by Tab and a key from the casting button, About opens and closes with
-# Enter and Esc, closing the main window brings up the exit window, whose refer form opens the
-# refer page, and closing that ends the program with status 0.
+# Enter and Esc, mothers typed into Enter Mothers show on the board, closing the main window
+# brings up the exit window, whose refer form opens the refer page, and closing that ends the
+# program with status 0.
 # With SHOTS set to a folder, screenshots of the main window, About and the exit window go there.
 # usage: e2e_shell.sh path/to/kelvora path/to/link_probe path/to/xclose
 set -u
@@ -101,6 +102,30 @@ wait_count "$app" 2
 keys Escape
 check "Esc closes About" wait_count "$app" 1
 check "About opened no page" test ! -s "$log"
+
+# File, Enter Mothers (Ctrl+M) by keyboard alone: sixteen digits and Return put the mothers on
+# the board, each cell showing one dot or two (told by the width of what is drawn there).
+mothers_window() { xdotool search --all --onlyvisible --pid "$app" --name '^Enter Mothers$'; }
+dots() {
+    local s="" w
+    import -window root "$work/board.png"
+    for m in 0 1 2 3; do for r in 0 1 2 3; do
+        w=$(convert "$work/board.png" -crop 58x16+$((X + 92 + 64 * m))+$((Y + menu + 162 + 32 * r)) \
+            +repage -fuzz 30% -trim -format '%w' info: 2>/dev/null)
+        if [ "$w" -gt 25 ]; then s+=2; else s+=1; fi
+    done; done
+    echo "$s"
+}
+mothers_up() { mothers_window >/dev/null; }
+# After a modal window closes, a bare X server gives the main window no focus back.
+xdotool windowfocus --sync "$main"
+keys ctrl+m
+check "Ctrl+M opens Enter Mothers" wait_for 10 mothers_up
+xdotool windowfocus --sync "$(mothers_window)"
+xdotool type --delay 50 1112111212112121
+keys Return
+check "sixteen digits and Return put them on the board dot for dot" \
+    wait_for 10 eval '[ "$(dots)" == 1112111212112121 ]'
 
 "$xclose" "$main"
 wait_for 10 exit_width "$app"
