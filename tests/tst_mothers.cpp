@@ -69,6 +69,9 @@ private slots:
         QTest::newRow("diviners: Right from Mother 4 goes to Mother 3")
             << true << none << none << "Left Left Left Right Up Down Down 1"
             << "..../..../..1./...." << 11 << "";
+        QTest::newRow("Tab leaves the cells and Shift+Tab comes back to the same one")
+            << false << none << none << "Right Down Tab Shift+Tab 2"
+            << "..../.2../..../...." << 6 << "";
         QTest::newRow("Ctrl+V pastes a cast") << false << none << " 2121, 1211 1112/1112 "
                                               << "Ctrl+V"
                                               << "2121/1211/1112/1112" << 0 << "";
