@@ -7,7 +7,6 @@
 #include "controls/Shapes.h"
 #include "controls/Twips.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -233,12 +232,14 @@ bool frmMothers::CellKey(int c, const QKeyEvent* event) {
     if (typed == u"1" || typed == u"2") {
         // Down the mother, then on to the next mother's top row; the last cell keeps the focus.
         SetCell(c, typed == u"1" ? DotCount{1} : DotCount{2});
+        ShowReason(QString());
         FocusCell(c < 15 ? c + 1 : c);
         return true;
     }
     switch (event->key()) {
     case Qt::Key_Space:
         SetCell(c, Cell(c) == 1 ? DotCount{2} : DotCount{1});
+        ShowReason(QString());
         return true;
     case Qt::Key_Up:
     case Qt::Key_Down:
@@ -305,6 +306,11 @@ void frmMothers::Paste() {
 }
 
 void frmMothers::ShowReason(const QString& reason) {
+    // The cells carry the refusal as their description, which screen readers say when it changes
+    // on the cell with the focus, and again on each cell the arrows reach, until the next change.
+    for (controls::PictureBox* cell : picMother) {
+        cell->setAccessibleDescription(reason);
+    }
     if (reason.isEmpty()) {
         controls::SetForeColor(lblReason, Qt::white);
         //: Under the mother cells, wraps within 369 by 45 pixels; "1112/1112/1211/2121" is a
@@ -315,6 +321,4 @@ void frmMothers::ShowReason(const QString& reason) {
     }
     controls::SetForeColor(lblReason, controls::LightOrange);
     lblReason->setText(reason);
-    QAccessibleEvent alert(lblReason, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
 }

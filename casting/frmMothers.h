@@ -56,7 +56,7 @@ private:
     // Handles a key on cell c; false when it is not one of the cells' keys.
     bool CellKey(int c, const QKeyEvent* event);
     void Paste();
-    // Shows `reason` under the block, or the hint when it is empty, and tells screen readers.
+    // Shows `reason` under the block, and to screen readers; the hint when it is empty.
     void ShowReason(const QString& reason);
 
     Tableau layout;

@@ -96,6 +96,10 @@ private slots:
             << false << none << QString(300, u'1') << "Ctrl+V" << empty << 0
             << QString::fromUtf8("'11111111111111111111…' is not four mothers of four rows "
                                  "each, such as 1112/1112/1211/2121.");
+        QTest::newRow("a digit typed after a refusal clears it")
+            << false << none << "1113/1112/1211/2121"
+            << "Ctrl+V 2"
+            << "2.../..../..../...." << 1 << "";
     }
 
     void keys() {
@@ -123,6 +127,7 @@ private slots:
         QCOMPARE(window.cmdOK->isEnabled(), !block.contains(u'.'));
         QCOMPARE(QApplication::focusWidget(), window.picMother[focus]);
         QCOMPARE(window.lblReason->text(), reason.isEmpty() ? hint : reason);
+        QCOMPARE(window.picMother[focus]->accessibleDescription(), reason);
     }
 };
 
