@@ -103,25 +103,21 @@ keys Escape
 check "Esc closes About" wait_count "$app" 1
 check "About opened no page" test ! -s "$log"
 
-# File, Enter Mothers (Ctrl+M) by keyboard alone: sixteen digits and Return put the mothers on
-# the board, each cell showing one dot or two (told by the width of what is drawn there).
-mothers_window() { xdotool search --all --onlyvisible --pid "$app" --name '^Enter Mothers$'; }
+# File, Enter Mothers (Ctrl+M) by keyboard alone: the digits typed show on the board, each cell as
+# one dot or two (told by the width drawn there). After a modal window closes, a bare X server
+# gives the main window no focus back.
+mothers() { xdotool search --all --onlyvisible --pid "$app" --name '^Enter Mothers$' "$@" >/dev/null; }
 dots() {
-    local s="" w
     import -window root "$work/board.png"
-    for m in 0 1 2 3; do for r in 0 1 2 3; do
-        w=$(convert "$work/board.png" -crop 58x16+$((X + 92 + 64 * m))+$((Y + menu + 162 + 32 * r)) \
-            +repage -fuzz 30% -trim -format '%w' info: 2>/dev/null)
-        if [ "$w" -gt 25 ]; then s+=2; else s+=1; fi
-    done; done
-    echo "$s"
+    for c in $(seq 0 15); do
+        convert "$work/board.png" -crop 58x16+$((X + 92 + 64 * (c / 4)))+$((Y + menu + 162 + 32 * (c % 4))) \
+            +repage -fuzz 30% -trim -format '%[fx:w > 25 ? 2 : 1]' info: 2>/dev/null
+    done
 }
-mothers_up() { mothers_window >/dev/null; }
-# After a modal window closes, a bare X server gives the main window no focus back.
 xdotool windowfocus --sync "$main"
 keys ctrl+m
-check "Ctrl+M opens Enter Mothers" wait_for 10 mothers_up
-xdotool windowfocus --sync "$(mothers_window)"
+check "Ctrl+M opens Enter Mothers" wait_for 10 mothers
+mothers windowfocus --sync
 xdotool type --delay 50 1112111212112121
 keys Return
 check "sixteen digits and Return put them on the board dot for dot" \

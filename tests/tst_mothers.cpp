@@ -9,22 +9,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
-
-// The window's cells in the text form, '.' for a cell not set.
-QString Block(const frmMothers& window) {
-    QString text;
-    for (int c = 0; c < 16; ++c) {
-        if (c > 0 && c % 4 == 0) {
-            text += u'/';
-        }
-        text += window.Cell(c) == 0 ? QChar(u'.') : QChar(u'0' + window.Cell(c));
-    }
-    return text;
-}
-
-} // namespace
-
 class TestMothers : public QObject {
     Q_OBJECT
 
@@ -34,96 +18,75 @@ public:
 private slots:
     void keys_data() {
         QTest::addColumn<bool>("diviners");
-        QTest::addColumn<QString>("start");     // the board's mothers, or empty
         QTest::addColumn<QString>("clipboard"); // what a paste finds
         QTest::addColumn<QString>("keys");      // keys typed, blank-separated
-        QTest::addColumn<QString>("block");     // the cells after them
+        QTest::addColumn<QString>("block");     // the cells after them, '.' for one not set
         QTest::addColumn<int>("focus");         // the cell with the focus after them
-        QTest::addColumn<QString>("reason");    // the line under the cells, when a refusal
+        QTest::addColumn<QString>("reason");    // the refusal shown, if any
         const QString none;
-        const QString empty = "..../..../..../....";
-        QTest::newRow("empty start, OK disabled")
-            << false << none << none << "" << empty << 0 << "";
-        QTest::newRow("sixteen digits fill the block")
-            << false << none << none << "1 1 1 2 1 1 1 2 1 2 1 1 2 1 2 1"
-            << "1112/1112/1211/2121" << 15 << "";
+        QTest::newRow("sixteen digits fill the block, one more rewrites the last cell")
+            << false << none << "1 1 1 2 1 1 1 2 1 2 1 1 2 1 2 1 2"
+            << "1112/1112/1211/2122" << 15 << "";
         QTest::newRow("a digit goes down the mother, then to the next")
-            << false << none << none << "2 2 2 2 1"
+            << false << none << "2 2 2 2 1"
             << "2222/1.../..../...." << 5 << "";
-        QTest::newRow("the last cell keeps the focus")
-            << false << "1111/1111/1111/1111" << none << "Down Down Down Right Right Right 2 2"
-            << "1111/1111/1111/1112" << 15 << "";
-        QTest::newRow("Space toggles and stays")
-            << false << "1111/2222/1111/2222" << none << "Space Down Space Space"
-            << "2111/2222/1111/2222" << 1 << "";
-        QTest::newRow("Space sets an empty cell to one seed") << false << none << none << "Space"
-                                                              << "1.../..../..../...." << 0 << "";
-        QTest::newRow("classic: Right goes to Mother 2") << false << none << none << "Right Down 2"
-                                                         << "..../.2../..../...." << 6 << "";
-        QTest::newRow("classic: Left at Mother 1 stays") << false << none << none << "Left Up 2"
-                                                         << "2.../..../..../...." << 1 << "";
-        QTest::newRow("diviners: Left goes to Mother 2") << true << none << none << "Left Down 2"
-                                                         << "..../.2../..../...." << 6 << "";
-        QTest::newRow("diviners: Right at Mother 1 stays") << true << none << none << "Right 2"
-                                                           << "2.../..../..../...." << 1 << "";
-        QTest::newRow("diviners: Right from Mother 4 goes to Mother 3")
-            << true << none << none << "Left Left Left Right Up Down Down 1"
-            << "..../..../..1./...." << 11 << "";
-        QTest::newRow("Tab leaves the cells and Shift+Tab comes back to the same one")
-            << false << none << none << "Right Down Tab Shift+Tab 2"
+        QTest::newRow("Space sets one seed, then toggles, and stays")
+            << false << none << "Space Down Space Space"
+            << "12../..../..../...." << 1 << "";
+        QTest::newRow("classic: Right goes to Mother 2, Left stops at Mother 1")
+            << false << none << "Left Right Down 2"
             << "..../.2../..../...." << 6 << "";
-        QTest::newRow("Ctrl+V pastes a cast") << false << none << " 2121, 1211 1112/1112 "
-                                              << "Ctrl+V"
-                                              << "2121/1211/1112/1112" << 0 << "";
-        QTest::newRow("Shift+Insert pastes over the board's mothers")
-            << false << "1111/1111/1111/1111"
-            << "1112/1112/1211/2121"
-            << "Shift+Insert"
-            << "1112/1112/1211/2121" << 0 << "";
-        QTest::newRow("a refused paste leaves the block as it was")
-            << false << "1111/2222/1111/2222"
-            << "1112/1113/1211/2121"
-            << "Ctrl+V"
-            << "1111/2222/1111/2222" << 0
+        QTest::newRow("diviners: Left goes to Mother 2, Right stops at Mother 1")
+            << true << none << "Right Left Down 2"
+            << "..../.2../..../...." << 6 << "";
+        QTest::newRow("the cells are one Tab stop, the one last in use")
+            << false << none << "Right Down Tab Shift+Tab 2"
+            << "..../.2../..../...." << 6 << "";
+        QTest::newRow("Ctrl+V pastes a cast") << false << " 2121, 1211 1112/1112 "
+                                              << "1 Ctrl+V"
+                                              << "2121/1211/1112/1112" << 1 << "";
+        QTest::newRow("a refused Shift+Insert leaves the block as it was")
+            << false << "1112/1113/1211/2121"
+            << "2 1 Shift+Insert"
+            << "21../..../..../...." << 2
             << "'3' is not a row: each row is 1 (one seed) or 2 (two seeds).";
         QTest::newRow("three mothers are refused")
-            << false << none << "1112/1112/1211"
-            << "1 Ctrl+V"
-            << "1.../..../..../...." << 1
+            << false << "1112/1112/1211"
+            << "Ctrl+V"
+            << "..../..../..../...." << 0
             << "'1112/1112/1211' is not four mothers of four rows each, such as "
                "1112/1112/1211/2121.";
         QTest::newRow("a long paste is cut in the refusal")
-            << false << none << QString(300, u'1') << "Ctrl+V" << empty << 0
+            << false << QString(300, u'1') << "Ctrl+V"
+            << "..../..../..../...." << 0
             << QString::fromUtf8("'11111111111111111111…' is not four mothers of four rows "
                                  "each, such as 1112/1112/1211/2121.");
         QTest::newRow("a digit typed after a refusal clears it")
-            << false << none << "1113/1112/1211/2121"
+            << false << "1113"
             << "Ctrl+V 2"
             << "2.../..../..../...." << 1 << "";
     }
 
     void keys() {
         QFETCH(bool, diviners);
-        QFETCH(QString, start);
         QFETCH(QString, clipboard);
         QFETCH(QString, keys);
         QFETCH(QString, block);
         QFETCH(int, focus);
         QFETCH(QString, reason);
-        std::optional<Mothers> mothers;
-        if (!start.isEmpty()) {
-            mothers = ReadMothers(start);
-            QVERIFY(mothers);
-        }
         QGuiApplication::clipboard()->setText(clipboard);
-        frmMothers window(nullptr, diviners ? Tableau::Diviners : Tableau::Classic, mothers);
+        frmMothers window(nullptr, diviners ? Tableau::Diviners : Tableau::Classic, std::nullopt);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const QString hint = window.lblReason->text();
         for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts)) {
             QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
         }
-        QCOMPARE(Block(window), block);
+        QString cells;
+        for (int c = 0; c < 16; ++c) {
+            cells += QString(c % 4 || c == 0 ? "" : "/") + ".12"[window.Cell(c)];
+        }
+        QCOMPARE(cells, block);
         QCOMPARE(window.cmdOK->isEnabled(), !block.contains(u'.'));
         QCOMPARE(QApplication::focusWidget(), window.picMother[focus]);
         QCOMPARE(window.lblReason->text(), reason.isEmpty() ? hint : reason);
