@@ -50,12 +50,6 @@ private slots:
             << "2 1 Shift+Insert"
             << "21../..../..../...." << 2
             << "'3' is not a row: each row is 1 (one seed) or 2 (two seeds).";
-        QTest::newRow("three mothers are refused")
-            << false << "1112/1112/1211"
-            << "Ctrl+V"
-            << "..../..../..../...." << 0
-            << "'1112/1112/1211' is not four mothers of four rows each, such as "
-               "1112/1112/1211/2121.";
         QTest::newRow("a long paste is cut in the refusal")
             << false << QString(300, u'1') << "Ctrl+V"
             << "..../..../..../...." << 0
