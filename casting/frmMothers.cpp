@@ -192,10 +192,14 @@ void frmMothers::SetCell(int c, DotCount value) {
     cmdOK->setEnabled(Result().has_value());
 }
 
-void frmMothers::FocusCell(int c) {
+void frmMothers::TabStop(int c) {
     for (controls::PictureBox* cell : picMother) {
         cell->setFocusPolicy(cell == picMother[c] ? Qt::StrongFocus : Qt::ClickFocus);
     }
+}
+
+void frmMothers::FocusCell(int c) {
+    TabStop(c);
     picMother[c]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -266,9 +270,7 @@ bool frmMothers::eventFilter(QObject* watched, QEvent* event) {
             return CellKey(c, static_cast<QKeyEvent*>(event));
         case QEvent::FocusIn:
             // A click or the Tab chain reached the cell: it is the cells' Tab stop from now on.
-            for (controls::PictureBox* cell : picMother) {
-                cell->setFocusPolicy(cell == watched ? Qt::StrongFocus : Qt::ClickFocus);
-            }
+            TabStop(c);
             return false;
         case QEvent::MouseButtonPress:
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -306,6 +308,9 @@ void frmMothers::Paste() {
 }
 
 void frmMothers::ShowReason(const QString& reason) {
+    if (reason == picMother[0]->accessibleDescription() && !lblReason->text().isEmpty()) {
+        return;
+    }
     // The cells carry the refusal as their description, which screen readers say when it changes
     // on the cell with the focus, and again on each cell the arrows reach, until the next change.
     for (controls::PictureBox* cell : picMother) {

@@ -49,7 +49,9 @@ private:
     void BuildMotherFrame(Tableau layout);
     // Sets cell c to `value` (0 clears it) and shows it.
     void SetCell(int c, DotCount value);
-    // Gives cell c the focus and makes it the cells' one Tab stop.
+    // Makes cell c the cells' one stop in the Tab chain.
+    void TabStop(int c);
+    // Gives cell c the focus, as the cells' Tab stop.
     void FocusCell(int c);
     // The cell an arrow key leads to from cell c, or c at the block's edge.
     int Neighbour(int c, int key) const;

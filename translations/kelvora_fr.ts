@@ -537,7 +537,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>non saisie</translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+139"/>
         <source>Type 1 or 2 for each row, Space to change it, arrows to move; or paste a cast such as 1112/1112/1211/2121.</source>
         <extracomment>Under the mother cells, wraps within 369 by 45 pixels; &quot;1112/1112/1211/2121&quot; is a cast as it can be pasted, keep it as it is.</extracomment>
         <translation>Tapez 1 ou 2 pour chaque ligne, Espace pour en changer, les flèches pour vous déplacer&#xa0;; ou collez un tirage tel que 1112/1112/1211/2121.</translation>
