@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "casting/CastingBoard.h"
+#include "casting/frmMothers.h"
 #include "controls/Cursors.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
@@ -120,8 +121,13 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 void frmMain::BuildMenus() {
+    // Every item has an Alt mnemonic, none repeated within its menu in English or French; some
+    // File items also have a Ctrl shortcut, shown beside their captions.
     nuFile = menuBar()->addMenu(tr("&File"));
     nuFile->setObjectName(QStringLiteral("nuFile"));
+    mnuMothers = Item(nuFile, "mnuMothers", tr("&Enter Mothers…"));
+    mnuMothers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(mnuMothers, &QAction::triggered, this, &frmMain::mnuMothers_Click);
     mnuTableau = Item(nuFile, "mnuTableau", QString());
     mnuTableau->setCheckable(true);
     connect(mnuTableau, &QAction::triggered, this, &frmMain::mnuTableau_Click);
@@ -198,6 +204,15 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // follows.
 void frmMain::Form_Unload() {
     emit unloaded();
+}
+
+void frmMain::mnuMothers_Click() {
+    const std::optional<Mothers> mothers =
+        frmMothers::Ask(this, Frame3->NextTableau(), CastingBoard::BoardMothers());
+    if (mothers) {
+        Frame3->EnterMothers(*mothers);
+    }
+    Frame3->cmdProceed->setFocus();
 }
 
 void frmMain::UseTableauForRun(Tableau tableau) {

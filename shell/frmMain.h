@@ -33,6 +33,7 @@ public:
     void UseTableauForRun(Tableau tableau);
 
     QMenu* nuFile = nullptr;
+    QAction* mnuMothers = nullptr;
     QAction* mnuTableau = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
@@ -62,6 +63,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
+    // Enter Mothers: the mothers typed or pasted in its window go on the board.
+    void mnuMothers_Click();
     void mnuTableau_Click(bool checked);
     void mnuExit_Click();
     void mnuOnline_Click();

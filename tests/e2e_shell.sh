@@ -2,8 +2,9 @@
 # The real kelvora binary in a private X server, used as a person would: the Help menu items and
 # the banner open their pages in a fake browser, the footer offer that can be seen opens its own
 # page, both links also by Tab and a key from the casting button, About opens and closes with
-# Enter and Esc, closing the main window brings up the exit window, whose refer form opens the
-# refer page, and closing that ends the program with status 0.
+# Enter and Esc, mothers typed into Enter Mothers show on the board, closing the main window
+# brings up the exit window, whose refer form opens the refer page, and closing that ends the
+# program with status 0.
 # With SHOTS set to a folder, screenshots of the main window, About and the exit window go there.
 # usage: e2e_shell.sh path/to/kelvora path/to/link_probe path/to/xclose
 set -u
@@ -101,6 +102,26 @@ wait_count "$app" 2
 keys Escape
 check "Esc closes About" wait_count "$app" 1
 check "About opened no page" test ! -s "$log"
+
+# File, Enter Mothers (Ctrl+M) by keyboard alone: the digits typed show on the board, each cell as
+# one dot or two (told by the width drawn there). After a modal window closes, a bare X server
+# gives the main window no focus back.
+mothers() { xdotool search --all --onlyvisible --pid "$app" --name '^Enter Mothers$' "$@" >/dev/null; }
+dots() {
+    import -window root "$work/board.png"
+    for c in $(seq 0 15); do
+        convert "$work/board.png" -crop 58x16+$((X + 92 + 64 * (c / 4)))+$((Y + menu + 162 + 32 * (c % 4))) \
+            +repage -fuzz 30% -trim -format '%[fx:w > 25 ? 2 : 1]' info: 2>/dev/null
+    done
+}
+xdotool windowfocus --sync "$main"
+keys ctrl+m
+check "Ctrl+M opens Enter Mothers" wait_for 10 mothers
+mothers windowfocus --sync
+xdotool type --delay 50 1112111212112121
+keys Return
+check "sixteen digits and Return put them on the board dot for dot" \
+    wait_for 10 eval '[ "$(dots)" == 1112111212112121 ]'
 
 "$xclose" "$main"
 wait_for 10 exit_width "$app"

@@ -1,6 +1,7 @@
 // What screen readers and keyboard users meet: names in the accessibility tree, the casting
 // button's description, and the focus through a whole casting.
 #include "UrlRecorder.h"
+#include "casting/frmMothers.h"
 #include "controls/LinkLabel.h"
 #include "platform/Random.h"
 #include "report/frmSave.h"
@@ -90,6 +91,9 @@ private:
             other = std::make_unique<frmSave>(*window->RTB);
         } else if (form == "frmExit") {
             other = std::make_unique<frmExit>();
+        } else if (form == "frmMothers") {
+            other = std::make_unique<frmMothers>(nullptr, window->Frame3->NextTableau(),
+                                                 CastingBoard::BoardMothers());
         }
         if (other) {
             other->show();
@@ -111,15 +115,20 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("main window")
-            << "frmMain" << QStringList{"cmdProceed", "Command1",     "RTB",     "Label61",
-                                        "Label2",     "lblFullBrand", "mnuExit", "mnuOnline",
-                                        "mnuVisit",   "mnuUpdate",    "mnuAbout"};
+            << "frmMain" << QStringList{"cmdProceed", "Command1",     "RTB",        "Label61",
+                                        "Label2",     "lblFullBrand", "mnuMothers", "mnuExit",
+                                        "mnuOnline",  "mnuVisit",     "mnuUpdate",  "mnuAbout"};
         QTest::newRow("About") << "frmAbout" << QStringList{"cmdOK", "lblHomePage", "lblCobrand"};
         QTest::newRow("report window") << "frmSave" << QStringList{"RTB",     "cmdSave", "cmdPrint",
                                                                    "Label14", "Label1",  "Label2"};
         QTest::newRow("exit window")
             << "frmExit" << QStringList{"lblOtherPrograms", "txtYourName", "txtFriendName",
                                         "txtFriendEmail",   "cmdSend",     "cmdExit"};
+        QStringList cells;
+        for (int c = 0; c < 16; ++c) {
+            cells << QStringLiteral("picMother%1").arg(c);
+        }
+        QTest::newRow("Enter Mothers") << "frmMothers" << cells + QStringList{"cmdOK", "cmdCancel"};
     }
     void everyControlIsNamed() {
         QFETCH(QString, form);
@@ -264,6 +273,11 @@ private slots:
         QTest::newRow("exit window")
             << "frmExit" << 0 << QStringList{"lblOtherPrograms", "txtYourName", "txtFriendName",
                                              "txtFriendEmail",   "cmdSend",     "cmdExit"};
+        // The sixteen cells are one stop, arrows moving within them; OK once all are set.
+        QTest::newRow("Enter Mothers, OK enabled")
+            << "frmMothers" << 4 << QStringList{"cmdOK", "cmdCancel", "picMother0"};
+        QTest::newRow("Enter Mothers, OK disabled")
+            << "frmMothers" << 0 << QStringList{"cmdCancel", "picMother0", "cmdCancel"};
     }
     void tabOrder() {
         QFETCH(QString, form);

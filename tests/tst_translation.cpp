@@ -6,7 +6,9 @@
 
 #include "casting/CastingBoard.h"
 #include "casting/Chart.h"
+#include "casting/frmMothers.h"
 #include "controls/LinkLabel.h"
+#include "controls/PictureBox.h"
 #include "controls/RichTextBox.h"
 #include "interpretation/modSikidy.h"
 #include "platform/Translation.h"
@@ -15,6 +17,7 @@
 #include "shell/frmExit.h"
 #include "shell/frmMain.h"
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -139,14 +142,14 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("window");
         for (const char* language : {"en", "fr"}) {
-            for (const char* window : {"main", "about", "report", "exit"}) {
+            for (const char* window : {"main", "about", "report", "exit", "mothers"}) {
                 QTest::addRow("%s %s", language, window) << language << window;
             }
         }
     }
 
     // Every caption and label of every window, and the texts they take on later (the casting
-    // button's fourteen captions, the exit window's two answers to Send).
+    // button's fourteen captions, the exit window's two answers to Send, refused pastes).
     void fits() {
         QFETCH(QString, language);
         QFETCH(QString, window);
@@ -169,6 +172,15 @@ private slots:
         } else if (window == u"report") {
             controls::RichTextBox interpretation;
             overflows << Overflows(std::make_unique<frmSave>(interpretation).get());
+        } else if (window == u"mothers") {
+            frmMothers mothers(nullptr, Tableau::Classic, std::nullopt);
+            overflows << Overflows(&mothers);
+            // The longest refusals: a wrong row and a long paste, which is cut.
+            for (const QString& pasted : {QStringLiteral("x"), QString(40, u'1')}) {
+                QGuiApplication::clipboard()->setText(pasted);
+                QTest::keyClick(mothers.picMother[0], Qt::Key_V, Qt::ControlModifier);
+                overflows << Overflows(&mothers);
+            }
         } else {
             Recorder browser;
             browser.Watch();

@@ -43,6 +43,7 @@
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../casting/frmMothers.cpp" line="+100"/>
         <source>Mother Figure</source>
         <extracomment>Caption of the frame around the four mothers, 369 pixels wide.</extracomment>
         <translation>Figures mères</translation>
@@ -493,7 +494,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../shell/frmMain.cpp" line="+67"/>
+        <location filename="../shell/frmMain.cpp" line="+68"/>
         <source>Join the Kelvora discussion board: click here to visit us online.</source>
         <extracomment>A link on one line, 778 pixels wide.</extracomment>
         <translation>Rejoignez le forum de discussion de Kelvora&#xa0;: cliquez ici pour nous rendre visite en ligne.</translation>
@@ -512,12 +513,17 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Interprétation du sikidy</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
+        <source>&amp;Enter Mothers…</source>
+        <translation>Saisir les &amp;mères…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -559,7 +565,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Travaillez depuis chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site. Cliquez ici pour les détails.</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+63"/>
         <source>&amp;Diviners&apos; Tableau (from the next casting)</source>
         <translation>Tableau des &amp;devins (au prochain tirage)</translation>
     </message>
@@ -567,6 +573,39 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <location line="+2"/>
         <source>&amp;Diviners&apos; Tableau</source>
         <translation>Tableau des &amp;devins</translation>
+    </message>
+</context>
+<context>
+    <name>frmMothers</name>
+    <message>
+        <location filename="../casting/frmMothers.cpp" line="-41"/>
+        <source>Enter Mothers</source>
+        <extracomment>The window&apos;s title; the File menu&apos;s item &quot;&amp;Enter Mothers…&quot; opens it.</extracomment>
+        <translation>Saisir les mères</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&amp;OK</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Cancel</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+108"/>
+        <source>not set</source>
+        <extracomment>%3 of a cell&apos;s name &quot;%1, row %2: %3&quot;, for a cell with neither one dot nor two yet.</extracomment>
+        <translation>non saisie</translation>
+    </message>
+    <message>
+        <location line="+139"/>
+        <source>Type 1 or 2 for each row, Space to change it, arrows to move; or paste a cast such as 1112/1112/1211/2121.</source>
+        <extracomment>Under the mother cells, wraps within 369 by 45 pixels; &quot;1112/1112/1211/2121&quot; is a cast as it can be pasted, keep it as it is.</extracomment>
+        <translation>Tapez 1 ou 2 pour chaque ligne, Espace pour en changer, les flèches pour vous déplacer&#xa0;; ou collez un tirage tel que 1112/1112/1211/2121.</translation>
     </message>
 </context>
 <context>

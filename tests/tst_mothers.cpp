@@ -1,0 +1,92 @@
+// The Enter Mothers window from the keyboard: digits, Space, arrows in either layout, pasting, and
+// the OK button that waits for all sixteen cells.
+#include "casting/frmMothers.h"
+#include "controls/PictureBox.h"
+#include "tests/TestMain.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+class TestMothers : public QObject {
+    Q_OBJECT
+
+public:
+    static void initMain() { testsupport::InitMain(); }
+
+private slots:
+    void keys_data() {
+        QTest::addColumn<bool>("diviners");
+        QTest::addColumn<QString>("clipboard"); // what a paste finds
+        QTest::addColumn<QString>("keys");      // keys typed, blank-separated
+        QTest::addColumn<QString>("block");     // the cells after them, '.' for one not set
+        QTest::addColumn<int>("focus");         // the cell with the focus after them
+        QTest::addColumn<QString>("reason");    // the refusal shown, if any
+        const QString none;
+        QTest::newRow("sixteen digits fill the block, one more rewrites the last cell")
+            << false << none << "1 1 1 2 1 1 1 2 1 2 1 1 2 1 2 1 2"
+            << "1112/1112/1211/2122" << 15 << "";
+        QTest::newRow("a digit goes down the mother, then to the next")
+            << false << none << "2 2 2 2 1"
+            << "2222/1.../..../...." << 5 << "";
+        QTest::newRow("Space sets one seed, then toggles, and stays")
+            << false << none << "Space Down Space Space"
+            << "12../..../..../...." << 1 << "";
+        QTest::newRow("classic: Right goes to Mother 2, Left stops at Mother 1")
+            << false << none << "Left Right Down 2"
+            << "..../.2../..../...." << 6 << "";
+        QTest::newRow("diviners: Left goes to Mother 2, Right stops at Mother 1")
+            << true << none << "Right Left Down 2"
+            << "..../.2../..../...." << 6 << "";
+        QTest::newRow("the cells are one Tab stop, the one last in use")
+            << false << none << "Right Down Tab Shift+Tab 2"
+            << "..../.2../..../...." << 6 << "";
+        QTest::newRow("Ctrl+V pastes a cast") << false << " 2121, 1211 1112/1112 "
+                                              << "1 Ctrl+V"
+                                              << "2121/1211/1112/1112" << 1 << "";
+        QTest::newRow("a refused Shift+Insert leaves the block as it was")
+            << false << "1112/1113/1211/2121"
+            << "2 1 Shift+Insert"
+            << "21../..../..../...." << 2
+            << "'3' is not a row: each row is 1 (one seed) or 2 (two seeds).";
+        QTest::newRow("a long paste is cut in the refusal")
+            << false << QString(300, u'1') << "Ctrl+V"
+            << "..../..../..../...." << 0
+            << QString::fromUtf8("'11111111111111111111…' is not four mothers of four rows "
+                                 "each, such as 1112/1112/1211/2121.");
+        QTest::newRow("a digit typed after a refusal clears it")
+            << false << "1113"
+            << "Ctrl+V 2"
+            << "2.../..../..../...." << 1 << "";
+    }
+
+    void keys() {
+        QFETCH(bool, diviners);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, keys);
+        QFETCH(QString, block);
+        QFETCH(int, focus);
+        QFETCH(QString, reason);
+        QGuiApplication::clipboard()->setText(clipboard);
+        frmMothers window(nullptr, diviners ? Tableau::Diviners : Tableau::Classic, std::nullopt);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QString hint = window.lblReason->text();
+        for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts)) {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+        }
+        QString cells;
+        for (int c = 0; c < 16; ++c) {
+            cells += QString(c % 4 || c == 0 ? "" : "/") + ".12"[window.Cell(c)];
+        }
+        QCOMPARE(cells, block);
+        QCOMPARE(window.cmdOK->isEnabled(), !block.contains(u'.'));
+        QCOMPARE(QApplication::focusWidget(), window.picMother[focus]);
+        QCOMPARE(window.lblReason->text(), reason.isEmpty() ? hint : reason);
+        QCOMPARE(window.picMother[focus]->accessibleDescription(), reason);
+    }
+};
+
+QTEST_MAIN(TestMothers)
+#include "tst_mothers.moc"
