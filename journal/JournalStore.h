@@ -1,0 +1,81 @@
+#pragma once
+
+#include "casting/Cast.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+
+#include <optional>
+
+namespace journal {
+
+// One kept chart. Its houses are not kept: they are worked out again from the mothers
+// (ChartOf), so a kept chart can never disagree with them.
+struct KeptChart {
+    qint64 id = 0;
+    Mothers mothers{};
+    Tableau tableau = Tableau::Classic;
+    QString question;
+    QString note;
+    QDateTime keptUtc;     // when it was kept, in UTC
+    int offsetSeconds = 0; // the local offset from UTC at that moment
+};
+
+// The journal of kept charts: one SQLite file (journal.sqlite in the application's data folder)
+// through Qt SQL's QSQLITE driver. Nothing is thrown: every failure returns false or nothing and
+// leaves LastError(), one sentence naming the file and the reason. The file is made by the first
+// Keep, never by opening; it and its -journal are never overwritten, emptied or deleted to
+// recover from a fault.
+class JournalStore {
+public:
+    // <AppDataLocation>/journal.sqlite
+    static QString DefaultPath();
+
+    explicit JournalStore(const QString& path = DefaultPath());
+    ~JournalStore();
+    JournalStore(const JournalStore&) = delete;
+    JournalStore& operator=(const JournalStore&) = delete;
+
+    QString Path() const;
+    // Whether the file exists yet (no chart was ever kept when it does not).
+    bool Exists() const;
+    // Opens an existing file and checks it is a journal Kelvora can read. A journal made by a
+    // newer Kelvora opens read-only: listing and finding work, Keep, Edit and Remove refuse.
+    bool Open();
+    bool ReadOnly() const;
+    QString LastError() const;
+
+    // Keeps a chart in one transaction (the file, schema and user_version made inside the first
+    // one). Returns its id.
+    std::optional<qint64> Keep(const KeptChart& chart);
+    // Changes question and note of chart `id`, in one transaction.
+    bool Edit(qint64 id, const QString& question, const QString& note);
+    // Removes chart `id` only, in one transaction.
+    bool Remove(qint64 id);
+    std::optional<KeptChart> Find(qint64 id);
+
+    // The kept charts, newest first, as a query for QSqlQueryModel: columns id, keptUtc (ISO
+    // 8601), offsetSeconds, question, note. With `search` not blank, only the charts whose
+    // question or note has, for every word typed, a word starting with it, case and accents
+    // ignored (SQLite FTS5, unicode61 remove_diacritics 2); what is typed is never read as query
+    // syntax. An inactive query, with LastError(), when the file cannot be read.
+    QSqlQuery List(const QString& search);
+
+    // Writes the whole journal as CSV to `file` (UTF-8 with a byte-order mark, header row, RFC
+    // 4180 quoting, a cell starting with = + - @ made inert for spreadsheets): time in ISO 8601
+    // with offset, question, note, mothers, tableau, houses 1 to 16 as four digits.
+    bool ExportCsv(const QString& file);
+
+    // The connection, for models and tests.
+    QSqlDatabase Database() const;
+
+private:
+    QString path;
+    QString connectionName;
+    bool readOnly = false;
+    QString lastError;
+};
+
+} // namespace journal
