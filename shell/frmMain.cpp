@@ -6,6 +6,7 @@
 #include "controls/Look.h"
 #include "controls/RichTextBox.h"
 #include "controls/Twips.h"
+#include "journal/frmJournal.h"
 #include "platform/AppTitle.h"
 #include "platform/Random.h"
 #include "report/frmSave.h"
@@ -95,6 +96,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
     Frame3 = new CastingBoard(client, RTB);
     connect(Frame3, &CastingBoard::printRequested, this, &frmMain::Command1_Click);
+    connect(Frame3, &CastingBoard::castingChanged, this,
+            [this] { mnuKeep->setEnabled(intPressCount >= 12); });
 
     BuildFooter(client);
 
@@ -108,9 +111,17 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 void frmMain::BuildMenus() {
-    // Alt mnemonics only: no item has a shortcut key.
     nuFile = menuBar()->addMenu(tr("&File"));
     nuFile->setObjectName(QStringLiteral("nuFile"));
+    // The journal's items: keeping waits for the twelve figures of a casting.
+    mnuKeep = Item(nuFile, "mnuKeep", tr("&Keep in Journal…"));
+    mnuKeep->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuKeep->setEnabled(false);
+    mnuJournal = Item(nuFile, "mnuJournal", tr("&Journal…"));
+    mnuJournal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    connect(mnuKeep, &QAction::triggered, this, &frmMain::mnuKeep_Click);
+    connect(mnuJournal, &QAction::triggered, this, &frmMain::mnuJournal_Click);
+    Separator(nuFile, "mnuExitSep");
     mnuExit = Item(nuFile, "mnuExit", tr("E&xit"));
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 
@@ -183,6 +194,14 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // follows.
 void frmMain::Form_Unload() {
     emit unloaded();
+}
+
+void frmMain::mnuKeep_Click() {
+    frmJournal::KeepBoardChart(this);
+}
+
+void frmMain::mnuJournal_Click() {
+    frmJournal::ShowJournal(Frame3, this);
 }
 
 void frmMain::mnuExit_Click() {

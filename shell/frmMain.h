@@ -29,6 +29,8 @@ public:
     void CoBrand_Randomize();
 
     QMenu* nuFile = nullptr;
+    QAction* mnuKeep = nullptr;
+    QAction* mnuJournal = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnline = nullptr;
@@ -57,6 +59,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
+    void mnuKeep_Click();
+    void mnuJournal_Click();
     void mnuExit_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
