@@ -125,7 +125,6 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, const QString& path)
     txtSearch = new QLineEdit(this);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
     txtSearch->setGeometry(TwipsRect(1080, 120, 7800, 315));
-    txtSearch->setClearButtonEnabled(true);
     lblSearch->setBuddy(txtSearch);
 
     model = new JournalModel(this);
