@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 
@@ -71,11 +72,38 @@ public:
     // The connection, for models and tests.
     QSqlDatabase Database() const;
 
+    // The FTS5 query List() runs for `search`: each word typed (letters and digits; everything
+    // else separates) as a quoted prefix, all of them required. Empty when nothing is typed.
+    static QString MatchExpression(const QString& search);
+
+    // The schema version this Kelvora writes (PRAGMA user_version).
+    static constexpr int SchemaVersion = 1;
+
 private:
+    // What the connection is open on.
+    enum class State {
+        Closed,   // not opened yet
+        Absent,   // no file yet: an empty journal in memory, until the first Keep
+        Unformed, // an empty file (a first keep that never finished): no schema yet
+        Ready,    // a journal with its schema
+    };
+    enum class Mode { Memory, ReadOnly, ReadWrite, Create };
+
+    bool Connect(Mode mode);
+    bool CheckFullText();
+    bool Ensure();
+    bool Begin(const QString& failed);
+    bool Finish(bool ok, const QSqlError& error, const QString& failed);
+    void ForgetMadeFile(bool madeFile);
+    std::optional<KeptChart> ChartFrom(const QSqlQuery& row);
+    bool Fail(const QString& message);
+    bool FailWith(const QString& format, const QString& reason);
+
     QString path;
     QString connectionName;
     bool readOnly = false;
     QString lastError;
+    State state = State::Closed;
 };
 
 } // namespace journal
