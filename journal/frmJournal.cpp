@@ -75,16 +75,13 @@ bool frmJournal::KeepBoardChart(QWidget* owner, const QString& path) {
         }
         if (window) {
             window->opened = true;
+            window->readOnlyWhy = store.ReadOnly() ? store.LastError() : QString();
         }
     }
-    // Said before asking, so that nothing is typed in vain.
+    // Said before asking, so that nothing is typed in vain: the store says why.
     if (store.ReadOnly()) {
-        platform::MsgBox(
-            //: %1 is the journal's file.
-            tr("No chart can be kept in %1: it was made by a newer version of Kelvora, which this "
-               "one can read but not change.")
-                .arg(store.Path()),
-            QMessageBox::Ok, QMessageBox::Warning);
+        platform::MsgBox(window ? window->readOnlyWhy : store.LastError(), QMessageBox::Ok,
+                         QMessageBox::Warning);
         return false;
     }
 
@@ -210,6 +207,7 @@ bool frmJournal::Ready() {
         return false;
     }
     opened = true;
+    readOnlyWhy = store.ReadOnly() ? store.LastError() : QString();
     return true;
 }
 
@@ -239,13 +237,9 @@ void frmJournal::Refresh() {
         lblStatus->setText(tr("No kept chart has these words."));
     }
     if (store.ReadOnly()) {
-        const QString readOnly =
-            //: One line in the Journal window; %1 is the journal's file.
-            tr("%1 was made by a newer version of Kelvora: its charts can be found and opened "
-               "here, but not kept, changed or deleted.")
-                .arg(store.Path());
-        lblStatus->setText(lblStatus->text().isEmpty() ? readOnly
-                                                       : lblStatus->text() + u' ' + readOnly);
+        // Why nothing can be kept, changed or deleted here.
+        lblStatus->setText(lblStatus->text().isEmpty() ? readOnlyWhy
+                                                       : lblStatus->text() + u' ' + readOnlyWhy);
     }
     Choose(chosen, chosenRow);
 }

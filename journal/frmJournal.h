@@ -73,5 +73,7 @@ private:
     CastingBoard* board;
     journal::JournalStore store;
     bool opened = false;
+    // Why a journal made by a newer Kelvora can only be read, as the store said it.
+    QString readOnlyWhy;
     JournalModel* model = nullptr;
 };

@@ -2,6 +2,9 @@
 // button's description, and the focus through a whole casting.
 #include "UrlRecorder.h"
 #include "controls/LinkLabel.h"
+#include "journal/JournalStore.h"
+#include "journal/frmJournal.h"
+#include "journal/frmKeep.h"
 #include "platform/Random.h"
 #include "report/frmSave.h"
 #include "shell/WebAddresses.h"
@@ -69,6 +72,7 @@ public:
 
 private:
     std::optional<testsupport::CastingWindow> casting;
+    QTemporaryDir journalFolder;
     frmMain* window = nullptr;
     QPushButton* cmdProceed = nullptr;
 
@@ -90,6 +94,20 @@ private:
             other = std::make_unique<frmSave>(*window->RTB);
         } else if (form == "frmExit") {
             other = std::make_unique<frmExit>();
+        } else if (form == "frmJournal") {
+            // A journal with one chart, so that every control of the window works.
+            const QString path = journalFolder.filePath(QStringLiteral("journal.sqlite"));
+            journal::JournalStore store(path);
+            journal::KeptChart chart;
+            chart.mothers = *ReadMothers(QStringLiteral("1112/1112/1211/2121"));
+            chart.keptUtc = QDateTime::currentDateTimeUtc();
+            if (!store.Exists() && !store.Keep(chart)) {
+                qWarning("%s", qPrintable(store.LastError()));
+            }
+            other = std::make_unique<frmJournal>(window->Frame3, nullptr, path);
+        } else if (form == "frmKeep") {
+            other = std::make_unique<frmKeep>(nullptr, QStringLiteral("Keep in Journal"),
+                                              QStringLiteral("1112/1112/1211/2121"));
         }
         if (other) {
             other->show();
@@ -111,15 +129,21 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("main window")
-            << "frmMain" << QStringList{"cmdProceed", "Command1",     "RTB",     "Label61",
-                                        "Label2",     "lblFullBrand", "mnuExit", "mnuOnline",
-                                        "mnuVisit",   "mnuUpdate",    "mnuAbout"};
+            << "frmMain"
+            << QStringList{"cmdProceed",   "Command1", "RTB",       "Label61",  "Label2",
+                           "lblFullBrand", "mnuExit",  "mnuOnline", "mnuVisit", "mnuUpdate",
+                           "mnuAbout",     "mnuKeep",  "mnuJournal"};
         QTest::newRow("About") << "frmAbout" << QStringList{"cmdOK", "lblHomePage", "lblCobrand"};
         QTest::newRow("report window") << "frmSave" << QStringList{"RTB",     "cmdSave", "cmdPrint",
                                                                    "Label14", "Label1",  "Label2"};
         QTest::newRow("exit window")
             << "frmExit" << QStringList{"lblOtherPrograms", "txtYourName", "txtFriendName",
                                         "txtFriendEmail",   "cmdSend",     "cmdExit"};
+        QTest::newRow("Journal window")
+            << "frmJournal" << QStringList{"txtSearch", "grdJournal", "cmdOpen", "cmdEdit",
+                                           "cmdDelete", "cmdExport",  "cmdClose"};
+        QTest::newRow("Keep window")
+            << "frmKeep" << QStringList{"txtQuestion", "txtNote", "cmdOK", "cmdCancel"};
     }
     void everyControlIsNamed() {
         QFETCH(QString, form);
@@ -264,6 +288,11 @@ private slots:
         QTest::newRow("exit window")
             << "frmExit" << 0 << QStringList{"lblOtherPrograms", "txtYourName", "txtFriendName",
                                              "txtFriendEmail",   "cmdSend",     "cmdExit"};
+        QTest::newRow("Journal window")
+            << "frmJournal" << 0 << QStringList{"grdJournal", "cmdOpen",  "cmdEdit",  "cmdDelete",
+                                                "cmdExport",  "cmdClose", "txtSearch"};
+        QTest::newRow("Keep window")
+            << "frmKeep" << 0 << QStringList{"txtNote", "cmdOK", "cmdCancel", "txtQuestion"};
     }
     void tabOrder() {
         QFETCH(QString, form);
