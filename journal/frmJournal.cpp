@@ -154,7 +154,6 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, const QString& path)
     controls::PlaceLabel(lblStatus, "lblStatus", controls::Verdana(8.25), Qt::white,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 4830, 8760, 540));
     lblStatus->setWordWrap(true);
-    lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     const QFont bold = controls::Verdana(8.25, true);
     //: Button 84 pixels wide: puts the chosen chart on the casting board.
