@@ -26,12 +26,13 @@ namespace {
 QPointer<frmJournal> openWindow;
 
 QString ChartLine(const Mothers& mothers, Tableau tableau) {
-    return tableau == Tableau::Classic
-               //: One line saying which chart the window is about; %1 is its mothers,
-               //: "1112/1112/1211/2121".
-               ? frmJournal::tr("Mothers %1, classic tableau").arg(MothersText(mothers))
-               //: One line saying which chart the window is about; %1 is its mothers.
-               : frmJournal::tr("Mothers %1, diviners' tableau").arg(MothersText(mothers));
+    if (tableau == Tableau::Classic) {
+        //: One line saying which chart the window is about; %1 is its mothers,
+        //: "1112/1112/1211/2121".
+        return frmJournal::tr("Mothers %1, classic tableau").arg(MothersText(mothers));
+    }
+    //: One line saying which chart the window is about; %1 is its mothers.
+    return frmJournal::tr("Mothers %1, diviners' tableau").arg(MothersText(mothers));
 }
 
 bool EnterKey(const QKeyEvent* key) {
@@ -114,14 +115,14 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, const QString& path)
     //: Title of the Journal window.
     controls::SetUpForm(this, "frmJournal", tr("Kelvora Journal"), 9000, 6030);
 
-    //: The label of the search box, 60 pixels wide.
+    //: The label of the search box, 68 pixels wide.
     lblSearch = new QLabel(tr("&Search:"), this);
     controls::PlaceLabel(lblSearch, "lblSearch", controls::Verdana(8.25, true),
                          controls::LightOrange, Qt::AlignLeft | Qt::AlignVCenter,
-                         TwipsRect(120, 120, 900, 315));
+                         TwipsRect(120, 120, 1020, 315));
     txtSearch = new QLineEdit(this);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
-    txtSearch->setGeometry(TwipsRect(1080, 120, 7800, 315));
+    txtSearch->setGeometry(TwipsRect(1200, 120, 7680, 315));
     lblSearch->setBuddy(txtSearch);
 
     model = new JournalModel(this);
@@ -152,7 +153,7 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, const QString& path)
 
     lblStatus = new QLabel(this);
     controls::PlaceLabel(lblStatus, "lblStatus", controls::Verdana(8.25), Qt::white,
-                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 4830, 8760, 540));
+                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 4830, 8760, 630));
     lblStatus->setWordWrap(true);
 
     const QFont bold = controls::Verdana(8.25, true);

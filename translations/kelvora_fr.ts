@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Cast</name>
+    <message>
+        <location filename="../casting/Cast.cpp" line="+22"/>
+        <source>&apos;%1&apos; is not a row: each row is 1 (one seed) or 2 (two seeds).</source>
+        <extracomment>A refused cast; %1 is the offending character as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&apos;%1&apos; is not four mothers of four rows each, such as 1112/1112/1211/2121.</source>
+        <extracomment>A refused cast; %1 is the cast as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CastingBoard</name>
     <message>
         <location filename="../casting/CastingBoard.cpp" line="+63"/>
@@ -33,7 +48,7 @@
         <translation>Figures mères</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+50"/>
         <source>Daughter Figure</source>
         <extracomment>Caption of the frame around the eight daughters, 529 pixels wide.</extracomment>
         <translation>Figures filles</translation>
@@ -86,7 +101,19 @@
         <translation>Prochain appui&#xa0;: efface le tableau et l’interprétation pour un nouveau tirage.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+7"/>
+        <source>Click to Create %1</source>
+        <extracomment>The casting button&apos;s caption, 441 pixels wide; %1 is a house&apos;s name, such as Safary.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Next: derives %1, house %2, by adding %3 and %4.</source>
+        <extracomment>What the casting button does next, to screen readers; %1 and %3, %4 are houses&apos; names, %2 the number of house %1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>%1, row %2: %3</source>
         <extracomment>A dot picture to screen readers, such as &quot;Mother 1, row 2: two dots&quot;: %1 is &quot;Mother %1&quot; or &quot;Daughter %1&quot;, %2 the row (1 to 4), %3 &quot;one dot&quot; or &quot;two dots&quot;.</extracomment>
         <translation>%1, ligne %2&#xa0;: %3</translation>
@@ -107,7 +134,7 @@
 <context>
     <name>Chart</name>
     <message>
-        <location filename="../casting/Chart.cpp" line="+19"/>
+        <location filename="../casting/Chart.cpp" line="+20"/>
         <source>House 1(Tale)</source>
         <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 1 (Tale)</translation>
@@ -232,6 +259,39 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <location filename="../controls/IconPicture.cpp" line="+22"/>
         <source>Kelvora icon</source>
         <translation>Icône de Kelvora</translation>
+    </message>
+</context>
+<context>
+    <name>JournalModel</name>
+    <message>
+        <location filename="../journal/JournalModel.cpp" line="+61"/>
+        <source>no question</source>
+        <extracomment>Said by a screen reader for the empty question of a kept chart.</extracomment>
+        <translation>pas de question</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>no note</source>
+        <extracomment>Said by a screen reader for the empty note of a kept chart.</extracomment>
+        <translation>pas de note</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Date</source>
+        <extracomment>Column header of the journal&apos;s list: when the chart was kept.</extracomment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Question</source>
+        <extracomment>Column header of the journal&apos;s list.</extracomment>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Note</source>
+        <extracomment>Column header of the journal&apos;s list.</extracomment>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -409,9 +469,155 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
     </message>
 </context>
 <context>
+    <name>frmJournal</name>
+    <message>
+        <location filename="../journal/frmJournal.cpp" line="+32"/>
+        <source>Mothers %1, classic tableau</source>
+        <extracomment>One line saying which chart the window is about; %1 is its mothers, &quot;1112/1112/1211/2121&quot;.</extracomment>
+        <translation>Mères %1, tableau classique</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mothers %1, diviners&apos; tableau</source>
+        <extracomment>One line saying which chart the window is about; %1 is its mothers.</extracomment>
+        <translation>Mères %1, tableau des devins</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Keep in Journal</source>
+        <extracomment>Title of the window that asks for the question and note of a chart to keep.</extracomment>
+        <translation>Garder dans le journal</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Kelvora Journal</source>
+        <extracomment>Title of the Journal window.</extracomment>
+        <translation>Journal de Kelvora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Search:</source>
+        <extracomment>The label of the search box, 68 pixels wide.</extracomment>
+        <translation>&amp;Chercher :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Kept charts</source>
+        <extracomment>The list&apos;s name to screen readers.</extracomment>
+        <translation>Thèmes gardés</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>&amp;Open</source>
+        <extracomment>Button 84 pixels wide: puts the chosen chart on the casting board.</extracomment>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Edit…</source>
+        <extracomment>Button 84 pixels wide: changes the chosen chart&apos;s question and note.</extracomment>
+        <translation>&amp;Modifier…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete</source>
+        <extracomment>Button 84 pixels wide: removes the chosen chart, after asking.</extracomment>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>E&amp;xport…</source>
+        <extracomment>Button 84 pixels wide: writes the whole journal to a CSV file.</extracomment>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Close</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>No chart has been kept yet: Keep in Journal (Ctrl+K) keeps the chart on the board.</source>
+        <extracomment>One line in the Journal window, below the empty list.</extracomment>
+        <translation>Aucun thème n&apos;a encore été gardé : Garder dans le journal (Ctrl+K) garde le thème du tableau.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>No chart has been kept yet.</source>
+        <extracomment>One line in the Journal window, below the empty list.</extracomment>
+        <translation>Aucun thème n&apos;a encore été gardé.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No kept chart has these words.</source>
+        <extracomment>One line in the Journal window, below the empty list.</extracomment>
+        <translation>Aucun thème gardé n&apos;a ces mots.</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>Edit Kept Chart</source>
+        <extracomment>Title of the window that changes a kept chart&apos;s question and note.</extracomment>
+        <translation>Modifier le thème gardé</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Delete the chart kept on %1 from the journal?</source>
+        <translation>Supprimer du journal le thème gardé le %1 ?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete the chart kept on %1 from the journal?
+
+%2</source>
+        <translation>Supprimer du journal le thème gardé le %1 ?
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type in Save As; &quot;(*.csv)&quot; picks the files shown and stays as it is.</extracomment>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>journal.csv</source>
+        <extracomment>The file name Save As proposes for the journal&apos;s export.</extracomment>
+        <translation>journal.csv</translation>
+    </message>
+</context>
+<context>
+    <name>frmKeep</name>
+    <message>
+        <location filename="../journal/frmKeep.cpp" line="+47"/>
+        <source>&amp;Question:</source>
+        <extracomment>The label of a one-line text box, 439 pixels wide.</extracomment>
+        <translation>&amp;Question :</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Note:</source>
+        <extracomment>The label of a text box of several lines, 439 pixels wide.</extracomment>
+        <translation>&amp;Note :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>OK</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
-        <location filename="../shell/frmMain.cpp" line="+59"/>
+        <location filename="../shell/frmMain.cpp" line="+60"/>
         <source>Join the Kelvora discussion board: click here to visit us online.</source>
         <extracomment>A link on one line, 778 pixels wide.</extracomment>
         <translation>Rejoignez le forum de discussion de Kelvora&#xa0;: cliquez ici pour nous rendre visite en ligne.</translation>
@@ -430,12 +636,22 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Interprétation du sikidy</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
+        <source>&amp;Keep in Journal…</source>
+        <translation>&amp;Garder dans le journal…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Journal…</source>
+        <translation>&amp;Journal…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
