@@ -14,8 +14,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 using controls::TwipsRect;
@@ -34,6 +36,47 @@ QString ChartLine(const Mothers& mothers, Tableau tableau) {
     //: One line saying which chart the window is about; %1 is its mothers.
     return frmJournal::tr("Mothers %1, diviners' tableau").arg(MothersText(mothers));
 }
+
+// Draws a cell as one line of text, cut with an ellipsis where it does not fit: what the
+// style's own item drawing does for a single line, without its text layout for wrapping, which
+// is most of the time a keystroke in the search box takes.
+class OneLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QPalette::ColorGroup group =
+            cell.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        const bool selected = cell.state & QStyle::State_Selected;
+        painter->save();
+        if (selected) {
+            painter->fillRect(cell.rect, cell.palette.brush(group, QPalette::Highlight));
+        }
+        const int margin = controls::Twips(60);
+        const QRect text = cell.rect.adjusted(margin, 0, -margin, 0);
+        // A plain line at its baseline: drawing into a rectangle would lay the text out again.
+        const QFontMetrics& metrics = cell.fontMetrics;
+        const int baseline = text.top() + (text.height() - metrics.height()) / 2 + metrics.ascent();
+        painter->setClipRect(text);
+        painter->setFont(cell.font);
+        painter->setPen(
+            cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(QPoint(text.left(), baseline),
+                          metrics.elidedText(cell.text, Qt::ElideRight, text.width()));
+        painter->restore();
+        if (cell.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(cell);
+            focus.backgroundColor =
+                cell.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+            const QWidget* view = cell.widget;
+            view->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
+        }
+    }
+};
 
 bool EnterKey(const QKeyEvent* key) {
     return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
@@ -132,6 +175,7 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, const QString& path)
     grdJournal->setAccessibleName(tr("Kept charts"));
     grdJournal->setGeometry(TwipsRect(120, 555, 8760, 4215));
     grdJournal->setModel(model);
+    grdJournal->setItemDelegate(new OneLineDelegate(grdJournal));
     grdJournal->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdJournal->setSelectionMode(QAbstractItemView::SingleSelection);
     grdJournal->setEditTriggers(QAbstractItemView::NoEditTriggers);
