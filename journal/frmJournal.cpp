@@ -272,7 +272,7 @@ void frmJournal::Refresh() {
     }
     model->setQuery(std::move(rows));
     if (model->rowCount() > 0) {
-        lblStatus->clear();
+        lblStatus->setText(QString()); // unchanged when already empty, unlike clear()
     } else if (txtSearch->text().trimmed().isEmpty()) {
         //: One line in the Journal window, below the empty list.
         lblStatus->setText(tr("No chart has been kept yet."));
