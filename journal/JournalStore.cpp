@@ -38,10 +38,15 @@ QString Reason(const QSqlError& error) {
     return reason;
 }
 
-// The columns List() gives, newest first.
-const char* const ListColumns = "SELECT id, kept_utc AS keptUtc, offset_seconds AS offsetSeconds, "
-                                "question, note FROM charts";
-const char* const NewestFirst = " ORDER BY kept_utc DESC, id DESC";
+// The columns List() gives. Newest first is the order of keeping, last first: ids only grow.
+// With a search, the full-text index gives its matches in that order itself, so the first rows
+// come without reading every match.
+const char* const ListAll = "SELECT id, kept_utc AS keptUtc, offset_seconds AS offsetSeconds, "
+                            "question, note FROM charts ORDER BY id DESC";
+const char* const ListFound =
+    "SELECT c.id, c.kept_utc AS keptUtc, c.offset_seconds AS offsetSeconds, c.question, c.note "
+    "FROM charts_text t JOIN charts c ON c.id = t.rowid WHERE charts_text MATCH ? "
+    "ORDER BY t.rowid DESC";
 
 // The schema, made inside the first keep's transaction. The full-text index reads its text from
 // the charts table (external content); the triggers keep it in step under every change.
@@ -54,7 +59,6 @@ const char* const Schema[] = {
     " tableau TEXT NOT NULL,"
     " question TEXT NOT NULL,"
     " note TEXT NOT NULL)",
-    "CREATE INDEX charts_by_time ON charts (kept_utc)",
     "CREATE VIRTUAL TABLE charts_text USING fts5 (question, note, content='charts',"
     " content_rowid='id', tokenize='unicode61 remove_diacritics 2')",
     "CREATE TRIGGER charts_kept AFTER INSERT ON charts BEGIN"
@@ -271,8 +275,9 @@ bool JournalStore::Open() {
         readOnly = true;
     }
     // The tables are read once, so that a damaged schema is said here rather than at a search.
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM charts_text WHERE charts_text MATCH "
-                                   "'x' UNION ALL SELECT max(id) FROM charts"))) {
+    if (!query.exec(QStringLiteral("SELECT (SELECT count(*) FROM charts_text WHERE charts_text "
+                                   "MATCH 'x'), (SELECT max(id) FROM charts)")) ||
+        !query.next()) {
         const QString reason = Reason(query.lastError());
         Database().close();
         readOnly = false;
@@ -528,13 +533,8 @@ QSqlQuery JournalStore::List(const QString& search) {
                                   "question, '' AS note WHERE 0"));
         return query;
     }
-    if (match.isEmpty()) {
-        query.prepare(QLatin1String(ListColumns) + QLatin1String(NewestFirst));
-    } else {
-        query.prepare(QLatin1String(ListColumns) +
-                      QLatin1String(" WHERE id IN (SELECT rowid FROM charts_text WHERE "
-                                    "charts_text MATCH ?)") +
-                      QLatin1String(NewestFirst));
+    query.prepare(QLatin1String(match.isEmpty() ? ListAll : ListFound));
+    if (!match.isEmpty()) {
         query.addBindValue(match);
     }
     if (!query.exec()) {
@@ -568,8 +568,7 @@ bool JournalStore::ExportCsv(const QString& file) {
         QSqlQuery query(Database());
         query.setForwardOnly(true);
         if (!query.exec(QStringLiteral("SELECT id, kept_utc, offset_seconds, mothers, tableau, "
-                                       "question, note FROM charts") +
-                        QLatin1String(NewestFirst))) {
+                                       "question, note FROM charts ORDER BY id DESC"))) {
             out.cancelWriting();
             return FailWith(Tr("Kelvora cannot read the journal %1: %2."),
                             Reason(query.lastError()));

@@ -57,7 +57,7 @@ public:
     bool Remove(qint64 id);
     std::optional<KeptChart> Find(qint64 id);
 
-    // The kept charts, newest first, as a query for QSqlQueryModel: columns id, keptUtc (ISO
+    // The kept charts, newest first (the last kept first), as a query for QSqlQueryModel: columns id, keptUtc (ISO
     // 8601), offsetSeconds, question, note. With `search` not blank, only the charts whose
     // question or note has, for every word typed, a word starting with it, case and accents
     // ignored (SQLite FTS5, unicode61 remove_diacritics 2); what is typed is never read as query

@@ -306,14 +306,14 @@ void tst_Journal::csvQuotesAndDisarms() {
     QFETCH(QString, row);
     QTemporaryDir dir;
     JournalStore store(dir.filePath(QStringLiteral("journal.sqlite")));
+    // An older chart in the diviners' tableau, kept first: it comes last.
+    KeptChart older = Chart(QStringLiteral("older"));
+    older.tableau = Tableau::Diviners;
+    older.offsetSeconds = 0;
+    older.keptUtc = older.keptUtc.addDays(-1);
+    QVERIFY(store.Keep(older));
     KeptChart chart = Chart(question, note);
     chart.offsetSeconds = offset;
-    QVERIFY(store.Keep(chart));
-    chart.tableau = Tableau::Diviners;
-    chart.question = QStringLiteral("older");
-    chart.note = QString();
-    chart.offsetSeconds = 0;
-    chart.keptUtc = chart.keptUtc.addDays(-1);
     QVERIFY(store.Keep(chart));
     const QString csv = dir.filePath(QStringLiteral("out.csv"));
     QVERIFY2(store.ExportCsv(csv), qPrintable(store.LastError()));
