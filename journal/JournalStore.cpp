@@ -24,10 +24,6 @@ constexpr int CacheKiB = 1024;
 // How long a write waits for another program (the sqlite3 tool) holding the file.
 constexpr int BusyTimeoutMs = 5000;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("JournalStore", text);
-}
-
 // The file's own words for what went wrong: SQLite's message where there is one.
 QString Reason(const QSqlError& error) {
     QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
@@ -177,7 +173,9 @@ bool JournalStore::Connect(Mode mode) {
     }
     db.setConnectOptions(options);
     if (!db.open()) {
-        return FailWith(Tr("Kelvora cannot open the journal %1: %2."), Reason(db.lastError()));
+        //: A failure, said in a message box; %1 is the journal's file, %2 the reason (SQLite's, in
+        //: English).
+        return FailWith(tr("Kelvora cannot open the journal %1: %2."), Reason(db.lastError()));
     }
     // Set on every open rather than trusting SQLite's defaults: a rollback journal deleted at
     // each commit, every commit flushed to the disk, a page cache of a fixed size.
@@ -188,7 +186,9 @@ bool JournalStore::Connect(Mode mode) {
         if (!pragma.exec(statement)) {
             const QString reason = Reason(pragma.lastError());
             db.close();
-            return FailWith(Tr("Kelvora cannot read the journal %1: %2."), reason);
+            //: A failure; %1 is the journal's file, %2 the reason (SQLite's, in English, or one of
+            //: the reasons below).
+            return FailWith(tr("Kelvora cannot read the journal %1: %2."), reason);
         }
     }
     return true;
@@ -201,8 +201,9 @@ bool JournalStore::CheckFullText() {
         query.next() && query.value(0).toInt() == 1) {
         return true;
     }
-    return FailWith(Tr("Kelvora cannot search the journal %1: %2."),
-                    Tr("the SQLite library Qt uses here was built without full-text search "
+    //: %1 is the journal's file, %2 the reason below.
+    return FailWith(tr("Kelvora cannot search the journal %1: %2."),
+                    tr("the SQLite library Qt uses here was built without full-text search "
                        "(FTS5)"));
 }
 
@@ -210,7 +211,7 @@ bool JournalStore::Open() {
     lastError.clear();
     readOnly = false;
     state = State::Closed;
-    const QString unreadable = Tr("Kelvora cannot read the journal %1: %2.");
+    const QString unreadable = tr("Kelvora cannot read the journal %1: %2.");
     if (!Exists()) {
         // No chart kept yet: an empty journal, until the first Keep makes the file.
         if (!Connect(Mode::Memory) || !CheckFullText()) {
@@ -230,7 +231,9 @@ bool JournalStore::Open() {
     const QByteArray header = file.read(16);
     file.close();
     if (size > 0 && header != QByteArray("SQLite format 3\0", 16)) {
-        return FailWith(unreadable, Tr("it is not an SQLite database"));
+        //: The reason a file is not read as a journal (after "Kelvora cannot read the journal %1:
+        //: ").
+        return FailWith(unreadable, tr("it is not an SQLite database"));
     }
     // Read-write first: a keep that was cut short left a -journal, which SQLite plays back here.
     if (!Connect(Mode::ReadWrite)) {
@@ -262,7 +265,9 @@ bool JournalStore::Open() {
     }
     if (*application != ApplicationId || *version == 0) {
         Database().close();
-        return FailWith(unreadable, Tr("it is an SQLite database, but not a Kelvora journal"));
+        //: The reason a file is not read as a journal (after "Kelvora cannot read the journal %1:
+        //: ").
+        return FailWith(unreadable, tr("it is an SQLite database, but not a Kelvora journal"));
     }
     if (!CheckFullText()) {
         Database().close();
@@ -286,7 +291,8 @@ bool JournalStore::Open() {
     query.finish();
     state = State::Ready;
     if (readOnly) {
-        lastError = Tr("The journal %1 was made by a newer version of Kelvora: its charts can be "
+        //: Said when the journal opens read-only; %1 is the journal's file.
+        lastError = tr("The journal %1 was made by a newer version of Kelvora: its charts can be "
                        "listed and opened, but not kept, changed or removed.")
                         .arg(QDir::toNativeSeparators(path));
     }
@@ -298,7 +304,7 @@ bool JournalStore::Ensure() {
         lastError.clear();
         if (readOnly) {
             // The reason stays said.
-            lastError = Tr("The journal %1 was made by a newer version of Kelvora: its charts "
+            lastError = tr("The journal %1 was made by a newer version of Kelvora: its charts "
                            "can be listed and opened, but not kept, changed or removed.")
                             .arg(QDir::toNativeSeparators(path));
         }
@@ -309,7 +315,8 @@ bool JournalStore::Ensure() {
 
 bool JournalStore::Begin(const QString& failed) {
     if (readOnly) {
-        return FailWith(failed, Tr("it was made by a newer version of Kelvora, which this one can "
+        //: The reason a chart is not kept, changed or removed (after "... in the journal %1: ").
+        return FailWith(failed, tr("it was made by a newer version of Kelvora, which this one can "
                                    "read but not change"));
     }
     QSqlQuery begin(Database());
@@ -332,7 +339,9 @@ bool JournalStore::Finish(bool ok, const QSqlError& error, const QString& failed
 }
 
 std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
-    const QString failed = Tr("Kelvora could not keep the chart in the journal %1: %2. The "
+    //: A failed keep; %1 is the journal's file, %2 the reason (SQLite's, in English, or one of
+    //: these).
+    const QString failed = tr("Kelvora could not keep the chart in the journal %1: %2. The "
                               "journal is as it was.");
     if (!Ensure()) {
         return std::nullopt;
@@ -344,7 +353,8 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
         const QString folder = QFileInfo(path).absolutePath();
         if (!QDir().mkpath(folder)) {
             FailWith(failed,
-                     Tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
+                     //: The reason a first keep failed; %1 is the folder the journal goes in.
+                     tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
             return std::nullopt;
         }
         if (Exists()) {
@@ -410,7 +420,8 @@ void JournalStore::ForgetMadeFile(bool madeFile) {
 }
 
 bool JournalStore::Edit(qint64 id, const QString& question, const QString& note) {
-    const QString failed = Tr("Kelvora could not change the chart in the journal %1: %2. The "
+    //: A failed edit; %1 is the journal's file, %2 the reason.
+    const QString failed = tr("Kelvora could not change the chart in the journal %1: %2. The "
                               "journal is as it was.");
     if (!Ensure() || !Begin(failed)) {
         return false;
@@ -425,14 +436,16 @@ bool JournalStore::Edit(qint64 id, const QString& question, const QString& note)
     QSqlError error = query.lastError();
     if (ok && query.numRowsAffected() != 1) {
         ok = false;
-        error = QSqlError(QString(), Tr("there is no chart %1 in it").arg(id));
+        //: A reason; %1 is the chart's number in the journal.
+        error = QSqlError(QString(), tr("there is no chart %1 in it").arg(id));
     }
     query.finish();
     return Finish(ok, error, failed);
 }
 
 bool JournalStore::Remove(qint64 id) {
-    const QString failed = Tr("Kelvora could not remove the chart from the journal %1: %2. The "
+    //: A failed removal; %1 is the journal's file, %2 the reason.
+    const QString failed = tr("Kelvora could not remove the chart from the journal %1: %2. The "
                               "journal is as it was.");
     if (!Ensure() || !Begin(failed)) {
         return false;
@@ -444,7 +457,7 @@ bool JournalStore::Remove(qint64 id) {
     QSqlError error = query.lastError();
     if (ok && query.numRowsAffected() != 1) {
         ok = false;
-        error = QSqlError(QString(), Tr("there is no chart %1 in it").arg(id));
+        error = QSqlError(QString(), tr("there is no chart %1 in it").arg(id));
     }
     query.finish();
     return Finish(ok, error, failed);
@@ -461,8 +474,9 @@ std::optional<KeptChart> JournalStore::ChartFrom(const QSqlQuery& row) {
     const std::optional<Mothers> mothers = ReadMothers(row.value(3).toString(), &why);
     const std::optional<Tableau> tableau = ReadTableau(row.value(4).toString());
     if (!mothers || !tableau || !chart.keptUtc.isValid()) {
-        FailWith(Tr("Kelvora cannot read the journal %1: %2."),
-                 Tr("chart %1 in it is damaged").arg(chart.id));
+        FailWith(tr("Kelvora cannot read the journal %1: %2."),
+                 //: A reason; %1 is the chart's number in the journal.
+                 tr("chart %1 in it is damaged").arg(chart.id));
         return std::nullopt;
     }
     chart.mothers = *mothers;
@@ -477,8 +491,8 @@ std::optional<KeptChart> JournalStore::Find(qint64 id) {
         return std::nullopt;
     }
     if (state != State::Ready) {
-        FailWith(Tr("Kelvora cannot read the journal %1: %2."),
-                 Tr("there is no chart %1 in it").arg(id));
+        FailWith(tr("Kelvora cannot read the journal %1: %2."),
+                 tr("there is no chart %1 in it").arg(id));
         return std::nullopt;
     }
     QSqlQuery query(Database());
@@ -487,13 +501,13 @@ std::optional<KeptChart> JournalStore::Find(qint64 id) {
                                  "question, note FROM charts WHERE id = ?"));
     query.addBindValue(id);
     if (!query.exec()) {
-        FailWith(Tr("Kelvora cannot read the journal %1: %2."), Reason(query.lastError()));
+        FailWith(tr("Kelvora cannot read the journal %1: %2."), Reason(query.lastError()));
         return std::nullopt;
     }
     if (!query.next()) {
-        FailWith(Tr("Kelvora cannot read the journal %1: %2."),
+        FailWith(tr("Kelvora cannot read the journal %1: %2."),
                  query.lastError().isValid() ? Reason(query.lastError())
-                                             : Tr("there is no chart %1 in it").arg(id));
+                                             : tr("there is no chart %1 in it").arg(id));
         return std::nullopt;
     }
     return ChartFrom(query);
@@ -538,7 +552,7 @@ QSqlQuery JournalStore::List(const QString& search) {
         query.addBindValue(match);
     }
     if (!query.exec()) {
-        FailWith(Tr("Kelvora cannot read the journal %1: %2."), Reason(query.lastError()));
+        FailWith(tr("Kelvora cannot read the journal %1: %2."), Reason(query.lastError()));
         return QSqlQuery();
     }
     return query;
@@ -548,7 +562,8 @@ bool JournalStore::ExportCsv(const QString& file) {
     if (!Ensure()) {
         return false;
     }
-    const QString cannotWrite = Tr("Kelvora could not write the file %1: %2.");
+    //: A failed CSV export; %1 is the file written, %2 the system's reason.
+    const QString cannotWrite = tr("Kelvora could not write the file %1: %2.");
     const auto failWrite = [&](const QString& reason) {
         return Fail(cannotWrite.arg(QDir::toNativeSeparators(file), reason));
     };
@@ -570,7 +585,7 @@ bool JournalStore::ExportCsv(const QString& file) {
         if (!query.exec(QStringLiteral("SELECT id, kept_utc, offset_seconds, mothers, tableau, "
                                        "question, note FROM charts ORDER BY id DESC"))) {
             out.cancelWriting();
-            return FailWith(Tr("Kelvora cannot read the journal %1: %2."),
+            return FailWith(tr("Kelvora cannot read the journal %1: %2."),
                             Reason(query.lastError()));
         }
         while (query.next()) {
@@ -593,7 +608,7 @@ bool JournalStore::ExportCsv(const QString& file) {
         }
         if (query.lastError().isValid()) {
             out.cancelWriting();
-            return FailWith(Tr("Kelvora cannot read the journal %1: %2."),
+            return FailWith(tr("Kelvora cannot read the journal %1: %2."),
                             Reason(query.lastError()));
         }
     }

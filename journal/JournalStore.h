@@ -2,6 +2,7 @@
 
 #include "casting/Cast.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -30,6 +31,8 @@ struct KeptChart {
 // Keep, never by opening; it and its -journal are never overwritten, emptied or deleted to
 // recover from a fault.
 class JournalStore {
+    Q_DECLARE_TR_FUNCTIONS(journal::JournalStore)
+
 public:
     // <AppDataLocation>/journal.sqlite
     static QString DefaultPath();
@@ -57,11 +60,11 @@ public:
     bool Remove(qint64 id);
     std::optional<KeptChart> Find(qint64 id);
 
-    // The kept charts, newest first (the last kept first), as a query for QSqlQueryModel: columns id, keptUtc (ISO
-    // 8601), offsetSeconds, question, note. With `search` not blank, only the charts whose
-    // question or note has, for every word typed, a word starting with it, case and accents
-    // ignored (SQLite FTS5, unicode61 remove_diacritics 2); what is typed is never read as query
-    // syntax. An inactive query, with LastError(), when the file cannot be read.
+    // The kept charts, newest first (the last kept first), as a query for QSqlQueryModel: columns
+    // id, keptUtc (ISO 8601), offsetSeconds, question, note. With `search` not blank, only the
+    // charts whose question or note has, for every word typed, a word starting with it, case and
+    // accents ignored (SQLite FTS5, unicode61 remove_diacritics 2); what is typed is never read as
+    // query syntax. An inactive query, with LastError(), when the file cannot be read.
     QSqlQuery List(const QString& search);
 
     // Writes the whole journal as CSV to `file` (UTF-8 with a byte-order mark, header row, RFC

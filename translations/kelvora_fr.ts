@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Cast</name>
+    <message>
+        <location filename="../casting/Cast.cpp" line="+22"/>
+        <source>&apos;%1&apos; is not a row: each row is 1 (one seed) or 2 (two seeds).</source>
+        <extracomment>A refused cast; %1 is the offending character as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&apos;%1&apos; is not four mothers of four rows each, such as 1112/1112/1211/2121.</source>
+        <extracomment>A refused cast; %1 is the cast as typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CastingBoard</name>
     <message>
         <location filename="../casting/CastingBoard.cpp" line="+63"/>
@@ -33,7 +48,7 @@
         <translation>Figures mères</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+50"/>
         <source>Daughter Figure</source>
         <extracomment>Caption of the frame around the eight daughters, 529 pixels wide.</extracomment>
         <translation>Figures filles</translation>
@@ -86,7 +101,19 @@
         <translation>Prochain appui&#xa0;: efface le tableau et l’interprétation pour un nouveau tirage.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+7"/>
+        <source>Click to Create %1</source>
+        <extracomment>The casting button&apos;s caption, 441 pixels wide; %1 is a house&apos;s name, such as Safary.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Next: derives %1, house %2, by adding %3 and %4.</source>
+        <extracomment>What the casting button does next, to screen readers; %1 and %3, %4 are houses&apos; names, %2 the number of house %1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>%1, row %2: %3</source>
         <extracomment>A dot picture to screen readers, such as &quot;Mother 1, row 2: two dots&quot;: %1 is &quot;Mother %1&quot; or &quot;Daughter %1&quot;, %2 the row (1 to 4), %3 &quot;one dot&quot; or &quot;two dots&quot;.</extracomment>
         <translation>%1, ligne %2&#xa0;: %3</translation>
@@ -107,7 +134,7 @@
 <context>
     <name>Chart</name>
     <message>
-        <location filename="../casting/Chart.cpp" line="+19"/>
+        <location filename="../casting/Chart.cpp" line="+20"/>
         <source>House 1(Tale)</source>
         <extracomment>%1 of the heading &quot;Characteristics Of %1&quot;, written to follow its words.</extracomment>
         <translation>maison 1 (Tale)</translation>
@@ -533,6 +560,110 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <source>Rich Text Format (*.rtf)</source>
         <extracomment>The file type in Save As; &quot;(*.rtf)&quot; picks the files shown and stays as it is.</extracomment>
         <translation>Texte enrichi (*.rtf)</translation>
+    </message>
+</context>
+<context>
+    <name>journal::JournalStore</name>
+    <message>
+        <location filename="../journal/JournalStore.cpp" line="+178"/>
+        <source>Kelvora cannot open the journal %1: %2.</source>
+        <extracomment>A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English).</extracomment>
+        <translation>Kelvora ne peut pas ouvrir le journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+23"/>
+        <location line="+263"/>
+        <location line="+17"/>
+        <location line="+10"/>
+        <location line="+4"/>
+        <location line="+47"/>
+        <location line="+33"/>
+        <location line="+23"/>
+        <source>Kelvora cannot read the journal %1: %2.</source>
+        <extracomment>A failure; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of the reasons below).</extracomment>
+        <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="-406"/>
+        <source>Kelvora cannot search the journal %1: %2.</source>
+        <extracomment>%1 is the journal&apos;s file, %2 the reason below.</extracomment>
+        <translation>Kelvora ne peut pas chercher dans le journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the SQLite library Qt uses here was built without full-text search (FTS5)</source>
+        <translation>la bibliothèque SQLite qu’utilise Qt ici a été construite sans la recherche plein texte (FTS5)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>it is not an SQLite database</source>
+        <extracomment>The reason a file is not read as a journal (after &quot;Kelvora cannot read the journal %1: &quot;).</extracomment>
+        <translation>ce n’est pas une base de données SQLite</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>it is an SQLite database, but not a Kelvora journal</source>
+        <extracomment>The reason a file is not read as a journal (after &quot;Kelvora cannot read the journal %1: &quot;).</extracomment>
+        <translation>c’est une base de données SQLite, mais pas un journal de Kelvora</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+12"/>
+        <source>The journal %1 was made by a newer version of Kelvora: its charts can be listed and opened, but not kept, changed or removed.</source>
+        <extracomment>Said when the journal opens read-only; %1 is the journal&apos;s file.</extracomment>
+        <translation>Le journal %1 a été créé par une version plus récente de Kelvora&#xa0;: ses tableaux peuvent être listés et ouverts, mais pas gardés, modifiés ni supprimés.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>it was made by a newer version of Kelvora, which this one can read but not change</source>
+        <extracomment>The reason a chart is not kept, changed or removed (after &quot;... in the journal %1: &quot;).</extracomment>
+        <translation>il a été créé par une version plus récente de Kelvora, que celle-ci peut lire mais pas modifier</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.</source>
+        <extracomment>A failed keep; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of these).</extracomment>
+        <translation>Kelvora n’a pas pu garder le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>the folder %1 cannot be made</source>
+        <extracomment>The reason a first keep failed; %1 is the folder the journal goes in.</extracomment>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Kelvora could not change the chart in the journal %1: %2. The journal is as it was.</source>
+        <extracomment>A failed edit; %1 is the journal&apos;s file, %2 the reason.</extracomment>
+        <translation>Kelvora n’a pas pu modifier le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+20"/>
+        <location line="+35"/>
+        <location line="+15"/>
+        <source>there is no chart %1 in it</source>
+        <extracomment>A reason; %1 is the chart&apos;s number in the journal.</extracomment>
+        <translation>il ne contient pas de tableau %1</translation>
+    </message>
+    <message>
+        <location line="-62"/>
+        <source>Kelvora could not remove the chart from the journal %1: %2. The journal is as it was.</source>
+        <extracomment>A failed removal; %1 is the journal&apos;s file, %2 the reason.</extracomment>
+        <translation>Kelvora n’a pas pu supprimer le tableau du journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>chart %1 in it is damaged</source>
+        <extracomment>A reason; %1 is the chart&apos;s number in the journal.</extracomment>
+        <translation>son tableau %1 est endommagé</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>Kelvora could not write the file %1: %2.</source>
+        <extracomment>A failed CSV export; %1 is the file written, %2 the system&apos;s reason.</extracomment>
+        <translation>Kelvora n’a pas pu écrire le fichier %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
