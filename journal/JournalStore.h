@@ -30,6 +30,11 @@ struct KeptChart {
 // leaves LastError(), one sentence naming the file and the reason. The file is made by the first
 // Keep, never by opening; it and its -journal are never overwritten, emptied or deleted to
 // recover from a fault.
+//
+// Every method opens the file itself when it is not open yet. Use one store for everything that
+// reads and writes the journal at the same time (the Journal window and Keep): a list still
+// being fetched holds SQLite's shared lock, so a second connection's write would wait for it
+// and then fail as "database is locked". Destroy models over List() before the store.
 class JournalStore {
     Q_DECLARE_TR_FUNCTIONS(journal::JournalStore)
 
@@ -46,7 +51,9 @@ public:
     // Whether the file exists yet (no chart was ever kept when it does not).
     bool Exists() const;
     // Opens an existing file and checks it is a journal Kelvora can read. A journal made by a
-    // newer Kelvora opens read-only: listing and finding work, Keep, Edit and Remove refuse.
+    // newer Kelvora opens read-only: listing and finding work, Keep, Edit and Remove refuse, and
+    // LastError() says why even though Open() returns true. A missing file is an empty journal
+    // (true, and List() has no rows); it is not made.
     bool Open();
     bool ReadOnly() const;
     QString LastError() const;
@@ -60,7 +67,8 @@ public:
     bool Remove(qint64 id);
     std::optional<KeptChart> Find(qint64 id);
 
-    // The kept charts, newest first (the last kept first), as a query for QSqlQueryModel: columns
+    // The kept charts, newest first (the last kept first), as a scrollable query for
+    // QSqlQueryModel (rows are fetched from the file as they are asked for): columns
     // id, keptUtc (ISO 8601), offsetSeconds, question, note. With `search` not blank, only the
     // charts whose question or note has, for every word typed, a word starting with it, case and
     // accents ignored (SQLite FTS5, unicode61 remove_diacritics 2); what is typed is never read as
