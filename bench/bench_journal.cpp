@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     folder = &dir;
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter("BM_BareFullTextSearch", "of the bare full-text search");
+    RatioReporter reporter("BM_BareFullTextSearch/repeats:5", "of the bare full-text search");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

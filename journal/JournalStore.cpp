@@ -387,8 +387,11 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
         ok = query.prepare(QStringLiteral(
             "INSERT INTO charts (kept_utc, offset_seconds, mothers, tableau, question, note) "
             "VALUES (?, ?, ?, ?, ?, ?)"));
-        query.addBindValue(chart.keptUtc.toUTC().toString(Qt::ISODate));
-        query.addBindValue(chart.offsetSeconds);
+        // A chart given without its time is kept as of now, with the local offset now.
+        const QDateTime now = QDateTime::currentDateTime();
+        const bool timed = chart.keptUtc.isValid();
+        query.addBindValue((timed ? chart.keptUtc : now).toUTC().toString(Qt::ISODate));
+        query.addBindValue(timed ? chart.offsetSeconds : now.offsetFromUtc());
         query.addBindValue(MothersText(chart.mothers));
         query.addBindValue(TableauName(chart.tableau));
         query.addBindValue(chart.question.isNull() ? QLatin1String("") : chart.question);

@@ -59,7 +59,8 @@ public:
     QString LastError() const;
 
     // Keeps a chart in one transaction (the file, schema and user_version made inside the first
-    // one). Returns its id.
+    // one). Returns its id. A chart without a valid keptUtc is kept as of now, with the local
+    // offset now.
     std::optional<qint64> Keep(const KeptChart& chart);
     // Changes question and note of chart `id`, in one transaction.
     bool Edit(qint64 id, const QString& question, const QString& note);
