@@ -426,7 +426,13 @@ bool JournalStore::Edit(qint64 id, const QString& question, const QString& note)
     //: A failed edit; %1 is the journal's file, %2 the reason.
     const QString failed = tr("Kelvora could not change the chart in the journal %1: %2. The "
                               "journal is as it was.");
-    if (!Ensure() || !Begin(failed)) {
+    if (!Ensure()) {
+        return false;
+    }
+    if (state != State::Ready) {
+        return FailWith(failed, tr("there is no chart %1 in it").arg(id));
+    }
+    if (!Begin(failed)) {
         return false;
     }
     QSqlQuery query(Database());
@@ -450,7 +456,13 @@ bool JournalStore::Remove(qint64 id) {
     //: A failed removal; %1 is the journal's file, %2 the reason.
     const QString failed = tr("Kelvora could not remove the chart from the journal %1: %2. The "
                               "journal is as it was.");
-    if (!Ensure() || !Begin(failed)) {
+    if (!Ensure()) {
+        return false;
+    }
+    if (state != State::Ready) {
+        return FailWith(failed, tr("there is no chart %1 in it").arg(id));
+    }
+    if (!Begin(failed)) {
         return false;
     }
     QSqlQuery query(Database());
