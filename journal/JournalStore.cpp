@@ -160,6 +160,13 @@ bool JournalStore::FailWith(const QString& format, const QString& reason) {
 // through a URI so that its mode is exact: "ro" and "rw" never create it, only "rwc" does.
 bool JournalStore::Connect(Mode mode) {
     QSqlDatabase db = Database();
+    if (!db.isValid()) {
+        // The driver is a plugin of its own, which no library link brings in.
+        //: The reason the journal cannot be opened (after "Kelvora cannot open the journal %1: ").
+        return FailWith(tr("Kelvora cannot open the journal %1: %2."),
+                        tr("Qt's SQLite driver is missing (on Debian, the package "
+                           "libqt6sql6-sqlite)"));
+    }
     db.close();
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs);
     if (mode == Mode::Memory) {

@@ -565,15 +565,23 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>journal::JournalStore</name>
     <message>
-        <location filename="../journal/JournalStore.cpp" line="+178"/>
+        <location filename="../journal/JournalStore.cpp" line="+166"/>
+        <location line="+19"/>
         <source>Kelvora cannot open the journal %1: %2.</source>
-        <extracomment>A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English).</extracomment>
+        <extracomment>The reason the journal cannot be opened (after &quot;Kelvora cannot open the journal %1: &quot;).
+----------
+A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English).</extracomment>
         <translation>Kelvora ne peut pas ouvrir le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-18"/>
+        <source>Qt&apos;s SQLite driver is missing (on Debian, the package libqt6sql6-sqlite)</source>
+        <translation>le pilote SQLite de Qt manque (sous Debian, le paquet libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <location line="+23"/>
-        <location line="+263"/>
+        <location line="+278"/>
         <location line="+17"/>
         <location line="+10"/>
         <location line="+4"/>
@@ -585,7 +593,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-406"/>
+        <location line="-421"/>
         <source>Kelvora cannot search the journal %1: %2.</source>
         <extracomment>%1 is the journal&apos;s file, %2 the reason below.</extracomment>
         <translation>Kelvora ne peut pas chercher dans le journal %1&#xa0;: %2.</translation>
@@ -633,14 +641,16 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>le dossier %1 ne peut pas être créé</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+70"/>
         <source>Kelvora could not change the chart in the journal %1: %2. The journal is as it was.</source>
         <extracomment>A failed edit; %1 is the journal&apos;s file, %2 the reason.</extracomment>
         <translation>Kelvora n’a pas pu modifier le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <location line="+16"/>
-        <location line="+20"/>
+        <location line="+14"/>
+        <location line="+12"/>
         <location line="+35"/>
         <location line="+15"/>
         <source>there is no chart %1 in it</source>
@@ -648,13 +658,13 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>il ne contient pas de tableau %1</translation>
     </message>
     <message>
-        <location line="-62"/>
+        <location line="-68"/>
         <source>Kelvora could not remove the chart from the journal %1: %2. The journal is as it was.</source>
         <extracomment>A failed removal; %1 is the journal&apos;s file, %2 the reason.</extracomment>
         <translation>Kelvora n’a pas pu supprimer le tableau du journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>chart %1 in it is damaged</source>
         <extracomment>A reason; %1 is the chart&apos;s number in the journal.</extracomment>
         <translation>son tableau %1 est endommagé</translation>
