@@ -156,8 +156,9 @@ bool JournalStore::FailWith(const QString& format, const QString& reason) {
     return Fail(format.arg(QDir::toNativeSeparators(path), reason));
 }
 
-// (Re)opens the connection on `name` ("" for an empty journal in memory). The file is opened
-// through a URI so that its mode is exact: "ro" and "rw" never create it, only "rwc" does.
+// (Re)opens the connection: on an empty journal in memory, or on the file read-only, read-write
+// or made. The file is opened through a URI so that its mode is exact: "ro" and "rw" never make
+// it, only "rwc" does.
 bool JournalStore::Connect(Mode mode) {
     QSqlDatabase db = Database();
     if (!db.isValid()) {
