@@ -307,8 +307,10 @@ bool JournalStore::Open() {
     return true;
 }
 
+// Opens the journal unless it is open on what is there now: a file removed or made by someone
+// else since is opened again, so that nothing is kept into a file no longer in its place.
 bool JournalStore::Ensure() {
-    if (state != State::Closed && Database().isOpen()) {
+    if (state != State::Closed && Database().isOpen() && (state == State::Absent) != Exists()) {
         lastError.clear();
         if (readOnly) {
             // The reason stays said.
