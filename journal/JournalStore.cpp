@@ -286,6 +286,7 @@ bool JournalStore::Open() {
             return false;
         }
         readOnly = true;
+        query = QSqlQuery(Database());
     }
     // The tables are read once, so that a damaged schema is said here rather than at a search.
     if (!query.exec(QStringLiteral("SELECT (SELECT count(*) FROM charts_text WHERE charts_text "
