@@ -24,10 +24,6 @@ constexpr int CacheKiB = 1024;
 // How long a write waits for another program (the sqlite3 tool) holding the file.
 constexpr int BusyTimeoutMs = 5000;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("JournalStore", text);
-}
-
 // The file's own words for what went wrong: SQLite's message where there is one.
 QString Reason(const QSqlError& error) {
     QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
@@ -38,10 +34,15 @@ QString Reason(const QSqlError& error) {
     return reason;
 }
 
-// The columns List() gives, newest first.
-const char* const ListColumns = "SELECT id, kept_utc AS keptUtc, offset_seconds AS offsetSeconds, "
-                                "question, note FROM charts";
-const char* const NewestFirst = " ORDER BY kept_utc DESC, id DESC";
+// The columns List() gives. Newest first is the order of keeping, last first: ids only grow.
+// With a search, the full-text index gives its matches in that order itself, so the first rows
+// come without reading every match.
+const char* const ListAll = "SELECT id, kept_utc AS keptUtc, offset_seconds AS offsetSeconds, "
+                            "question, note FROM charts ORDER BY id DESC";
+const char* const ListFound =
+    "SELECT c.id, c.kept_utc AS keptUtc, c.offset_seconds AS offsetSeconds, c.question, c.note "
+    "FROM charts_text t JOIN charts c ON c.id = t.rowid WHERE charts_text MATCH ? "
+    "ORDER BY t.rowid DESC";
 
 // The schema, made inside the first keep's transaction. The full-text index reads its text from
 // the charts table (external content); the triggers keep it in step under every change.
@@ -54,7 +55,6 @@ const char* const Schema[] = {
     " tableau TEXT NOT NULL,"
     " question TEXT NOT NULL,"
     " note TEXT NOT NULL)",
-    "CREATE INDEX charts_by_time ON charts (kept_utc)",
     "CREATE VIRTUAL TABLE charts_text USING fts5 (question, note, content='charts',"
     " content_rowid='id', tokenize='unicode61 remove_diacritics 2')",
     "CREATE TRIGGER charts_kept AFTER INSERT ON charts BEGIN"
@@ -156,10 +156,18 @@ bool JournalStore::FailWith(const QString& format, const QString& reason) {
     return Fail(format.arg(QDir::toNativeSeparators(path), reason));
 }
 
-// (Re)opens the connection on `name` ("" for an empty journal in memory). The file is opened
-// through a URI so that its mode is exact: "ro" and "rw" never create it, only "rwc" does.
+// (Re)opens the connection: on an empty journal in memory, or on the file read-only, read-write
+// or made. The file is opened through a URI so that its mode is exact: "ro" and "rw" never make
+// it, only "rwc" does.
 bool JournalStore::Connect(Mode mode) {
     QSqlDatabase db = Database();
+    if (!db.isValid()) {
+        // The driver is a plugin of its own, which no library link brings in.
+        //: The reason the journal cannot be opened (after "Kelvora cannot open the journal %1: ").
+        return FailWith(tr("Kelvora cannot open the journal %1: %2."),
+                        tr("Qt's SQLite driver is missing (on Debian, the package "
+                           "libqt6sql6-sqlite)"));
+    }
     db.close();
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs);
     if (mode == Mode::Memory) {
@@ -173,7 +181,9 @@ bool JournalStore::Connect(Mode mode) {
     }
     db.setConnectOptions(options);
     if (!db.open()) {
-        return FailWith(Tr("Kelvora cannot open the journal %1: %2."), Reason(db.lastError()));
+        //: A failure, said in a message box; %1 is the journal's file, %2 the reason (SQLite's, in
+        //: English).
+        return FailWith(tr("Kelvora cannot open the journal %1: %2."), Reason(db.lastError()));
     }
     // Set on every open rather than trusting SQLite's defaults: a rollback journal deleted at
     // each commit, every commit flushed to the disk, a page cache of a fixed size.
@@ -184,7 +194,9 @@ bool JournalStore::Connect(Mode mode) {
         if (!pragma.exec(statement)) {
             const QString reason = Reason(pragma.lastError());
             db.close();
-            return FailWith(Tr("Kelvora cannot read the journal %1: %2."), reason);
+            //: A failure; %1 is the journal's file, %2 the reason (SQLite's, in English, or one of
+            //: the reasons below).
+            return FailWith(tr("Kelvora cannot read the journal %1: %2."), reason);
         }
     }
     return true;
@@ -197,8 +209,9 @@ bool JournalStore::CheckFullText() {
         query.next() && query.value(0).toInt() == 1) {
         return true;
     }
-    return FailWith(Tr("Kelvora cannot search the journal %1: %2."),
-                    Tr("the SQLite library Qt uses here was built without full-text search "
+    //: %1 is the journal's file, %2 the reason below.
+    return FailWith(tr("Kelvora cannot search the journal %1: %2."),
+                    tr("the SQLite library Qt uses here was built without full-text search "
                        "(FTS5)"));
 }
 
@@ -206,7 +219,7 @@ bool JournalStore::Open() {
     lastError.clear();
     readOnly = false;
     state = State::Closed;
-    const QString unreadable = Tr("Kelvora cannot read the journal %1: %2.");
+    const QString unreadable = tr("Kelvora cannot read the journal %1: %2.");
     if (!Exists()) {
         // No chart kept yet: an empty journal, until the first Keep makes the file.
         if (!Connect(Mode::Memory) || !CheckFullText()) {
@@ -226,7 +239,9 @@ bool JournalStore::Open() {
     const QByteArray header = file.read(16);
     file.close();
     if (size > 0 && header != QByteArray("SQLite format 3\0", 16)) {
-        return FailWith(unreadable, Tr("it is not an SQLite database"));
+        //: The reason a file is not read as a journal (after "Kelvora cannot read the journal %1:
+        //: ").
+        return FailWith(unreadable, tr("it is not an SQLite database"));
     }
     // Read-write first: a keep that was cut short left a -journal, which SQLite plays back here.
     if (!Connect(Mode::ReadWrite)) {
@@ -258,7 +273,9 @@ bool JournalStore::Open() {
     }
     if (*application != ApplicationId || *version == 0) {
         Database().close();
-        return FailWith(unreadable, Tr("it is an SQLite database, but not a Kelvora journal"));
+        //: The reason a file is not read as a journal (after "Kelvora cannot read the journal %1:
+        //: ").
+        return FailWith(unreadable, tr("it is an SQLite database, but not a Kelvora journal"));
     }
     if (!CheckFullText()) {
         Database().close();
@@ -269,10 +286,12 @@ bool JournalStore::Open() {
             return false;
         }
         readOnly = true;
+        query = QSqlQuery(Database());
     }
     // The tables are read once, so that a damaged schema is said here rather than at a search.
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM charts_text WHERE charts_text MATCH "
-                                   "'x' UNION ALL SELECT max(id) FROM charts"))) {
+    if (!query.exec(QStringLiteral("SELECT (SELECT count(*) FROM charts_text WHERE charts_text "
+                                   "MATCH 'x'), (SELECT max(id) FROM charts)")) ||
+        !query.next()) {
         const QString reason = Reason(query.lastError());
         Database().close();
         readOnly = false;
@@ -281,19 +300,22 @@ bool JournalStore::Open() {
     query.finish();
     state = State::Ready;
     if (readOnly) {
-        lastError = Tr("The journal %1 was made by a newer version of Kelvora: its charts can be "
+        //: Said when the journal opens read-only; %1 is the journal's file.
+        lastError = tr("The journal %1 was made by a newer version of Kelvora: its charts can be "
                        "listed and opened, but not kept, changed or removed.")
                         .arg(QDir::toNativeSeparators(path));
     }
     return true;
 }
 
+// Opens the journal unless it is open on what is there now: a file removed or made by someone
+// else since is opened again, so that nothing is kept into a file no longer in its place.
 bool JournalStore::Ensure() {
-    if (state != State::Closed && Database().isOpen()) {
+    if (state != State::Closed && Database().isOpen() && (state == State::Absent) != Exists()) {
         lastError.clear();
         if (readOnly) {
             // The reason stays said.
-            lastError = Tr("The journal %1 was made by a newer version of Kelvora: its charts "
+            lastError = tr("The journal %1 was made by a newer version of Kelvora: its charts "
                            "can be listed and opened, but not kept, changed or removed.")
                             .arg(QDir::toNativeSeparators(path));
         }
@@ -304,7 +326,8 @@ bool JournalStore::Ensure() {
 
 bool JournalStore::Begin(const QString& failed) {
     if (readOnly) {
-        return FailWith(failed, Tr("it was made by a newer version of Kelvora, which this one can "
+        //: The reason a chart is not kept, changed or removed (after "... in the journal %1: ").
+        return FailWith(failed, tr("it was made by a newer version of Kelvora, which this one can "
                                    "read but not change"));
     }
     QSqlQuery begin(Database());
@@ -327,7 +350,9 @@ bool JournalStore::Finish(bool ok, const QSqlError& error, const QString& failed
 }
 
 std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
-    const QString failed = Tr("Kelvora could not keep the chart in the journal %1: %2. The "
+    //: A failed keep; %1 is the journal's file, %2 the reason (SQLite's, in English, or one of
+    //: these).
+    const QString failed = tr("Kelvora could not keep the chart in the journal %1: %2. The "
                               "journal is as it was.");
     if (!Ensure()) {
         return std::nullopt;
@@ -339,7 +364,8 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
         const QString folder = QFileInfo(path).absolutePath();
         if (!QDir().mkpath(folder)) {
             FailWith(failed,
-                     Tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
+                     //: The reason a first keep failed; %1 is the folder the journal goes in.
+                     tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
             return std::nullopt;
         }
         if (Exists()) {
@@ -372,8 +398,11 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
         ok = query.prepare(QStringLiteral(
             "INSERT INTO charts (kept_utc, offset_seconds, mothers, tableau, question, note) "
             "VALUES (?, ?, ?, ?, ?, ?)"));
-        query.addBindValue(chart.keptUtc.toUTC().toString(Qt::ISODate));
-        query.addBindValue(chart.offsetSeconds);
+        // A chart given without its time is kept as of now, with the local offset now.
+        const QDateTime now = QDateTime::currentDateTime();
+        const bool timed = chart.keptUtc.isValid();
+        query.addBindValue((timed ? chart.keptUtc : now).toUTC().toString(Qt::ISODate));
+        query.addBindValue(timed ? chart.offsetSeconds : now.offsetFromUtc());
         query.addBindValue(MothersText(chart.mothers));
         query.addBindValue(TableauName(chart.tableau));
         query.addBindValue(chart.question.isNull() ? QLatin1String("") : chart.question);
@@ -405,9 +434,16 @@ void JournalStore::ForgetMadeFile(bool madeFile) {
 }
 
 bool JournalStore::Edit(qint64 id, const QString& question, const QString& note) {
-    const QString failed = Tr("Kelvora could not change the chart in the journal %1: %2. The "
+    //: A failed edit; %1 is the journal's file, %2 the reason.
+    const QString failed = tr("Kelvora could not change the chart in the journal %1: %2. The "
                               "journal is as it was.");
-    if (!Ensure() || !Begin(failed)) {
+    if (!Ensure()) {
+        return false;
+    }
+    if (state != State::Ready) {
+        return FailWith(failed, tr("there is no chart %1 in it").arg(id));
+    }
+    if (!Begin(failed)) {
         return false;
     }
     QSqlQuery query(Database());
@@ -420,16 +456,24 @@ bool JournalStore::Edit(qint64 id, const QString& question, const QString& note)
     QSqlError error = query.lastError();
     if (ok && query.numRowsAffected() != 1) {
         ok = false;
-        error = QSqlError(QString(), Tr("there is no chart %1 in it").arg(id));
+        //: A reason; %1 is the chart's number in the journal.
+        error = QSqlError(QString(), tr("there is no chart %1 in it").arg(id));
     }
     query.finish();
     return Finish(ok, error, failed);
 }
 
 bool JournalStore::Remove(qint64 id) {
-    const QString failed = Tr("Kelvora could not remove the chart from the journal %1: %2. The "
+    //: A failed removal; %1 is the journal's file, %2 the reason.
+    const QString failed = tr("Kelvora could not remove the chart from the journal %1: %2. The "
                               "journal is as it was.");
-    if (!Ensure() || !Begin(failed)) {
+    if (!Ensure()) {
+        return false;
+    }
+    if (state != State::Ready) {
+        return FailWith(failed, tr("there is no chart %1 in it").arg(id));
+    }
+    if (!Begin(failed)) {
         return false;
     }
     QSqlQuery query(Database());
@@ -439,7 +483,7 @@ bool JournalStore::Remove(qint64 id) {
     QSqlError error = query.lastError();
     if (ok && query.numRowsAffected() != 1) {
         ok = false;
-        error = QSqlError(QString(), Tr("there is no chart %1 in it").arg(id));
+        error = QSqlError(QString(), tr("there is no chart %1 in it").arg(id));
     }
     query.finish();
     return Finish(ok, error, failed);
@@ -456,8 +500,9 @@ std::optional<KeptChart> JournalStore::ChartFrom(const QSqlQuery& row) {
     const std::optional<Mothers> mothers = ReadMothers(row.value(3).toString(), &why);
     const std::optional<Tableau> tableau = ReadTableau(row.value(4).toString());
     if (!mothers || !tableau || !chart.keptUtc.isValid()) {
-        FailWith(Tr("Kelvora cannot read the journal %1: %2."),
-                 Tr("chart %1 in it is damaged").arg(chart.id));
+        FailWith(tr("Kelvora cannot read the journal %1: %2."),
+                 //: A reason; %1 is the chart's number in the journal.
+                 tr("chart %1 in it is damaged").arg(chart.id));
         return std::nullopt;
     }
     chart.mothers = *mothers;
@@ -472,8 +517,8 @@ std::optional<KeptChart> JournalStore::Find(qint64 id) {
         return std::nullopt;
     }
     if (state != State::Ready) {
-        FailWith(Tr("Kelvora cannot read the journal %1: %2."),
-                 Tr("there is no chart %1 in it").arg(id));
+        FailWith(tr("Kelvora cannot read the journal %1: %2."),
+                 tr("there is no chart %1 in it").arg(id));
         return std::nullopt;
     }
     QSqlQuery query(Database());
@@ -482,13 +527,13 @@ std::optional<KeptChart> JournalStore::Find(qint64 id) {
                                  "question, note FROM charts WHERE id = ?"));
     query.addBindValue(id);
     if (!query.exec()) {
-        FailWith(Tr("Kelvora cannot read the journal %1: %2."), Reason(query.lastError()));
+        FailWith(tr("Kelvora cannot read the journal %1: %2."), Reason(query.lastError()));
         return std::nullopt;
     }
     if (!query.next()) {
-        FailWith(Tr("Kelvora cannot read the journal %1: %2."),
+        FailWith(tr("Kelvora cannot read the journal %1: %2."),
                  query.lastError().isValid() ? Reason(query.lastError())
-                                             : Tr("there is no chart %1 in it").arg(id));
+                                             : tr("there is no chart %1 in it").arg(id));
         return std::nullopt;
     }
     return ChartFrom(query);
@@ -528,17 +573,12 @@ QSqlQuery JournalStore::List(const QString& search) {
                                   "question, '' AS note WHERE 0"));
         return query;
     }
-    if (match.isEmpty()) {
-        query.prepare(QLatin1String(ListColumns) + QLatin1String(NewestFirst));
-    } else {
-        query.prepare(QLatin1String(ListColumns) +
-                      QLatin1String(" WHERE id IN (SELECT rowid FROM charts_text WHERE "
-                                    "charts_text MATCH ?)") +
-                      QLatin1String(NewestFirst));
+    query.prepare(QLatin1String(match.isEmpty() ? ListAll : ListFound));
+    if (!match.isEmpty()) {
         query.addBindValue(match);
     }
     if (!query.exec()) {
-        FailWith(Tr("Kelvora cannot read the journal %1: %2."), Reason(query.lastError()));
+        FailWith(tr("Kelvora cannot read the journal %1: %2."), Reason(query.lastError()));
         return QSqlQuery();
     }
     return query;
@@ -548,7 +588,8 @@ bool JournalStore::ExportCsv(const QString& file) {
     if (!Ensure()) {
         return false;
     }
-    const QString cannotWrite = Tr("Kelvora could not write the file %1: %2.");
+    //: A failed CSV export; %1 is the file written, %2 the system's reason.
+    const QString cannotWrite = tr("Kelvora could not write the file %1: %2.");
     const auto failWrite = [&](const QString& reason) {
         return Fail(cannotWrite.arg(QDir::toNativeSeparators(file), reason));
     };
@@ -568,10 +609,9 @@ bool JournalStore::ExportCsv(const QString& file) {
         QSqlQuery query(Database());
         query.setForwardOnly(true);
         if (!query.exec(QStringLiteral("SELECT id, kept_utc, offset_seconds, mothers, tableau, "
-                                       "question, note FROM charts") +
-                        QLatin1String(NewestFirst))) {
+                                       "question, note FROM charts ORDER BY id DESC"))) {
             out.cancelWriting();
-            return FailWith(Tr("Kelvora cannot read the journal %1: %2."),
+            return FailWith(tr("Kelvora cannot read the journal %1: %2."),
                             Reason(query.lastError()));
         }
         while (query.next()) {
@@ -594,7 +634,7 @@ bool JournalStore::ExportCsv(const QString& file) {
         }
         if (query.lastError().isValid()) {
             out.cancelWriting();
-            return FailWith(Tr("Kelvora cannot read the journal %1: %2."),
+            return FailWith(tr("Kelvora cannot read the journal %1: %2."),
                             Reason(query.lastError()));
         }
     }

@@ -2,6 +2,7 @@
 
 #include "casting/Cast.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -29,7 +30,14 @@ struct KeptChart {
 // leaves LastError(), one sentence naming the file and the reason. The file is made by the first
 // Keep, never by opening; it and its -journal are never overwritten, emptied or deleted to
 // recover from a fault.
+//
+// Every method opens the file itself when it is not open yet. Use one store for everything that
+// reads and writes the journal at the same time (the Journal window and Keep): a list still
+// being fetched holds SQLite's shared lock, so a second connection's write would wait for it
+// and then fail as "database is locked". Destroy models over List() before the store.
 class JournalStore {
+    Q_DECLARE_TR_FUNCTIONS(journal::JournalStore)
+
 public:
     // <AppDataLocation>/journal.sqlite
     static QString DefaultPath();
@@ -43,13 +51,16 @@ public:
     // Whether the file exists yet (no chart was ever kept when it does not).
     bool Exists() const;
     // Opens an existing file and checks it is a journal Kelvora can read. A journal made by a
-    // newer Kelvora opens read-only: listing and finding work, Keep, Edit and Remove refuse.
+    // newer Kelvora opens read-only: listing and finding work, Keep, Edit and Remove refuse, and
+    // LastError() says why even though Open() returns true. A missing file is an empty journal
+    // (true, and List() has no rows); it is not made.
     bool Open();
     bool ReadOnly() const;
     QString LastError() const;
 
     // Keeps a chart in one transaction (the file, schema and user_version made inside the first
-    // one). Returns its id.
+    // one). Returns its id. A chart without a valid keptUtc is kept as of now, with the local
+    // offset now.
     std::optional<qint64> Keep(const KeptChart& chart);
     // Changes question and note of chart `id`, in one transaction.
     bool Edit(qint64 id, const QString& question, const QString& note);
@@ -57,11 +68,12 @@ public:
     bool Remove(qint64 id);
     std::optional<KeptChart> Find(qint64 id);
 
-    // The kept charts, newest first, as a query for QSqlQueryModel: columns id, keptUtc (ISO
-    // 8601), offsetSeconds, question, note. With `search` not blank, only the charts whose
-    // question or note has, for every word typed, a word starting with it, case and accents
-    // ignored (SQLite FTS5, unicode61 remove_diacritics 2); what is typed is never read as query
-    // syntax. An inactive query, with LastError(), when the file cannot be read.
+    // The kept charts, newest first (the last kept first), as a scrollable query for
+    // QSqlQueryModel (rows are fetched from the file as they are asked for): columns
+    // id, keptUtc (ISO 8601), offsetSeconds, question, note. With `search` not blank, only the
+    // charts whose question or note has, for every word typed, a word starting with it, case and
+    // accents ignored (SQLite FTS5, unicode61 remove_diacritics 2); what is typed is never read as
+    // query syntax. An inactive query, with LastError(), when the file cannot be read.
     QSqlQuery List(const QString& search);
 
     // Writes the whole journal as CSV to `file` (UTF-8 with a byte-order mark, header row, RFC

@@ -752,6 +752,120 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
     </message>
 </context>
 <context>
+    <name>journal::JournalStore</name>
+    <message>
+        <location filename="../journal/JournalStore.cpp" line="+166"/>
+        <location line="+19"/>
+        <source>Kelvora cannot open the journal %1: %2.</source>
+        <extracomment>The reason the journal cannot be opened (after &quot;Kelvora cannot open the journal %1: &quot;).
+----------
+A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English).</extracomment>
+        <translation>Kelvora ne peut pas ouvrir le journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>Qt&apos;s SQLite driver is missing (on Debian, the package libqt6sql6-sqlite)</source>
+        <translation>le pilote SQLite de Qt manque (sous Debian, le paquet libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <location line="+23"/>
+        <location line="+278"/>
+        <location line="+17"/>
+        <location line="+10"/>
+        <location line="+4"/>
+        <location line="+47"/>
+        <location line="+33"/>
+        <location line="+23"/>
+        <source>Kelvora cannot read the journal %1: %2.</source>
+        <extracomment>A failure; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of the reasons below).</extracomment>
+        <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="-421"/>
+        <source>Kelvora cannot search the journal %1: %2.</source>
+        <extracomment>%1 is the journal&apos;s file, %2 the reason below.</extracomment>
+        <translation>Kelvora ne peut pas chercher dans le journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the SQLite library Qt uses here was built without full-text search (FTS5)</source>
+        <translation>la bibliothèque SQLite qu’utilise Qt ici a été construite sans la recherche plein texte (FTS5)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>it is not an SQLite database</source>
+        <extracomment>The reason a file is not read as a journal (after &quot;Kelvora cannot read the journal %1: &quot;).</extracomment>
+        <translation>ce n’est pas une base de données SQLite</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>it is an SQLite database, but not a Kelvora journal</source>
+        <extracomment>The reason a file is not read as a journal (after &quot;Kelvora cannot read the journal %1: &quot;).</extracomment>
+        <translation>c’est une base de données SQLite, mais pas un journal de Kelvora</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+12"/>
+        <source>The journal %1 was made by a newer version of Kelvora: its charts can be listed and opened, but not kept, changed or removed.</source>
+        <extracomment>Said when the journal opens read-only; %1 is the journal&apos;s file.</extracomment>
+        <translation>Le journal %1 a été créé par une version plus récente de Kelvora&#xa0;: ses tableaux peuvent être listés et ouverts, mais pas gardés, modifiés ni supprimés.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>it was made by a newer version of Kelvora, which this one can read but not change</source>
+        <extracomment>The reason a chart is not kept, changed or removed (after &quot;... in the journal %1: &quot;).</extracomment>
+        <translation>il a été créé par une version plus récente de Kelvora, que celle-ci peut lire mais pas modifier</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.</source>
+        <extracomment>A failed keep; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of these).</extracomment>
+        <translation>Kelvora n’a pas pu garder le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>the folder %1 cannot be made</source>
+        <extracomment>The reason a first keep failed; %1 is the folder the journal goes in.</extracomment>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Kelvora could not change the chart in the journal %1: %2. The journal is as it was.</source>
+        <extracomment>A failed edit; %1 is the journal&apos;s file, %2 the reason.</extracomment>
+        <translation>Kelvora n’a pas pu modifier le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+16"/>
+        <location line="+14"/>
+        <location line="+12"/>
+        <location line="+35"/>
+        <location line="+15"/>
+        <source>there is no chart %1 in it</source>
+        <extracomment>A reason; %1 is the chart&apos;s number in the journal.</extracomment>
+        <translation>il ne contient pas de tableau %1</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <source>Kelvora could not remove the chart from the journal %1: %2. The journal is as it was.</source>
+        <extracomment>A failed removal; %1 is the journal&apos;s file, %2 the reason.</extracomment>
+        <translation>Kelvora n’a pas pu supprimer le tableau du journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>chart %1 in it is damaged</source>
+        <extracomment>A reason; %1 is the chart&apos;s number in the journal.</extracomment>
+        <translation>son tableau %1 est endommagé</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>Kelvora could not write the file %1: %2.</source>
+        <extracomment>A failed CSV export; %1 is the file written, %2 the system&apos;s reason.</extracomment>
+        <translation>Kelvora n’a pas pu écrire le fichier %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>modSikidy</name>
     <message>
         <location filename="../interpretation/FigureCatalogue.cpp" line="+20"/>
