@@ -471,7 +471,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>frmJournal</name>
     <message>
-        <location filename="../journal/frmJournal.cpp" line="+32"/>
+        <location filename="../journal/frmJournal.cpp" line="+34"/>
         <source>Mothers %1, classic tableau</source>
         <extracomment>One line saying which chart the window is about; %1 is its mothers, &quot;1112/1112/1211/2121&quot;.</extracomment>
         <translation>Mères %1, tableau classique</translation>
@@ -483,7 +483,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Mères %1, tableau des devins</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+96"/>
         <source>Keep in Journal</source>
         <extracomment>Title of the window that asks for the question and note of a chart to keep.</extracomment>
         <translation>Garder dans le journal</translation>
@@ -507,7 +507,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Thèmes gardés</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>&amp;Open</source>
         <extracomment>Button 84 pixels wide: puts the chosen chart on the casting board.</extracomment>
         <translation>&amp;Ouvrir</translation>
@@ -754,7 +754,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>journal::JournalStore</name>
     <message>
-        <location filename="../journal/JournalStore.cpp" line="+166"/>
+        <location filename="../journal/JournalStore.cpp" line="+167"/>
         <location line="+19"/>
         <source>Kelvora cannot open the journal %1: %2.</source>
         <extracomment>The reason the journal cannot be opened (after &quot;Kelvora cannot open the journal %1: &quot;).
@@ -770,7 +770,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="+31"/>
         <location line="+23"/>
-        <location line="+278"/>
+        <location line="+281"/>
         <location line="+17"/>
         <location line="+10"/>
         <location line="+4"/>
@@ -782,7 +782,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-421"/>
+        <location line="-424"/>
         <source>Kelvora cannot search the journal %1: %2.</source>
         <extracomment>%1 is the journal&apos;s file, %2 the reason below.</extracomment>
         <translation>Kelvora ne peut pas chercher dans le journal %1&#xa0;: %2.</translation>
@@ -805,8 +805,8 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>c’est une base de données SQLite, mais pas un journal de Kelvora</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+12"/>
+        <location line="+26"/>
+        <location line="+14"/>
         <source>The journal %1 was made by a newer version of Kelvora: its charts can be listed and opened, but not kept, changed or removed.</source>
         <extracomment>Said when the journal opens read-only; %1 is the journal&apos;s file.</extracomment>
         <translation>Le journal %1 a été créé par une version plus récente de Kelvora&#xa0;: ses tableaux peuvent être listés et ouverts, mais pas gardés, modifiés ni supprimés.</translation>
