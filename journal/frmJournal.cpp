@@ -329,7 +329,7 @@ std::optional<journal::KeptChart> frmJournal::Read(qint64 id) {
 
 void frmJournal::cmdOpen_Click() {
     const qint64 id = ChosenId();
-    if (!id) {
+    if (!id || !board) {
         return;
     }
     const std::optional<journal::KeptChart> chart = Read(id);

@@ -193,6 +193,16 @@ private slots:
         QCOMPARE(Kept(), left.size());
     }
 
+    // Ctrl+J again brings the open Journal window forward rather than opening a second one; it
+    // goes when the main window closes.
+    void oneWindowAtATime() {
+        frmJournal* first = frmJournal::ShowJournal(casting->window.Frame3, &casting->window);
+        QVERIFY(first);
+        QCOMPARE(frmJournal::ShowJournal(casting->window.Frame3, &casting->window), first);
+        casting->window.close();
+        QTRY_VERIFY(!frmJournal::OpenWindow());
+    }
+
     // Down in the search box goes into the list, on its first chart; Return there opens it.
     void downGoesIntoTheList() {
         QVERIFY(KeepChart(path, "Quelle énergie pour demain ?", "1112/1112/1211/2121"));
