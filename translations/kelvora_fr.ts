@@ -540,7 +540,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <location line="+28"/>
         <source>No chart has been kept yet: Keep in Journal (Ctrl+K) keeps the chart on the board.</source>
         <extracomment>One line in the Journal window, below the empty list.</extracomment>
-        <translation>Aucun thème n&apos;a encore été gardé : Garder dans le journal (Ctrl+K) garde le thème du tableau.</translation>
+        <translation>Aucun thème n&apos;a encore été gardé : Garder dans le journal (Ctrl+K) garde le thème affiché.</translation>
     </message>
     <message>
         <location line="+33"/>
