@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -44,6 +45,29 @@ class OneLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // `text` in `font` cut to `width` with an ellipsis, laid out, from the lines drawn lately.
+    const QStaticText& Line(const QString& text, const QFont& font, const QFontMetrics& metrics,
+                            int width) const {
+        if (font != linesFont) {
+            lines.clear();
+            linesFont = font;
+        }
+        const QString key = QString::number(width) + u'|' + text;
+        auto found = lines.constFind(key);
+        if (found == lines.constEnd()) {
+            // A few screens of cells, so that memory stays small whatever the journal holds;
+            // the oldest go all at once rather than one by one.
+            if (lines.size() >= 256) {
+                lines.clear();
+            }
+            QStaticText line(metrics.elidedText(text, Qt::ElideRight, width));
+            line.setTextFormat(Qt::PlainText);
+            line.setPerformanceHint(QStaticText::AggressiveCaching);
+            found = lines.insert(key, line);
+        }
+        return *found;
+    }
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyleOptionViewItem cell = option;
@@ -57,15 +81,15 @@ public:
         }
         const int margin = controls::Twips(60);
         const QRect text = cell.rect.adjusted(margin, 0, -margin, 0);
-        // A plain line at its baseline: drawing into a rectangle would lay the text out again.
+        // A line laid out once: typing in the search box mostly shows again rows just shown.
         const QFontMetrics& metrics = cell.fontMetrics;
         const int baseline = text.top() + (text.height() - metrics.height()) / 2 + metrics.ascent();
         painter->setClipRect(text);
         painter->setFont(cell.font);
         painter->setPen(
             cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(QPoint(text.left(), baseline),
-                          metrics.elidedText(cell.text, Qt::ElideRight, text.width()));
+        painter->drawStaticText(QPoint(text.left(), baseline - metrics.ascent()),
+                                Line(cell.text, cell.font, metrics, text.width()));
         painter->restore();
         if (cell.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
@@ -76,6 +100,10 @@ public:
             view->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
         }
     }
+
+private:
+    mutable QHash<QString, QStaticText> lines;
+    mutable QFont linesFont;
 };
 
 bool EnterKey(const QKeyEvent* key) {
