@@ -7,6 +7,7 @@
 #include "controls/Look.h"
 #include "controls/RichTextBox.h"
 #include "controls/Twips.h"
+#include "journal/frmJournal.h"
 #include "platform/AppTitle.h"
 #include "platform/Random.h"
 #include "report/frmSave.h"
@@ -108,6 +109,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     Frame3->SetTableau(Settings().value(TableauKey, false).toBool() ? Tableau::Diviners
                                                                     : Tableau::Classic);
     ShowTableauChoice();
+    connect(Frame3, &CastingBoard::castingChanged, this,
+            [this] { mnuKeep->setEnabled(intPressCount >= 12); });
 
     BuildFooter(client);
 
@@ -132,6 +135,15 @@ void frmMain::BuildMenus() {
     mnuTableau->setCheckable(true);
     connect(mnuTableau, &QAction::triggered, this, &frmMain::mnuTableau_Click);
     Separator(nuFile, "mnuFileSep0");
+    // The journal's items: keeping waits for the twelve figures of a casting.
+    mnuKeep = Item(nuFile, "mnuKeep", tr("&Keep in Journal…"));
+    mnuKeep->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuKeep->setEnabled(false);
+    mnuJournal = Item(nuFile, "mnuJournal", tr("&Journal…"));
+    mnuJournal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    connect(mnuKeep, &QAction::triggered, this, &frmMain::mnuKeep_Click);
+    connect(mnuJournal, &QAction::triggered, this, &frmMain::mnuJournal_Click);
+    Separator(nuFile, "mnuExitSep");
     mnuExit = Item(nuFile, "mnuExit", tr("E&xit"));
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 
@@ -236,6 +248,14 @@ void frmMain::ShowTableauChoice() {
                             ? tr("&Diviners' Tableau (from the next casting)")
                             //: A checkable menu item: houses 9 to 16 by adding figures.
                             : tr("&Diviners' Tableau"));
+}
+
+void frmMain::mnuKeep_Click() {
+    frmJournal::KeepBoardChart(this);
+}
+
+void frmMain::mnuJournal_Click() {
+    frmJournal::ShowJournal(Frame3, this);
 }
 
 void frmMain::mnuExit_Click() {

@@ -35,6 +35,8 @@ public:
     QMenu* nuFile = nullptr;
     QAction* mnuMothers = nullptr;
     QAction* mnuTableau = nullptr;
+    QAction* mnuKeep = nullptr;
+    QAction* mnuJournal = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnline = nullptr;
@@ -66,6 +68,8 @@ private slots:
     // Enter Mothers: the mothers typed or pasted in its window go on the board.
     void mnuMothers_Click();
     void mnuTableau_Click(bool checked);
+    void mnuKeep_Click();
+    void mnuJournal_Click();
     void mnuExit_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();

@@ -9,7 +9,7 @@ import re
 import sys
 
 os.chdir(sys.argv[1] if len(sys.argv) > 1 else ".")
-FOLDERS = ("casting", "interpretation", "shell", "report", "controls", "platform")
+FOLDERS = ("casting", "interpretation", "journal", "shell", "report", "controls", "platform")
 OWN_LIBRARY = {"casting/Chart": "chart", "shell/modHelp": "modhelp", "shell/WebAddresses": "modhelp"}
 
 

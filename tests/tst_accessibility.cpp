@@ -3,6 +3,9 @@
 #include "UrlRecorder.h"
 #include "casting/frmMothers.h"
 #include "controls/LinkLabel.h"
+#include "journal/JournalStore.h"
+#include "journal/frmJournal.h"
+#include "journal/frmKeep.h"
 #include "platform/Random.h"
 #include "report/frmSave.h"
 #include "shell/WebAddresses.h"
@@ -70,6 +73,7 @@ public:
 
 private:
     std::optional<testsupport::CastingWindow> casting;
+    QTemporaryDir journalFolder;
     frmMain* window = nullptr;
     QPushButton* cmdProceed = nullptr;
 
@@ -94,6 +98,20 @@ private:
         } else if (form == "frmMothers") {
             other = std::make_unique<frmMothers>(nullptr, window->Frame3->NextTableau(),
                                                  CastingBoard::BoardMothers());
+        } else if (form == "frmJournal") {
+            // A journal with one chart, so that every control of the window works.
+            const QString path = journalFolder.filePath(QStringLiteral("journal.sqlite"));
+            journal::JournalStore store(path);
+            journal::KeptChart chart;
+            chart.mothers = *ReadMothers(QStringLiteral("1112/1112/1211/2121"));
+            chart.keptUtc = QDateTime::currentDateTimeUtc();
+            if (!store.Exists() && !store.Keep(chart)) {
+                qWarning("%s", qPrintable(store.LastError()));
+            }
+            other = std::make_unique<frmJournal>(window->Frame3, nullptr, path);
+        } else if (form == "frmKeep") {
+            other = std::make_unique<frmKeep>(nullptr, QStringLiteral("Keep in Journal"),
+                                              QStringLiteral("1112/1112/1211/2121"));
         }
         if (other) {
             other->show();
@@ -115,9 +133,10 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("main window")
-            << "frmMain" << QStringList{"cmdProceed", "Command1",     "RTB",        "Label61",
-                                        "Label2",     "lblFullBrand", "mnuMothers", "mnuExit",
-                                        "mnuOnline",  "mnuVisit",     "mnuUpdate",  "mnuAbout"};
+            << "frmMain"
+            << QStringList{"cmdProceed",   "Command1",   "RTB",     "Label61",   "Label2",
+                           "lblFullBrand", "mnuMothers", "mnuExit", "mnuOnline", "mnuVisit",
+                           "mnuUpdate",    "mnuAbout",   "mnuKeep", "mnuJournal"};
         QTest::newRow("About") << "frmAbout" << QStringList{"cmdOK", "lblHomePage", "lblCobrand"};
         QTest::newRow("report window") << "frmSave" << QStringList{"RTB",     "cmdSave", "cmdPrint",
                                                                    "Label14", "Label1",  "Label2"};
@@ -129,6 +148,11 @@ private slots:
             cells << QStringLiteral("picMother%1").arg(c);
         }
         QTest::newRow("Enter Mothers") << "frmMothers" << cells + QStringList{"cmdOK", "cmdCancel"};
+        QTest::newRow("Journal window")
+            << "frmJournal" << QStringList{"txtSearch", "grdJournal", "cmdOpen", "cmdEdit",
+                                           "cmdDelete", "cmdExport",  "cmdClose"};
+        QTest::newRow("Keep window")
+            << "frmKeep" << QStringList{"txtQuestion", "txtNote", "cmdOK", "cmdCancel"};
     }
     void everyControlIsNamed() {
         QFETCH(QString, form);
@@ -278,6 +302,11 @@ private slots:
             << "frmMothers" << 4 << QStringList{"cmdOK", "cmdCancel", "picMother0"};
         QTest::newRow("Enter Mothers, OK disabled")
             << "frmMothers" << 0 << QStringList{"cmdCancel", "picMother0", "cmdCancel"};
+        QTest::newRow("Journal window")
+            << "frmJournal" << 0 << QStringList{"grdJournal", "cmdOpen",  "cmdEdit",  "cmdDelete",
+                                                "cmdExport",  "cmdClose", "txtSearch"};
+        QTest::newRow("Keep window")
+            << "frmKeep" << 0 << QStringList{"txtNote", "cmdOK", "cmdCancel", "txtQuestion"};
     }
     void tabOrder() {
         QFETCH(QString, form);

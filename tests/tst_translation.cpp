@@ -11,6 +11,8 @@
 #include "controls/PictureBox.h"
 #include "controls/RichTextBox.h"
 #include "interpretation/modSikidy.h"
+#include "journal/frmJournal.h"
+#include "journal/frmKeep.h"
 #include "platform/Translation.h"
 #include "report/frmSave.h"
 #include "shell/frmAbout.h"
@@ -142,7 +144,8 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("window");
         for (const char* language : {"en", "fr"}) {
-            for (const char* window : {"main", "about", "report", "exit", "mothers"}) {
+            for (const char* window :
+                 {"main", "about", "report", "exit", "mothers", "journal", "keep"}) {
                 QTest::addRow("%s %s", language, window) << language << window;
             }
         }
@@ -181,6 +184,18 @@ private slots:
                 QTest::keyClick(mothers.picMother[0], Qt::Key_V, Qt::ControlModifier);
                 overflows << Overflows(&mothers);
             }
+        } else if (window == u"journal") {
+            // A journal not kept in yet: the window's longest line.
+            const QTemporaryDir folder;
+            overflows << Overflows(
+                std::make_unique<frmJournal>(nullptr, nullptr, folder.filePath("journal.sqlite"))
+                    .get());
+        } else if (window == u"keep") {
+            overflows << Overflows(
+                std::make_unique<frmKeep>(nullptr, frmJournal::tr("Keep in Journal"),
+                                          frmJournal::tr("Mothers %1, diviners' tableau")
+                                              .arg(QStringLiteral("1112/1112/1211/2121")))
+                    .get());
         } else {
             Recorder browser;
             browser.Watch();

@@ -310,6 +310,39 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
     </message>
 </context>
 <context>
+    <name>JournalModel</name>
+    <message>
+        <location filename="../journal/JournalModel.cpp" line="+61"/>
+        <source>no question</source>
+        <extracomment>Said by a screen reader for the empty question of a kept chart.</extracomment>
+        <translation>pas de question</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>no note</source>
+        <extracomment>Said by a screen reader for the empty note of a kept chart.</extracomment>
+        <translation>pas de note</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Date</source>
+        <extracomment>Column header of the journal&apos;s list: when the chart was kept.</extracomment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Question</source>
+        <extracomment>Column header of the journal&apos;s list.</extracomment>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Note</source>
+        <extracomment>Column header of the journal&apos;s list.</extracomment>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
     <name>SaveAsDialog</name>
     <message>
         <location filename="../controls/SaveAsDialog.cpp" line="+47"/>
@@ -492,9 +525,155 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
     </message>
 </context>
 <context>
+    <name>frmJournal</name>
+    <message>
+        <location filename="../journal/frmJournal.cpp" line="+35"/>
+        <source>Mothers %1, classic tableau</source>
+        <extracomment>One line saying which chart the window is about; %1 is its mothers, &quot;1112/1112/1211/2121&quot;.</extracomment>
+        <translation>Mères %1, tableau classique</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mothers %1, diviners&apos; tableau</source>
+        <extracomment>One line saying which chart the window is about; %1 is its mothers.</extracomment>
+        <translation>Mères %1, tableau des devins</translation>
+    </message>
+    <message>
+        <location line="+123"/>
+        <source>Keep in Journal</source>
+        <extracomment>Title of the window that asks for the question and note of a chart to keep.</extracomment>
+        <translation>Garder dans le journal</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Kelvora Journal</source>
+        <extracomment>Title of the Journal window.</extracomment>
+        <translation>Journal de Kelvora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Search:</source>
+        <extracomment>The label of the search box, 68 pixels wide.</extracomment>
+        <translation>&amp;Chercher :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Kept charts</source>
+        <extracomment>The list&apos;s name to screen readers.</extracomment>
+        <translation>Thèmes gardés</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>&amp;Open</source>
+        <extracomment>Button 84 pixels wide: puts the chosen chart on the casting board.</extracomment>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Edit…</source>
+        <extracomment>Button 84 pixels wide: changes the chosen chart&apos;s question and note.</extracomment>
+        <translation>&amp;Modifier…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete</source>
+        <extracomment>Button 84 pixels wide: removes the chosen chart, after asking.</extracomment>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>E&amp;xport…</source>
+        <extracomment>Button 84 pixels wide: writes the whole journal to a CSV file.</extracomment>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Close</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>No chart has been kept yet: Keep in Journal (Ctrl+K) keeps the chart on the board.</source>
+        <extracomment>One line in the Journal window, below the empty list.</extracomment>
+        <translation>Aucun thème n&apos;a encore été gardé : Garder dans le journal (Ctrl+K) garde le thème affiché.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>No chart has been kept yet.</source>
+        <extracomment>One line in the Journal window, below the empty list.</extracomment>
+        <translation>Aucun thème n&apos;a encore été gardé.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No kept chart has these words.</source>
+        <extracomment>One line in the Journal window, below the empty list.</extracomment>
+        <translation>Aucun thème gardé n&apos;a ces mots.</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>Edit Kept Chart</source>
+        <extracomment>Title of the window that changes a kept chart&apos;s question and note.</extracomment>
+        <translation>Modifier le thème gardé</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Delete the chart kept on %1 from the journal?</source>
+        <translation>Supprimer du journal le thème gardé le %1 ?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete the chart kept on %1 from the journal?
+
+%2</source>
+        <translation>Supprimer du journal le thème gardé le %1 ?
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type in Save As; &quot;(*.csv)&quot; picks the files shown and stays as it is.</extracomment>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>journal.csv</source>
+        <extracomment>The file name Save As proposes for the journal&apos;s export.</extracomment>
+        <translation>journal.csv</translation>
+    </message>
+</context>
+<context>
+    <name>frmKeep</name>
+    <message>
+        <location filename="../journal/frmKeep.cpp" line="+47"/>
+        <source>&amp;Question:</source>
+        <extracomment>The label of a one-line text box, 439 pixels wide.</extracomment>
+        <translation>&amp;Question :</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Note:</source>
+        <extracomment>The label of a text box of several lines, 439 pixels wide.</extracomment>
+        <translation>&amp;Note :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>OK</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
-        <location filename="../shell/frmMain.cpp" line="+68"/>
+        <location filename="../shell/frmMain.cpp" line="+69"/>
         <source>Join the Kelvora discussion board: click here to visit us online.</source>
         <extracomment>A link on one line, 778 pixels wide.</extracomment>
         <translation>Rejoignez le forum de discussion de Kelvora&#xa0;: cliquez ici pour nous rendre visite en ligne.</translation>
@@ -513,7 +692,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Interprétation du sikidy</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -523,7 +702,17 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Saisir les &amp;mères…</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
+        <source>&amp;Keep in Journal…</source>
+        <translation>&amp;Garder dans le journal…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Journal…</source>
+        <translation>&amp;Journal…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -684,6 +873,120 @@ Rien n’a été imprimé.</translation>
         <source>Rich Text Format (*.rtf)</source>
         <extracomment>The file type in Save As; &quot;(*.rtf)&quot; picks the files shown and stays as it is.</extracomment>
         <translation>Texte enrichi (*.rtf)</translation>
+    </message>
+</context>
+<context>
+    <name>journal::JournalStore</name>
+    <message>
+        <location filename="../journal/JournalStore.cpp" line="+167"/>
+        <location line="+19"/>
+        <source>Kelvora cannot open the journal %1: %2.</source>
+        <extracomment>The reason the journal cannot be opened (after &quot;Kelvora cannot open the journal %1: &quot;).
+----------
+A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English).</extracomment>
+        <translation>Kelvora ne peut pas ouvrir le journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>Qt&apos;s SQLite driver is missing (on Debian, the package libqt6sql6-sqlite)</source>
+        <translation>le pilote SQLite de Qt manque (sous Debian, le paquet libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <location line="+23"/>
+        <location line="+281"/>
+        <location line="+17"/>
+        <location line="+10"/>
+        <location line="+4"/>
+        <location line="+47"/>
+        <location line="+33"/>
+        <location line="+23"/>
+        <source>Kelvora cannot read the journal %1: %2.</source>
+        <extracomment>A failure; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of the reasons below).</extracomment>
+        <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="-424"/>
+        <source>Kelvora cannot search the journal %1: %2.</source>
+        <extracomment>%1 is the journal&apos;s file, %2 the reason below.</extracomment>
+        <translation>Kelvora ne peut pas chercher dans le journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the SQLite library Qt uses here was built without full-text search (FTS5)</source>
+        <translation>la bibliothèque SQLite qu’utilise Qt ici a été construite sans la recherche plein texte (FTS5)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>it is not an SQLite database</source>
+        <extracomment>The reason a file is not read as a journal (after &quot;Kelvora cannot read the journal %1: &quot;).</extracomment>
+        <translation>ce n’est pas une base de données SQLite</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>it is an SQLite database, but not a Kelvora journal</source>
+        <extracomment>The reason a file is not read as a journal (after &quot;Kelvora cannot read the journal %1: &quot;).</extracomment>
+        <translation>c’est une base de données SQLite, mais pas un journal de Kelvora</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location line="+14"/>
+        <source>The journal %1 was made by a newer version of Kelvora: its charts can be listed and opened, but not kept, changed or removed.</source>
+        <extracomment>Said when the journal opens read-only; %1 is the journal&apos;s file.</extracomment>
+        <translation>Le journal %1 a été créé par une version plus récente de Kelvora&#xa0;: ses tableaux peuvent être listés et ouverts, mais pas gardés, modifiés ni supprimés.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>it was made by a newer version of Kelvora, which this one can read but not change</source>
+        <extracomment>The reason a chart is not kept, changed or removed (after &quot;... in the journal %1: &quot;).</extracomment>
+        <translation>il a été créé par une version plus récente de Kelvora, que celle-ci peut lire mais pas modifier</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.</source>
+        <extracomment>A failed keep; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of these).</extracomment>
+        <translation>Kelvora n’a pas pu garder le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>the folder %1 cannot be made</source>
+        <extracomment>The reason a first keep failed; %1 is the folder the journal goes in.</extracomment>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Kelvora could not change the chart in the journal %1: %2. The journal is as it was.</source>
+        <extracomment>A failed edit; %1 is the journal&apos;s file, %2 the reason.</extracomment>
+        <translation>Kelvora n’a pas pu modifier le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+16"/>
+        <location line="+14"/>
+        <location line="+12"/>
+        <location line="+35"/>
+        <location line="+15"/>
+        <source>there is no chart %1 in it</source>
+        <extracomment>A reason; %1 is the chart&apos;s number in the journal.</extracomment>
+        <translation>il ne contient pas de tableau %1</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <source>Kelvora could not remove the chart from the journal %1: %2. The journal is as it was.</source>
+        <extracomment>A failed removal; %1 is the journal&apos;s file, %2 the reason.</extracomment>
+        <translation>Kelvora n’a pas pu supprimer le tableau du journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>chart %1 in it is damaged</source>
+        <extracomment>A reason; %1 is the chart&apos;s number in the journal.</extracomment>
+        <translation>son tableau %1 est endommagé</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>Kelvora could not write the file %1: %2.</source>
+        <extracomment>A failed CSV export; %1 is the file written, %2 the system&apos;s reason.</extracomment>
+        <translation>Kelvora n’a pas pu écrire le fichier %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,484 @@
+#include "journal/frmJournal.h"
+
+#include "casting/CastingBoard.h"
+#include "controls/LinkLabel.h"
+#include "controls/Look.h"
+#include "controls/SaveAsDialog.h"
+#include "controls/Twips.h"
+#include "journal/JournalModel.h"
+#include "journal/frmKeep.h"
+#include "platform/AppTitle.h"
+#include "platform/MsgBox.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QStaticText>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+using controls::TwipsRect;
+
+namespace {
+
+// The Journal window that is open: there is one at a time.
+QPointer<frmJournal> openWindow;
+
+QString ChartLine(const Mothers& mothers, Tableau tableau) {
+    if (tableau == Tableau::Classic) {
+        //: One line saying which chart the window is about; %1 is its mothers,
+        //: "1112/1112/1211/2121".
+        return frmJournal::tr("Mothers %1, classic tableau").arg(MothersText(mothers));
+    }
+    //: One line saying which chart the window is about; %1 is its mothers.
+    return frmJournal::tr("Mothers %1, diviners' tableau").arg(MothersText(mothers));
+}
+
+// Draws a cell as one line of text, cut with an ellipsis where it does not fit: what the
+// style's own item drawing does for a single line, without its text layout for wrapping, which
+// is most of the time a keystroke in the search box takes.
+class OneLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    // `text` in `font` cut to `width` with an ellipsis, laid out, from the lines drawn lately.
+    const QStaticText& Line(const QString& text, const QFont& font, const QFontMetrics& metrics,
+                            int width) const {
+        if (font != linesFont) {
+            lines.clear();
+            linesFont = font;
+        }
+        const QString key = QString::number(width) + u'|' + text;
+        auto found = lines.constFind(key);
+        if (found == lines.constEnd()) {
+            // A few screens of cells, so that memory stays small whatever the journal holds;
+            // the oldest go all at once rather than one by one.
+            if (lines.size() >= 256) {
+                lines.clear();
+            }
+            QStaticText line(metrics.elidedText(text, Qt::ElideRight, width));
+            line.setTextFormat(Qt::PlainText);
+            line.setPerformanceHint(QStaticText::AggressiveCaching);
+            found = lines.insert(key, line);
+        }
+        return *found;
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QPalette::ColorGroup group =
+            cell.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        const bool selected = cell.state & QStyle::State_Selected;
+        painter->save();
+        if (selected) {
+            painter->fillRect(cell.rect, cell.palette.brush(group, QPalette::Highlight));
+        }
+        const int margin = controls::Twips(60);
+        const QRect text = cell.rect.adjusted(margin, 0, -margin, 0);
+        // A line laid out once: typing in the search box mostly shows again rows just shown.
+        const QFontMetrics& metrics = cell.fontMetrics;
+        const int baseline = text.top() + (text.height() - metrics.height()) / 2 + metrics.ascent();
+        painter->setClipRect(text);
+        painter->setFont(cell.font);
+        painter->setPen(
+            cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawStaticText(QPoint(text.left(), baseline - metrics.ascent()),
+                                Line(cell.text, cell.font, metrics, text.width()));
+        painter->restore();
+        if (cell.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(cell);
+            focus.backgroundColor =
+                cell.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+            const QWidget* view = cell.widget;
+            view->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
+        }
+    }
+
+private:
+    mutable QHash<QString, QStaticText> lines;
+    mutable QFont linesFont;
+};
+
+bool EnterKey(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
+
+frmJournal* frmJournal::ShowJournal(CastingBoard* board, QWidget* owner) {
+    if (!openWindow) {
+        openWindow = new frmJournal(board, owner);
+        openWindow->setAttribute(Qt::WA_DeleteOnClose);
+        controls::CenterOnScreen(openWindow);
+    }
+    openWindow->show();
+    openWindow->raise();
+    openWindow->activateWindow();
+    return openWindow;
+}
+
+frmJournal* frmJournal::OpenWindow() {
+    return openWindow;
+}
+
+bool frmJournal::KeepBoardChart(QWidget* owner, const QString& path) {
+    const std::optional<Mothers> mothers = CastingBoard::BoardMothers();
+    if (intPressCount < 12 || !mothers) {
+        return false;
+    }
+    const Tableau tableau = chartTableau;
+    // The open window's connection, so that its list and the keep never wait on each other.
+    std::optional<journal::JournalStore> own;
+    frmJournal* window =
+        openWindow && openWindow->store.Path() == path ? openWindow.data() : nullptr;
+    journal::JournalStore& store = window ? window->store : own.emplace(path);
+    if (store.Exists() && !(window && window->opened)) {
+        if (!store.Open()) {
+            platform::MsgBox(store.LastError(), QMessageBox::Ok, QMessageBox::Warning);
+            return false;
+        }
+        if (window) {
+            window->opened = true;
+            window->readOnlyWhy = store.ReadOnly() ? store.LastError() : QString();
+        }
+    }
+    // Said before asking, so that nothing is typed in vain: the store says why.
+    if (store.ReadOnly()) {
+        platform::MsgBox(window ? window->readOnlyWhy : store.LastError(), QMessageBox::Ok,
+                         QMessageBox::Warning);
+        return false;
+    }
+
+    //: Title of the window that asks for the question and note of a chart to keep.
+    frmKeep ask(owner, tr("Keep in Journal"), ChartLine(*mothers, tableau));
+    controls::CenterOnScreen(&ask);
+    if (ask.exec() != QDialog::Accepted) {
+        return false;
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    journal::KeptChart chart;
+    chart.mothers = *mothers;
+    chart.tableau = tableau;
+    chart.question = ask.Question();
+    chart.note = ask.Note();
+    chart.keptUtc = now.toUTC();
+    chart.offsetSeconds = now.offsetFromUtc();
+    if (!store.Keep(chart)) {
+        platform::MsgBox(store.LastError(), QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
+    if (window) {
+        window->Refresh();
+    }
+    return true;
+}
+
+frmJournal::frmJournal(CastingBoard* board, QWidget* owner, const QString& path)
+    : QWidget(owner), board(board), store(path) {
+    //: Title of the Journal window.
+    controls::SetUpForm(this, "frmJournal", tr("Kelvora Journal"), 9000, 6030);
+
+    //: The label of the search box, 68 pixels wide.
+    lblSearch = new QLabel(tr("&Search:"), this);
+    controls::PlaceLabel(lblSearch, "lblSearch", controls::Verdana(8.25, true),
+                         controls::LightOrange, Qt::AlignLeft | Qt::AlignVCenter,
+                         TwipsRect(120, 120, 1020, 315));
+    txtSearch = new QLineEdit(this);
+    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch->setGeometry(TwipsRect(1200, 120, 7680, 315));
+    lblSearch->setBuddy(txtSearch);
+
+    model = new JournalModel(this);
+    grdJournal = new QTableView(this);
+    grdJournal->setObjectName(QStringLiteral("grdJournal"));
+    //: The list's name to screen readers.
+    grdJournal->setAccessibleName(tr("Kept charts"));
+    grdJournal->setGeometry(TwipsRect(120, 555, 8760, 4215));
+    grdJournal->setModel(model);
+    grdJournal->setItemDelegate(new OneLineDelegate(grdJournal));
+    grdJournal->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdJournal->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdJournal->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list for the buttons; the arrows move within it.
+    grdJournal->setTabKeyNavigation(false);
+    grdJournal->setWordWrap(false);
+    grdJournal->verticalHeader()->hide();
+    grdJournal->verticalHeader()->setDefaultSectionSize(controls::Twips(300));
+    grdJournal->horizontalHeader()->setStretchLastSection(true);
+    grdJournal->horizontalHeader()->setHighlightSections(false);
+    grdJournal->setColumnWidth(JournalModel::DateColumn, controls::Twips(2100));
+    grdJournal->setColumnWidth(JournalModel::QuestionColumn, controls::Twips(3600));
+    for (QWidget* box : {static_cast<QWidget*>(txtSearch), static_cast<QWidget*>(grdJournal)}) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Text, Qt::black);
+        box->setPalette(palette);
+    }
+
+    lblStatus = new QLabel(this);
+    controls::PlaceLabel(lblStatus, "lblStatus", controls::Verdana(8.25), Qt::white,
+                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 4830, 8760, 630));
+    lblStatus->setWordWrap(true);
+
+    const QFont bold = controls::Verdana(8.25, true);
+    //: Button 84 pixels wide: puts the chosen chart on the casting board.
+    cmdOpen =
+        controls::GreyButton(this, "cmdOpen", tr("&Open"), bold, TwipsRect(120, 5520, 1260, 345));
+    //: Button 84 pixels wide: changes the chosen chart's question and note.
+    cmdEdit =
+        controls::GreyButton(this, "cmdEdit", tr("&Edit…"), bold, TwipsRect(1500, 5520, 1260, 345));
+    //: Button 84 pixels wide: removes the chosen chart, after asking.
+    cmdDelete = controls::GreyButton(this, "cmdDelete", tr("&Delete"), bold,
+                                     TwipsRect(2880, 5520, 1260, 345));
+    //: Button 84 pixels wide: writes the whole journal to a CSV file.
+    cmdExport = controls::GreyButton(this, "cmdExport", tr("E&xport…"), bold,
+                                     TwipsRect(4260, 5520, 1260, 345));
+    //: Button 84 pixels wide.
+    cmdClose = controls::GreyButton(this, "cmdClose", tr("&Close"), bold,
+                                    TwipsRect(7620, 5520, 1260, 345));
+    connect(cmdOpen, &QPushButton::clicked, this, &frmJournal::cmdOpen_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &frmJournal::cmdEdit_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmJournal::cmdDelete_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmJournal::cmdExport_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+
+    connect(txtSearch, &QLineEdit::textChanged, this, &frmJournal::Refresh);
+    connect(txtSearch, &QLineEdit::returnPressed, this, &frmJournal::cmdOpen_Click);
+    connect(grdJournal, &QTableView::doubleClicked, this, &frmJournal::cmdOpen_Click);
+    connect(grdJournal->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &frmJournal::ShowButtons);
+    txtSearch->installEventFilter(this);
+    grdJournal->installEventFilter(this);
+    // The journal goes with the window it belongs to.
+    if (owner) {
+        owner->installEventFilter(this);
+    }
+
+    controls::TabChain({txtSearch, grdJournal, cmdOpen, cmdEdit, cmdDelete, cmdExport, cmdClose});
+    Refresh();
+    txtSearch->setFocus();
+}
+
+bool frmJournal::Ready() {
+    if (!store.Exists()) {
+        //: One line in the Journal window, below the empty list.
+        lblStatus->setText(tr("No chart has been kept yet: Keep in Journal (Ctrl+K) keeps the "
+                              "chart on the board."));
+        return false;
+    }
+    if (!opened && !store.Open()) {
+        lblStatus->setText(store.LastError());
+        return false;
+    }
+    opened = true;
+    readOnlyWhy = store.ReadOnly() ? store.LastError() : QString();
+    return true;
+}
+
+void frmJournal::Refresh() {
+    const qint64 chosen = ChosenId();
+    const int chosenRow = grdJournal->currentIndex().row();
+    if (!Ready()) {
+        model->clear();
+        ShowButtons();
+        return;
+    }
+    QSqlQuery rows = store.List(txtSearch->text());
+    if (!rows.isActive()) {
+        model->clear();
+        lblStatus->setText(store.LastError());
+        ShowButtons();
+        return;
+    }
+    model->setQuery(std::move(rows));
+    if (model->rowCount() > 0) {
+        lblStatus->setText(QString()); // unchanged when already empty, unlike clear()
+    } else if (txtSearch->text().trimmed().isEmpty()) {
+        //: One line in the Journal window, below the empty list.
+        lblStatus->setText(tr("No chart has been kept yet."));
+    } else {
+        //: One line in the Journal window, below the empty list.
+        lblStatus->setText(tr("No kept chart has these words."));
+    }
+    if (store.ReadOnly()) {
+        // Why nothing can be kept, changed or deleted here.
+        lblStatus->setText(lblStatus->text().isEmpty() ? readOnlyWhy
+                                                       : lblStatus->text() + u' ' + readOnlyWhy);
+    }
+    Choose(chosen, chosenRow);
+}
+
+qint64 frmJournal::ChosenId() const {
+    const QModelIndex current = grdJournal->currentIndex();
+    return current.isValid() ? model->ChartId(current.row()) : 0;
+}
+
+void frmJournal::Choose(qint64 id, int fallbackRow) {
+    int row = id ? model->RowOf(id) : -1;
+    if (row < 0) {
+        row = std::clamp(fallbackRow, 0, model->rowCount() - 1);
+    }
+    if (row >= 0) {
+        grdJournal->setCurrentIndex(model->index(row, 0));
+        grdJournal->selectRow(row);
+    }
+    ShowButtons();
+}
+
+void frmJournal::ShowButtons() {
+    const bool chosen = grdJournal->currentIndex().isValid();
+    const bool writable = opened && !store.ReadOnly();
+    cmdOpen->setEnabled(chosen);
+    cmdEdit->setEnabled(chosen && writable);
+    cmdDelete->setEnabled(chosen && writable);
+    cmdExport->setEnabled(opened);
+}
+
+void frmJournal::Fail(const QString& why) {
+    platform::MsgBox(why, QMessageBox::Ok, QMessageBox::Warning);
+}
+
+std::optional<journal::KeptChart> frmJournal::Read(qint64 id) {
+    std::optional<journal::KeptChart> chart = store.Find(id);
+    if (!chart) {
+        Fail(store.LastError());
+        Refresh();
+    }
+    return chart;
+}
+
+void frmJournal::cmdOpen_Click() {
+    const qint64 id = ChosenId();
+    if (!id || !board) {
+        return;
+    }
+    const std::optional<journal::KeptChart> chart = Read(id);
+    if (!chart) {
+        return;
+    }
+    // Over whatever the board holds, as the reset press would, without asking.
+    board->OpenChart(chart->mothers, chart->tableau);
+    // The next press writes the chart's interpretation: the casting button is ready for it.
+    QWidget* main = board->window();
+    main->raise();
+    main->activateWindow();
+    board->cmdProceed->setFocus();
+}
+
+void frmJournal::cmdEdit_Click() {
+    const qint64 id = ChosenId();
+    if (!id || !cmdEdit->isEnabled()) {
+        return;
+    }
+    const std::optional<journal::KeptChart> chart = Read(id);
+    if (!chart) {
+        return;
+    }
+    //: Title of the window that changes a kept chart's question and note.
+    frmKeep ask(this, tr("Edit Kept Chart"), ChartLine(chart->mothers, chart->tableau),
+                chart->question, chart->note);
+    controls::CenterOnScreen(&ask);
+    if (ask.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (!store.Edit(id, ask.Question(), ask.Note())) {
+        Fail(store.LastError());
+    }
+    Refresh();
+}
+
+void frmJournal::cmdDelete_Click() {
+    const qint64 id = ChosenId();
+    if (!id || !cmdDelete->isEnabled()) {
+        return;
+    }
+    const int row = grdJournal->currentIndex().row();
+    const QString when = model->index(row, JournalModel::DateColumn).data().toString();
+    const QString question = model->index(row, JournalModel::QuestionColumn).data().toString();
+    QMessageBox ask(
+        QMessageBox::Question, platform::AppTitle(),
+        question.isEmpty()
+            //: %1 is the date and time the chart was kept.
+            ? tr("Delete the chart kept on %1 from the journal?").arg(when)
+            //: %1 is the date and time the chart was kept, %2 its question.
+            : tr("Delete the chart kept on %1 from the journal?\n\n%2").arg(when, question),
+        QMessageBox::Yes | QMessageBox::No, this);
+    // A slip of the Return key keeps the chart.
+    ask.setDefaultButton(QMessageBox::No);
+    if (ask.exec() != QMessageBox::Yes) {
+        return;
+    }
+    if (!store.Remove(id)) {
+        Fail(store.LastError());
+    }
+    Refresh();
+    grdJournal->setFocus();
+}
+
+void frmJournal::cmdExport_Click() {
+    if (!cmdExport->isEnabled()) {
+        return;
+    }
+    controls::SaveAsDialog dialog(this);
+    //: The file type in Save As; "(*.csv)" picks the files shown and stays as it is.
+    dialog.setNameFilter(tr("CSV files (*.csv)"));
+    dialog.setDefaultExtension(QStringLiteral("csv"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setWindowTitle(platform::AppTitle());
+    //: The file name Save As proposes for the journal's export.
+    dialog.selectFile(tr("journal.csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    if (!store.ExportCsv(dialog.selectedFiles().constFirst())) {
+        Fail(store.LastError());
+    }
+}
+
+bool frmJournal::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Hide) {
+        close();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == txtSearch && key->key() == Qt::Key_Down && key->modifiers() == Qt::NoModifier &&
+        model->rowCount() > 0) {
+        // From the search box down into the list, on the chart chosen there.
+        if (!grdJournal->currentIndex().isValid()) {
+            Choose(0, 0);
+        }
+        grdJournal->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (watched == grdJournal && EnterKey(key)) {
+        cmdOpen_Click();
+        return true;
+    }
+    if (watched == grdJournal && key->matches(QKeySequence::Delete)) {
+        cmdDelete_Click();
+        return true;
+    }
+    return false;
+}
+
+void frmJournal::keyPressEvent(QKeyEvent* event) {
+    if (controls::PressFocusedButton(this, event)) {
+        return;
+    }
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
