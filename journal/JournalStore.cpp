@@ -435,55 +435,46 @@ void JournalStore::ForgetMadeFile(bool madeFile) {
 
 bool JournalStore::Edit(qint64 id, const QString& question, const QString& note) {
     //: A failed edit; %1 is the journal's file, %2 the reason.
-    const QString failed = tr("Kelvora could not change the chart in the journal %1: %2. The "
-                              "journal is as it was.");
-    if (!Ensure()) {
-        return false;
-    }
-    if (state != State::Ready) {
-        return FailWith(failed, tr("there is no chart %1 in it").arg(id));
-    }
-    if (!Begin(failed)) {
-        return false;
-    }
-    QSqlQuery query(Database());
-    bool ok =
-        query.prepare(QStringLiteral("UPDATE charts SET question = ?, note = ? WHERE id = ?"));
-    query.addBindValue(question.isNull() ? QLatin1String("") : question);
-    query.addBindValue(note.isNull() ? QLatin1String("") : note);
-    query.addBindValue(id);
-    ok = ok && query.exec();
-    QSqlError error = query.lastError();
-    if (ok && query.numRowsAffected() != 1) {
-        ok = false;
-        //: A reason; %1 is the chart's number in the journal.
-        error = QSqlError(QString(), tr("there is no chart %1 in it").arg(id));
-    }
-    query.finish();
-    return Finish(ok, error, failed);
+    return ChangeOne(tr("Kelvora could not change the chart in the journal %1: %2. The journal is "
+                        "as it was."),
+                     id, QStringLiteral("UPDATE charts SET question = ?, note = ? WHERE id = ?"),
+                     {question.isNull() ? QLatin1String("") : question,
+                      note.isNull() ? QLatin1String("") : note});
 }
 
 bool JournalStore::Remove(qint64 id) {
     //: A failed removal; %1 is the journal's file, %2 the reason.
-    const QString failed = tr("Kelvora could not remove the chart from the journal %1: %2. The "
-                              "journal is as it was.");
+    return ChangeOne(tr("Kelvora could not remove the chart from the journal %1: %2. The journal "
+                        "is as it was."),
+                     id, QStringLiteral("DELETE FROM charts WHERE id = ?"), {});
+}
+
+// Runs `sql` on chart `id` alone, in one transaction: `values` bound first, the id last. A chart
+// that is not there is a failure, said as `failed`.
+bool JournalStore::ChangeOne(const QString& failed, qint64 id, const QString& sql,
+                             const QVariantList& values) {
+    //: A reason; %1 is the chart's number in the journal.
+    const QString missing = tr("there is no chart %1 in it").arg(id);
     if (!Ensure()) {
         return false;
     }
     if (state != State::Ready) {
-        return FailWith(failed, tr("there is no chart %1 in it").arg(id));
+        return FailWith(failed, missing);
     }
     if (!Begin(failed)) {
         return false;
     }
     QSqlQuery query(Database());
-    bool ok = query.prepare(QStringLiteral("DELETE FROM charts WHERE id = ?"));
+    bool ok = query.prepare(sql);
+    for (const QVariant& value : values) {
+        query.addBindValue(value);
+    }
     query.addBindValue(id);
     ok = ok && query.exec();
     QSqlError error = query.lastError();
     if (ok && query.numRowsAffected() != 1) {
         ok = false;
-        error = QSqlError(QString(), tr("there is no chart %1 in it").arg(id));
+        error = QSqlError(QString(), missing);
     }
     query.finish();
     return Finish(ok, error, failed);

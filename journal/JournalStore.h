@@ -106,6 +106,8 @@ private:
     bool Ensure();
     bool Begin(const QString& failed);
     bool Finish(bool ok, const QSqlError& error, const QString& failed);
+    bool ChangeOne(const QString& failed, qint64 id, const QString& sql,
+                   const QVariantList& values);
     void ForgetMadeFile(bool madeFile);
     std::optional<KeptChart> ChartFrom(const QSqlQuery& row);
     bool Fail(const QString& message);

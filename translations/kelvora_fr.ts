@@ -894,7 +894,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="+31"/>
         <location line="+23"/>
-        <location line="+281"/>
+        <location line="+272"/>
         <location line="+17"/>
         <location line="+10"/>
         <location line="+4"/>
@@ -906,7 +906,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-424"/>
+        <location line="-415"/>
         <source>Kelvora cannot search the journal %1: %2.</source>
         <extracomment>%1 is the journal&apos;s file, %2 the reason below.</extracomment>
         <translation>Kelvora ne peut pas chercher dans le journal %1&#xa0;: %2.</translation>
@@ -960,24 +960,21 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora n’a pas pu modifier le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+16"/>
-        <location line="+14"/>
-        <location line="+12"/>
-        <location line="+35"/>
+        <location line="+19"/>
+        <location line="+55"/>
         <location line="+15"/>
         <source>there is no chart %1 in it</source>
         <extracomment>A reason; %1 is the chart&apos;s number in the journal.</extracomment>
         <translation>il ne contient pas de tableau %1</translation>
     </message>
     <message>
-        <location line="-68"/>
+        <location line="-80"/>
         <source>Kelvora could not remove the chart from the journal %1: %2. The journal is as it was.</source>
         <extracomment>A failed removal; %1 is the journal&apos;s file, %2 the reason.</extracomment>
         <translation>Kelvora n’a pas pu supprimer le tableau du journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+49"/>
         <source>chart %1 in it is damaged</source>
         <extracomment>A reason; %1 is the chart&apos;s number in the journal.</extracomment>
         <translation>son tableau %1 est endommagé</translation>
