@@ -15,13 +15,14 @@ debian:12 | debian:13) ;;
 esac
 
 # What building and running Kelvora needs (Xvfb for machines without a display; lupdate and
-# lrelease for the translations, and Qt's own translations) ...
-RUN_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
-              qt6-translations-l10n libgl-dev fonts-dejavu-core xvfb xauth)
+# lrelease for the translations, and Qt's own translations; Qt's SQLite driver for the journal) ...
+RUN_PACKAGES=(g++ cmake make qt6-base-dev qt6-tools-dev qt6-l10n-tools
+              qt6-translations-l10n libqt6sql6-sqlite libgl-dev fonts-dejavu-core xvfb xauth)
 # ... and what only the tests and benchmarks need on top: among them a Wayland desktop for
 # e2e_wayland (weston with XWayland, Qt's Wayland plugin, which Kelvora must pass over there, the
-# AT-SPI bus and its Python bindings, and X's xprop, which reads the frame the compositor gives).
-TEST_PACKAGES=(libbenchmark-dev libxcb1-dev libx11-dev libxdamage-dev xdotool imagemagick unrtf pandoc poppler-utils
+# AT-SPI bus and its Python bindings, and X's xprop, which reads the frame the compositor gives),
+# and sqlite3, which reads the journal's file as another program would.
+TEST_PACKAGES=(libbenchmark-dev libxcb1-dev libx11-dev libxdamage-dev xdotool imagemagick unrtf pandoc poppler-utils sqlite3
                libreoffice-writer-nogui xclip desktop-file-utils appstream
                clang libclang-rt-dev
                weston xwayland x11-utils qt6-wayland at-spi2-core python3-pyatspi dbus-daemon dbus-bin)
