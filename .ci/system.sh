@@ -74,7 +74,7 @@ run)
     need bwrap bubblewrap
     # The host's resolv.conf is read where it is and written in the system from inside, so that
     # a link there cannot send the write out of it.
-    exec bwrap --bind "$dir" / --dev /dev --proc /proc --ro-bind /sys /sys --tmpfs /tmp --tmpfs /run \
+    exec bwrap --bind "$dir" / --dev /dev --perms 1777 --tmpfs /dev/shm --proc /proc --ro-bind /sys /sys --perms 1777 --tmpfs /tmp --tmpfs /run \
         --ro-bind /etc/resolv.conf /run/host-resolv.conf --unshare-pid --unshare-ipc --die-with-parent \
         --clearenv --setenv PATH /usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         --setenv HOME /root --setenv LANG C.UTF-8 --setenv TERM dumb --setenv CI "${CI:-}" \
