@@ -2,7 +2,8 @@
 # Sets up everything Kelvora needs on a Debian 12 or 13 machine, builds it, and then either starts
 # it (./dev.sh start) or runs every test (./dev.sh test). Safe to run again: it installs only
 # what is missing and rebuilds only what changed. ./dev.sh test-debian13 runs the same tests in a
-# clean Debian 13 system made in build-debian13/ (kept, so a second run only updates it).
+# clean Debian 13 system made in build-debian13/ (kept, so a second run only updates it; it needs
+# root, asked for through sudo).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -77,10 +78,12 @@ test)
     ;;
 test-debian13)
     # The same tests in a clean Debian 13 system, with the working tree copied in (its build
-    # folders kept there between runs), as on a fresh Debian 13 machine.
+    # folders kept there between runs), as on a fresh Debian 13 machine: the system is brought up
+    # to date first. system.sh asks for root through sudo, as install_packages does.
     system=build-debian13/system
     .ci/system.sh make trixie "$system"
     .ci/system.sh copy "$system"
+    .ci/system.sh run "$system" bash -c 'apt-get update -qq && apt-get upgrade -y -qq'
     .ci/system.sh run "$system" ./dev.sh test
     ;;
 *)

@@ -8,9 +8,15 @@
 # Inside, DIR is the whole file system: a /dev of its own (null, zero, random, tty, pts, shm; no
 # disks), its own processes in /proc, the host's /sys read-only, /tmp and /run fresh in memory,
 # and the host's network. When the command ends or is killed, everything it started ends too.
-# Packages come from the mirror this machine's apt uses.
+# Packages come from the mirror this machine's apt uses. Making a system and running in it take
+# root: a user other than root is asked for it by sudo (git reads the working tree as that user).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+root=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "system.sh: needs root: run it as root, or install sudo" >&2; exit 1; }
+    root=(sudo)
+fi
 
 # mirror_lines RELEASE: the sources for RELEASE, on the hosts this machine's apt reads from.
 mirror_lines() {
@@ -27,8 +33,8 @@ mirror_lines() {
 # need COMMAND PACKAGE: installs PACKAGE on this machine where COMMAND is missing.
 need() {
     command -v "$1" >/dev/null && return 0
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$2"
+    "${root[@]}" apt-get update -qq
+    "${root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$2"
 }
 
 case "${1:-}" in
@@ -39,9 +45,9 @@ make)
     dir=$(cd "$(dirname "$dir")" && pwd)/$(basename "$dir")
     need mmdebstrap mmdebstrap
     mapfile -t sources < <(mirror_lines "$release")
-    rm -rf "$dir.part"
-    mmdebstrap --quiet --variant=apt --include=ca-certificates "$release" "$dir.part" "${sources[@]}"
-    mv "$dir.part" "$dir"
+    "${root[@]}" rm -rf "$dir.part"
+    "${root[@]}" mmdebstrap --quiet --variant=apt --include=ca-certificates "$release" "$dir.part" "${sources[@]}"
+    "${root[@]}" mv "$dir.part" "$dir"
     ;;
 copy)
     # The names travel as data (NUL-separated, taken verbatim by tar), and the files are written
@@ -74,10 +80,11 @@ run)
     need bwrap bubblewrap
     # The host's resolv.conf is read where it is and written in the system from inside, so that
     # a link there cannot send the write out of it.
-    exec bwrap --bind "$dir" / --dev /dev --perms 1777 --tmpfs /dev/shm --proc /proc --ro-bind /sys /sys --perms 1777 --tmpfs /tmp --tmpfs /run \
+    exec "${root[@]}" bwrap --bind "$dir" / --dev /dev --perms 1777 --tmpfs /dev/shm --proc /proc --ro-bind /sys /sys --perms 1777 --tmpfs /tmp --tmpfs /run \
         --ro-bind /etc/resolv.conf /run/host-resolv.conf --unshare-pid --unshare-ipc --die-with-parent \
         --clearenv --setenv PATH /usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         --setenv HOME /root --setenv LANG C.UTF-8 --setenv TERM dumb --setenv CI "${CI:-}" \
+        --setenv DEBIAN_FRONTEND noninteractive \
         bash -c 'rm -f /etc/resolv.conf && cp /run/host-resolv.conf /etc/resolv.conf &&
             { cd /root/kelvora 2>/dev/null || cd /; } && exec "$@"' - "$@"
     ;;
