@@ -72,7 +72,7 @@ builds() {
             status=0
             dpkg-buildpackage --no-sign -Jauto >../build.log 2>&1 || status=$?
             kept=/root/builds/${PWD##*/}
-            mkdir -p "$kept" && cp ../build.log ../kelvora_* "$kept"
+            mkdir -p "$kept" && cp ../build.log ../kelvora_* ../kelvora-dbgsym_* "$kept"
             exit $status' /root/kelvora '../*.deb' -- null
 }
 # lint: every lintian tag counts, the pedantic and informational ones too. Debian 12's lintian
