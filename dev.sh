@@ -2,7 +2,8 @@
 # Sets up everything Kelvora needs on a Debian 12 or 13 machine, builds it, and then either starts
 # it (./dev.sh start) or runs every test (./dev.sh test). Safe to run again: it installs only
 # what is missing and rebuilds only what changed. ./dev.sh test-debian13 runs the same tests in a
-# clean Debian 13 system made in build-debian13/ (kept, so a second run only updates it).
+# clean Debian 13 system made in build-debian13/ (kept, so a second run only updates it; it needs
+# root, asked for through sudo).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,13 +16,14 @@ debian:12 | debian:13) ;;
 esac
 
 # What building and running Kelvora needs (Xvfb for machines without a display; lupdate and
-# lrelease for the translations, and Qt's own translations) ...
-RUN_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
-              qt6-translations-l10n libgl-dev fonts-dejavu-core xvfb xauth)
+# lrelease for the translations, and Qt's own translations; Qt's SQLite driver for the journal) ...
+RUN_PACKAGES=(g++ cmake make qt6-base-dev qt6-tools-dev qt6-l10n-tools
+              qt6-translations-l10n libqt6sql6-sqlite libgl-dev fonts-dejavu-core xvfb xauth)
 # ... and what only the tests and benchmarks need on top: among them a Wayland desktop for
 # e2e_wayland (weston with XWayland, Qt's Wayland plugin, which Kelvora must pass over there, the
-# AT-SPI bus and its Python bindings, and X's xprop, which reads the frame the compositor gives).
-TEST_PACKAGES=(libbenchmark-dev libxcb1-dev libx11-dev libxdamage-dev xdotool imagemagick unrtf pandoc poppler-utils
+# AT-SPI bus and its Python bindings, and X's xprop, which reads the frame the compositor gives),
+# and sqlite3, which reads the journal's file as another program would.
+TEST_PACKAGES=(libbenchmark-dev libxcb1-dev libx11-dev libxdamage-dev xdotool imagemagick unrtf pandoc poppler-utils sqlite3
                libreoffice-writer-nogui xclip desktop-file-utils appstream
                clang libclang-rt-dev
                weston xwayland x11-utils qt6-wayland at-spi2-core python3-pyatspi dbus-daemon dbus-bin)
@@ -76,10 +78,12 @@ test)
     ;;
 test-debian13)
     # The same tests in a clean Debian 13 system, with the working tree copied in (its build
-    # folders kept there between runs), as on a fresh Debian 13 machine.
+    # folders kept there between runs), as on a fresh Debian 13 machine: the system is brought up
+    # to date first. system.sh asks for root through sudo, as install_packages does.
     system=build-debian13/system
     .ci/system.sh make trixie "$system"
     .ci/system.sh copy "$system"
+    .ci/system.sh run "$system" bash -c 'apt-get update -qq && apt-get upgrade -y -qq'
     .ci/system.sh run "$system" ./dev.sh test
     ;;
 *)

@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
 # CI: the Debian package of the commit checked out (HEAD), on each release named (default:
-# bookworm trixie), in clean systems made by system.sh:
-#   - in a build system with the build dependencies of debian/control, two builds of HEAD in
-#     folders of different names, the second at least a minute later and under umask 0002, give
-#     byte-identical .deb files (diffoscope shows the difference when not);
+# bookworm trixie), checked by Debian's own tools in clean systems made by system.sh:
+#   - reprotest builds it twice in a build system with the build dependencies of debian/control,
+#     the second time varied (another folder, a year later, another umask, locale, time zone,
+#     kernel name, CPU count, HOME and PATH), and the .deb files must be byte-identical
+#     (diffoscope shows the difference when not);
 #   - lintian -I --pedantic has nothing to say about the first build's .changes (source and
 #     binaries), nor blhc about the flags of its compile lines;
-#   - in a second clean system the .deb installs with apt-get; the installed program answers on
-#     its command line with the package's version, its desktop entry and metainfo validate, and
-#     under Xvfb it shows its main window, drawn.
+#   - autopkgtest installs the .deb in a second clean system and runs debian/tests there.
 # The systems and logs go to build-package/ (KELVORA_PACKAGE_WORK puts them elsewhere); a
 # release's systems are removed once it passes, and kept when it fails.
 set -euo pipefail
@@ -19,7 +18,6 @@ work=${KELVORA_PACKAGE_WORK:-$PWD/build-package}
 commit=$(git rev-parse --short HEAD)
 version=$(git show HEAD:debian/changelog | sed -n '1s/^[^(]*(\([^)]*\)).*/\1/p')
 arch=$(dpkg --print-architecture)
-export DEBIAN_FRONTEND=noninteractive
 
 # stage NAME COMMAND...: COMMAND with its output in $logs/NAME.log, shown when it fails; prints
 # the time it took, or ends the whole run.
@@ -27,7 +25,7 @@ stage() {
     local name=$1 start=$SECONDS
     shift
     if "$@" >"$logs/$name.log" 2>&1; then
-        printf '%-9s %-14s %4d s\n' "$release" "$name" $((SECONDS - start))
+        printf '%-9s %-11s %4d s\n' "$release" "$name" $((SECONDS - start))
     else
         tail -n 80 "$logs/$name.log"
         echo "package.sh: FAILED: $release, $name, commit $commit (log: $logs/$name.log)"
@@ -49,8 +47,7 @@ new_system() {
         "$system" make "$release" "$1" &&
         echo force-unsafe-io >"$1/etc/dpkg/dpkg.cfg.d/unsafe-io" &&
         rm -f "$1/var/lib/man-db/auto-update" &&
-        mkdir "$1/root/kelvora" &&
-        git archive HEAD | tar -x -C "$1/root/kelvora"
+        git archive HEAD | inside "$1" bash -c 'mkdir /root/kelvora && tar -x -C /root/kelvora'
 }
 # systems: the build system and the install system, made side by side.
 systems() {
@@ -62,78 +59,40 @@ systems() {
 build_deps() {
     inside "$builder" apt-get update -qq &&
         inside "$builder" apt-get build-dep -y -qq --no-install-recommends ./ &&
-        inside "$builder" apt-get install -y -qq --no-install-recommends lintian blhc
+        inside "$builder" apt-get install -y -qq --no-install-recommends reprotest faketime \
+            diffoscope-minimal lintian blhc
 }
-# build FOLDER ARGS...: a copy of HEAD written now (times and modes as a checkout under the
-# caller's umask gives them) in /root/FOLDER/kelvora of the build system, and dpkg-buildpackage
-# ARGS there.
-build() {
-    local folder=$1
-    shift
-    rm -rf "${builder:?}/root/$folder" &&
-        mkdir -p "$builder/root/$folder/kelvora" &&
-        git archive HEAD | tar -x --touch --no-same-permissions -C "$builder/root/$folder/kelvora" &&
-        inside "$builder" bash -c 'cd "$1" && shift && dpkg-buildpackage -us -uc -Jauto "$@"' - \
-            "/root/$folder/kelvora" "$@"
-}
-loose() { (umask 0002 && "$@"); }
-# identical: the two builds made the same .deb files, byte for byte.
-identical() {
-    local one=$builder/root/one two=$builder/root/second-build deb status=0
-    diff <(cd "$one" && ls ./*.deb) <(cd "$two" && ls ./*.deb) || return 1
-    for deb in "$one"/*.deb; do
-        deb=${deb##*/}
-        if cmp "$one/$deb" "$two/$deb"; then
-            sha256sum "$one/$deb"
-        else
-            status=1
-            inside "$builder" apt-get install -y -qq --no-install-recommends diffoscope-minimal >/dev/null 2>&1
-            inside "$builder" diffoscope --no-progress --text - "/root/one/$deb" "/root/second-build/$deb" |
-                head -n 200 || true
-        fi
-    done
-    return $status
+# builds: reprotest's two builds. Each runs in a copy of the source of its own and keeps its log
+# and what it made in /root/builds/FOLDER; reprotest names the first build's folder
+# const_build_path. Not varied: the order of files in folders (disorderfs needs FUSE), the user
+# (there is only root) and the host name.
+builds() {
+    inside "$builder" reprotest --verbosity 1 --store-dir /root/compared \
+        --vary=-fileordering,-user_group,-domain_host -c '
+            status=0
+            dpkg-buildpackage --no-sign -Jauto >../build.log 2>&1 || status=$?
+            kept=/root/builds/${PWD##*/}
+            mkdir -p "$kept" && cp ../build.log ../kelvora_* ../kelvora-dbgsym_* "$kept"
+            exit $status' /root/kelvora '../*.deb' -- null
 }
 # lint: every lintian tag counts, the pedantic and informational ones too. Debian 12's lintian
 # does not know the policy version that debian/control follows, Debian 13's.
 lint() {
-    local suppress=()
+    local suppress=() first=/root/builds/const_build_path
     [ "$release" != bookworm ] || suppress=(--suppress-tags newer-standards-version)
-    cp "$logs/build-one.log" "$builder/root/one/build.log" &&
-        quiet inside "$builder" lintian --allow-root -I --pedantic "${suppress[@]}" \
-            "/root/one/kelvora_${version}_${arch}.changes" &&
-        quiet inside "$builder" blhc --all --debian /root/one/build.log
+    quiet inside "$builder" lintian --allow-root -I --pedantic "${suppress[@]}" \
+        "$first/kelvora_${version}_${arch}.changes" &&
+        quiet inside "$builder" blhc --all --debian "$first/build.log"
 }
-install_package() {
-    cp "$builder/root/one/kelvora_${version}_${arch}.deb" "$installer/root/" &&
-        inside "$installer" apt-get update -qq &&
-        inside "$installer" apt-get install -y -qq "/root/kelvora_${version}_${arch}.deb"
-}
-# installed: what the package installed works, before and after the tools that check it arrive.
+# installed: debian/tests run by autopkgtest on the first build's .deb, installed with apt.
 installed() {
-    inside "$installer" bash tests/check_command_line.sh kelvora "$version" &&
-        inside "$installer" apt-get install -y -qq --no-install-recommends xvfb xdotool imagemagick \
-            desktop-file-utils appstream &&
-        inside "$installer" desktop-file-validate /usr/share/applications/org.kelvora.Kelvora.desktop &&
-        inside "$installer" appstreamcli validate --no-net --pedantic \
-            /usr/share/metainfo/org.kelvora.Kelvora.metainfo.xml &&
-        inside "$installer" bash -c '
-            set -eu
-            export XDG_RUNTIME_DIR=$(mktemp -d) XDG_CONFIG_HOME=$(mktemp -d) LANGUAGE=en
-            exec 3>/tmp/display
-            Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
-            exec 3>&-
-            for _ in $(seq 100); do [ -s /tmp/display ] && break; sleep 0.1; done
-            export DISPLAY=:$(head -1 /tmp/display)
-            kelvora &
-            window=$(timeout 30 xdotool search --sync --onlyvisible --name "^Kelvora v") ||
-                { echo "no main window within 30 s"; exit 1; }
-            sleep 1
-            import -window "$window" /tmp/main.png
-            colours=$(identify -format %k /tmp/main.png)
-            echo "the main window, $(identify -format %wx%h /tmp/main.png), has $colours colours"
-            # An empty screen has one colour; the main window drawn, over a thousand.
-            [ "$colours" -ge 32 ]'
+    local deb=kelvora_${version}_${arch}.deb
+    inside "$builder" cat "/root/builds/const_build_path/$deb" |
+        inside "$installer" bash -c 'cat >"/root/$1"' - "$deb" &&
+        inside "$installer" apt-get update -qq &&
+        inside "$installer" apt-get install -y -qq --no-install-recommends autopkgtest &&
+        inside "$installer" autopkgtest --output-dir /root/autopkgtest \
+            "/root/$deb" /root/kelvora/ -- null
 }
 
 mkdir -p "$work"
@@ -144,16 +103,10 @@ for release in "$@"; do
     start=$SECONDS
     stage systems systems
     stage build-deps build_deps
-    first=$SECONDS
-    # The first build makes the source package too, for lintian.
-    stage build-one build one
-    sleep $((first + 60 > SECONDS ? first + 60 - SECONDS : 0))
-    stage build-two loose build second-build -b
-    stage identical identical
+    stage builds builds
     stage lintian lint
-    stage install install_package
     stage installed installed
-    printf '%-9s %-14s %4d s\n' "$release" "(all)" $((SECONDS - start))
+    printf '%-9s %-11s %4d s\n' "$release" "(all)" $((SECONDS - start))
     rm -rf "$builder" "$installer"
 done
 echo "package.sh: PASSED: $* (commit $commit, $SECONDS s)"

@@ -20,14 +20,14 @@ check "the binary is installed" test -x "$prefix/bin/kelvora"
 check "the scalable icon is installed" test -s "$share/icons/hicolor/scalable/apps/kelvora.svg"
 for size in 16 22 24 32 48 64 128 256; do
     check "the ${size}x$size icon is a PNG of that size" \
-        bash -c "identify -format %m:%wx%h '$share/icons/hicolor/${size}x$size/apps/kelvora.png' |
-                 grep -qx PNG:${size}x$size"
+        bash -c 'identify -format %m:%wx%h "$1" | grep -qx "$2"' - \
+        "$share/icons/hicolor/${size}x$size/apps/kelvora.png" "PNG:${size}x$size"
 done
 check "the desktop entry is valid" desktop-file-validate "$desktop"
 check "the desktop entry starts the installed binary by name" grep -qx 'Exec=kelvora' "$desktop"
 check "the desktop entry's icon is the installed one" grep -qx 'Icon=kelvora' "$desktop"
 check "the metainfo is valid" appstreamcli validate --no-net --pedantic "$metainfo"
 check "the metainfo has a screenshot and a release" \
-    bash -c "grep -q '<screenshot type=\"default\">' '$metainfo' && grep -q '<release version=' '$metainfo'"
-check "the metainfo was filled in" bash -c "! grep -q @ '$metainfo'"
+    bash -c 'grep -q "<screenshot type=\"default\">" "$1" && grep -q "<release version=" "$1"' - "$metainfo"
+check "the metainfo was filled in" bash -c '! grep -q @ "$1"' - "$metainfo"
 exit $((failures > 0))
