@@ -22,9 +22,10 @@ RUN_PACKAGES=(g++ cmake make qt6-base-dev qt6-tools-dev qt6-l10n-tools
 # ... and what only the tests and benchmarks need on top: among them a Wayland desktop for
 # e2e_wayland (weston with XWayland, Qt's Wayland plugin, which Kelvora must pass over there, the
 # AT-SPI bus and its Python bindings, and X's xprop, which reads the frame the compositor gives),
-# and sqlite3, which reads the journal's file as another program would.
+# sqlite3, which reads the journal's file as another program would, and LibreOffice Calc, which
+# opens its CSV export.
 TEST_PACKAGES=(libbenchmark-dev libxcb1-dev libx11-dev libxdamage-dev xdotool imagemagick unrtf pandoc poppler-utils sqlite3
-               libreoffice-writer-nogui xclip desktop-file-utils appstream
+               libreoffice-writer-nogui libreoffice-calc-nogui xclip desktop-file-utils appstream
                clang libclang-rt-dev
                weston xwayland x11-utils qt6-wayland at-spi2-core python3-pyatspi dbus-daemon dbus-bin)
 
