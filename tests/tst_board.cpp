@@ -59,11 +59,12 @@ private:
     controls::PictureBox* Dot(int c) const { return casting->Dot(c); }
     void Press() { casting->Press(); }
 
-    // The board as it must be at press count n of a casting: caption, dots and Print.
+    // The board as it must be at press count n of a casting: caption, dots, Print and Keep.
     void VerifyState(int n) {
         QCOMPARE(int(intPressCount), n);
         QCOMPARE(casting->cmdProceed->text(), QLatin1String(Captions[n]));
         QCOMPARE(casting->Command1->isEnabled(), n == 13);
+        QCOMPARE(casting->window.mnuKeep->isEnabled(), n == 12 || n == 13); // Keep in Journal
         const int visible = n == 0 ? 0 : std::min(n, 12) * 4;
         QCOMPARE(int(intCells.size()), visible);
         for (int c = 0; c < CellCount; ++c) {
