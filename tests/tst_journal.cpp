@@ -24,231 +24,224 @@ public:
     static void initMain() { testsupport::InitMain(); }
 
 private slots:
-    void faultsAreSaidAndEarlierChartsSurvive_data();
-    void faultsAreSaidAndEarlierChartsSurvive();
-    void searchFoldsAndNeverReadsSyntax_data();
-    void searchFoldsAndNeverReadsSyntax();
-    void textIsKeptAsGivenAndExportedQuoted_data();
-    void textIsKeptAsGivenAndExportedQuoted();
-};
-
-void tst_Journal::faultsAreSaidAndEarlierChartsSurvive_data() {
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<int>("earlier");    // charts kept before the fault
-    QTest::addColumn<QString>("reason"); // what LastError() says, beside the path
-    QTest::newRow("random file") << "random" << 0 << "not an SQLite database";
-    QTest::newRow("truncated") << "truncated" << 300 << "malformed";
-    QTest::newRow("newer schema") << "newer" << 3 << "newer version of Kelvora";
-    QTest::newRow("not writable") << "unwritable" << 3 << "readonly";
-    QTest::newRow("write fails part-way (file size limit)") << "full" << 3 << "disk I/O error";
-    QTest::newRow("first keep fails part-way") << "full" << 0 << "disk I/O error";
-    QTest::newRow("killed while keeping") << "killed" << 0 << "";
-}
-
-void tst_Journal::faultsAreSaidAndEarlierChartsSurvive() {
-    QFETCH(QString, fault);
-    QFETCH(int, earlier);
-    QFETCH(QString, reason);
-    QTemporaryDir dir;
-    QVERIFY(QFile::setPermissions(dir.path(), QFile::Permissions(0x7755)));
-    const QString path = dir.filePath("journal.sqlite");
-    {
-        JournalStore store(path);
-        for (int n = 1; n <= earlier; ++n) {
-            QVERIFY2(store.Keep(Chart(QStringLiteral("earlier %1").arg(n))),
-                     qPrintable(store.LastError()));
-        }
-        if (fault == "newer") {
-            QVERIFY(QSqlQuery(store.Database()).exec("PRAGMA user_version=2"));
-        }
+    void faultsAreSaidAndEarlierChartsSurvive_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("earlier");    // charts kept before the fault
+        QTest::addColumn<QString>("reason"); // what LastError() says, beside the path
+        QTest::newRow("random file") << "random" << 0 << "not an SQLite database";
+        QTest::newRow("truncated") << "truncated" << 300 << "malformed";
+        QTest::newRow("newer schema") << "newer" << 3 << "newer version of Kelvora";
+        QTest::newRow("not writable") << "unwritable" << 3 << "readonly";
+        QTest::newRow("write fails part-way (file size limit)") << "full" << 3 << "disk I/O error";
+        QTest::newRow("first keep fails part-way") << "full" << 0 << "disk I/O error";
+        QTest::newRow("killed while keeping") << "killed" << 0 << "";
     }
-    QFile file(path);
-    if (fault == "random") {
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        for (int i = 0; i < 1024; ++i) {
-            file.write(QByteArray::number(QRandomGenerator::global()->generate(), 16));
+
+    void faultsAreSaidAndEarlierChartsSurvive() {
+        QFETCH(QString, fault);
+        QFETCH(int, earlier);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::Permissions(0x7755)));
+        const QString path = dir.filePath("journal.sqlite");
+        {
+            JournalStore store(path);
+            for (int n = 1; n <= earlier; ++n) {
+                QVERIFY2(store.Keep(Chart(QStringLiteral("earlier %1").arg(n))),
+                         qPrintable(store.LastError()));
+            }
+            if (fault == "newer") {
+                QVERIFY(QSqlQuery(store.Database()).exec("PRAGMA user_version=2"));
+            }
         }
-        file.close();
-    } else if (fault == "truncated") {
-        QVERIFY(file.resize(file.size() / 2));
-    } else if (fault == "unwritable") { // and the folder too, to whom AsNobody makes root below
-        QVERIFY(file.setPermissions(QFile::Permissions(0x4444)));
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::Permissions(0x5555)));
-    } else if (fault == "killed") {
-        // A keeper killed at a random moment: every chart it said was kept is there, and at most
-        // the one it was keeping is missing.
-        QProcess keeper;
-        keeper.start(QStringLiteral(JOURNAL_PROBE), {path});
-        QByteArray printed;
-        while (printed.count('\n') < 30 && keeper.waitForReadyRead(20000)) {
+        QFile file(path);
+        if (fault == "random") {
+            QByteArray noise(4096, '\0');
+            QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(noise.data()), 1024);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(noise) == noise.size());
+            file.close();
+        } else if (fault == "truncated") {
+            QVERIFY(file.resize(file.size() / 2));
+        } else if (fault == "unwritable") { // and the folder too, to whom AsNobody makes root below
+            QVERIFY(file.setPermissions(QFile::Permissions(0x4444)));
+            QVERIFY(QFile::setPermissions(dir.path(), QFile::Permissions(0x5555)));
+        } else if (fault == "killed") {
+            // A keeper killed at a random moment: every chart it said was kept is there, and at
+            // most the one it was keeping is missing.
+            QProcess keeper;
+            keeper.start(QStringLiteral(JOURNAL_PROBE), {path});
+            QByteArray printed;
+            while (printed.count('\n') < 30 && keeper.waitForReadyRead(20000)) {
+                printed += keeper.readAllStandardOutput();
+            }
+            keeper.kill();
+            QVERIFY(keeper.waitForFinished());
             printed += keeper.readAllStandardOutput();
+            const QStringList kept = Questions(path);
+            QVERIFY2(printed.count('\n') >= 30, keeper.readAllStandardError().constData());
+            QVERIFY(kept.size() - printed.count('\n') <= 1);
+            for (int n = 1; n <= printed.count('\n'); ++n) {
+                QVERIFY(kept.contains(QStringLiteral("chart %1").arg(n)));
+            }
+            JournalStore store(path);
+            QVERIFY2(store.Open(), qPrintable(store.LastError()));
+            QSqlQuery check(store.Database());
+            QVERIFY(check.exec("PRAGMA integrity_check") && check.next());
+            QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
+            return;
         }
-        keeper.kill();
-        QVERIFY(keeper.waitForFinished());
-        printed += keeper.readAllStandardOutput();
-        const QStringList kept = Questions(path);
-        QVERIFY2(printed.count('\n') >= 30, keeper.readAllStandardError().constData());
-        QVERIFY(kept.size() - printed.count('\n') <= 1);
-        for (int n = 1; n <= printed.count('\n'); ++n) {
-            QVERIFY(kept.contains(QStringLiteral("chart %1").arg(n)));
+        const QByteArray before = Bytes(path);
+        QString said;
+        bool refused = true;
+        {
+            // The fault in force while Open and Keep run.
+            const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            const auto restore = qScopeGuard([&] {
+                setrlimit(RLIMIT_FSIZE, &limit);
+                std::signal(SIGXFSZ, handler);
+                QFile::setPermissions(dir.path(), QFile::Permissions(0x7755));
+            });
+            if (fault == "full") {
+                // Room for the rollback journal and a page of a new file, or for no growth at all.
+                const rlimit small{before.isEmpty() ? 6000 : rlim_t(before.size()), limit.rlim_max};
+                setrlimit(RLIMIT_FSIZE, &small);
+            }
+            std::optional<AsNobody> nobody;
+            if (fault == "unwritable" && !nobody.emplace().ok) {
+                QSKIP("no user here to whom the journal is not writable");
+            }
+            JournalStore store(path);
+            if (store.Open()) {
+                refused = !store.Keep(Chart("new", QString(10000, u'x')));
+                QCOMPARE(Questions(path).size(), earlier);
+            }
+            said = store.LastError();
         }
-        JournalStore store(path);
-        QVERIFY2(store.Open(), qPrintable(store.LastError()));
-        QSqlQuery check(store.Database());
-        QVERIFY(check.exec("PRAGMA integrity_check") && check.next());
-        QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
-        return;
+        QVERIFY(refused);
+        QVERIFY2(said.contains(path) && said.contains(reason), qPrintable(said));
+        QCOMPARE(Bytes(path), before);
+        QVERIFY(!QFile::exists(path + "-journal"));
+        // A first keep that failed leaves no file.
+        QCOMPARE(QFile::exists(path), earlier > 0 || fault == "random");
+        if (earlier > 0 && fault != "truncated") {
+            const QStringList kept = Questions(path);
+            QCOMPARE(kept.size(), earlier);
+            QCOMPARE(kept.last(), QStringLiteral("earlier 1"));
+        }
     }
-    const QByteArray before = Bytes(path);
-    QString said;
-    bool refused = true;
-    {
-        // The fault in force while Open and Keep run.
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const auto restore = qScopeGuard([&] {
-            setrlimit(RLIMIT_FSIZE, &limit);
-            std::signal(SIGXFSZ, handler);
-            QFile::setPermissions(dir.path(), QFile::Permissions(0x7755));
-        });
-        if (fault == "full") {
-            // Room for the rollback journal and a page of a new file, or for no growth at all.
-            const rlimit small{before.isEmpty() ? 6000 : rlim_t(before.size()), limit.rlim_max};
-            setrlimit(RLIMIT_FSIZE, &small);
-        }
-        std::optional<AsNobody> nobody;
-        if (fault == "unwritable" && !nobody.emplace().ok) {
-            QSKIP("no user here to whom the journal is not writable");
-        }
-        JournalStore store(path);
-        if (store.Open()) {
-            refused = !store.Keep(Chart("new", QString(10000, u'x')));
-            QCOMPARE(Questions(path).size(), earlier);
-        }
-        said = store.LastError();
+
+    void searchFoldsAndNeverReadsSyntax_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("found"); // questions, newest first
+        const QString a = "L'énergie reviendra-t-elle ?", b = "Manque-t-il quelque chose ?",
+                      c = "Le voyage à Antananarivo", e = "nouvelle question";
+        QTest::newRow("only punctuation") << "'\"*-" << QStringList{e, c, b, a};
+        QTest::newRow("capitals and accent") << "ÉNERG" << QStringList{a};
+        QTest::newRow("apostrophe") << "l'energie" << QStringList{a};
+        QTest::newRow("hyphens") << "manque-t-il" << QStringList{b};
+        QTest::newRow("a letter starts words in two") << "t" << QStringList{b, a};
+        QTest::newRow("every word must be found") << "depart lundi" << QStringList{};
+        QTest::newRow("words in question and note") << "antan depart" << QStringList{c};
+        QTest::newRow("OR is a word") << "OR" << QStringList{b};
+        QTest::newRow("quotes and star") << "\"quoted *star" << QStringList{b};
+        QTest::newRow("edited text is found") << "nouvel" << QStringList{e};
+        QTest::newRow("text before an edit is not") << "ancienne" << QStringList{};
+        QTest::newRow("a removed chart is not") << "supprim" << QStringList{};
     }
-    QVERIFY(refused);
-    QVERIFY2(said.contains(path) && said.contains(reason), qPrintable(said));
-    QCOMPARE(Bytes(path), before);
-    QVERIFY(!QFile::exists(path + "-journal"));
-    // A first keep that failed leaves no file.
-    QCOMPARE(QFile::exists(path), earlier > 0 || fault == "random");
-    if (earlier > 0 && fault != "truncated") {
-        const QStringList kept = Questions(path);
-        QCOMPARE(kept.size(), earlier);
-        QCOMPARE(kept.last(), QStringLiteral("earlier 1"));
-    }
-}
 
-void tst_Journal::searchFoldsAndNeverReadsSyntax_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("found"); // questions, newest first
-    const QString a = "L'énergie reviendra-t-elle ?", b = "Manque-t-il quelque chose ?",
-                  c = "Le voyage à Antananarivo", e = "nouvelle question";
-    QTest::newRow("only punctuation") << "'\"*-" << QStringList{e, c, b, a};
-    QTest::newRow("capitals and accent") << "ÉNERG" << QStringList{a};
-    QTest::newRow("apostrophe") << "l'energie" << QStringList{a};
-    QTest::newRow("hyphens") << "manque-t-il" << QStringList{b};
-    QTest::newRow("a letter starts words in two") << "t" << QStringList{b, a};
-    QTest::newRow("every word must be found") << "depart lundi" << QStringList{};
-    QTest::newRow("words in question and note") << "antan depart" << QStringList{c};
-    QTest::newRow("OR is a word") << "OR" << QStringList{b};
-    QTest::newRow("quotes and star") << "\"quoted *star" << QStringList{b};
-    QTest::newRow("edited text is found") << "nouvel" << QStringList{e};
-    QTest::newRow("text before an edit is not") << "ancienne" << QStringList{};
-    QTest::newRow("a removed chart is not") << "supprim" << QStringList{};
-}
-
-void tst_Journal::searchFoldsAndNeverReadsSyntax() {
-    QFETCH(QString, typed);
-    QFETCH(QStringList, found);
-    // The default journal, in the private data folder, kept in by the first row.
-    JournalStore store;
-    QVERIFY(store.Path().startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
-    if (!store.Exists()) {
-        for (const auto& [question, note] : std::initializer_list<std::pair<QString, QString>>{
-                 {"L'énergie reviendra-t-elle ?", ""},
-                 {"Manque-t-il quelque chose ?", "OR \"quoted\" *star*"},
-                 {"Le voyage à Antananarivo", "départ: mardi"},
-                 {"supprimée", ""},
-                 {"ancienne question", ""}}) {
-            QVERIFY(store.Keep(Chart(question, note)));
+    void searchFoldsAndNeverReadsSyntax() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, found);
+        // The default journal, in the private data folder, kept in by the first row.
+        JournalStore store;
+        QVERIFY(store.Path().startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+        if (!store.Exists()) {
+            for (const auto& [question, note] : std::initializer_list<std::pair<QString, QString>>{
+                     {"L'énergie reviendra-t-elle ?", ""},
+                     {"Manque-t-il quelque chose ?", "OR \"quoted\" *star*"},
+                     {"Le voyage à Antananarivo", "départ: mardi"},
+                     {"supprimée", ""},
+                     {"ancienne question", ""}}) {
+                QVERIFY(store.Keep(Chart(question, note)));
+            }
+            QVERIFY(store.Remove(4));
+            QVERIFY(store.Edit(5, "nouvelle question", ""));
         }
-        QVERIFY(store.Remove(4));
-        QVERIFY(store.Edit(5, "nouvelle question", ""));
+        QCOMPARE(Questions(store.Path(), typed), found);
     }
-    QCOMPARE(Questions(store.Path(), typed), found);
-}
 
-void tst_Journal::textIsKeptAsGivenAndExportedQuoted_data() {
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<QString>("note");
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<QString>("row"); // up to the mothers
-    const QString z = "2026-12-08T16:30:00Z,";
-    QTest::newRow("plain") << "Simple" << QString() << 10800
-                           << "2026-12-08T19:30:00+03:00,Simple,,";
-    QTest::newRow("west of UTC") << "a" << QString("b") << -9000
-                                 << "2026-12-08T14:00:00-02:30,a,b,";
-    QTest::newRow("comma") << "a, b" << QString() << 0 << z + "\"a, b\",,";
-    QTest::newRow("quotes and a tab")
-        << "it's \"here\"\t?" << QString("a\tb") << 0 << z + "\"it's \"\"here\"\"\t?\",a\tb,";
-    QTest::newRow("line breaks") << "q" << QString("one\ntwo\r\nthree") << 0
-                                 << z + "q,\"one\ntwo\r\nthree\",";
-    QTest::newRow("formula") << "=HYPERLINK(\"x\")" << QString("+1") << 0
-                             << z + "\"'=HYPERLINK(\"\"x\"\")\",\"'+1\",";
-    QTest::newRow("minus and at") << "-2" << QString("@SUM(A1)") << 0
-                                  << z + "\"'-2\",\"'@SUM(A1)\",";
-    QTest::newRow("sign inside") << "a=b" << QString("x-y") << 0 << z + "a=b,x-y,";
-    QTest::newRow("statement-like") << "'); DROP TABLE charts; --" << QString("%_\\") << 0
-                                    << z + "'); DROP TABLE charts; --,%_\\,";
-    QTest::newRow("right-to-left") << "هل سأسافر؟" << QString("\u200Fשלום\u200E ok") << 0
-                                   << z + "هل سأسافر؟,\u200Fשלום\u200E ok,";
-    QTest::newRow("10,000 characters")
-        << "q" << QString(10000, u'é') << 0 << z + "q," + QString(10000, u'é') + ",";
-}
+    void textIsKeptAsGivenAndExportedQuoted_data() {
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("row"); // up to the mothers
+        const QString z = "2026-12-08T16:30:00Z,";
+        QTest::newRow("plain") << "Simple" << QString() << 10800
+                               << "2026-12-08T19:30:00+03:00,Simple,,";
+        QTest::newRow("west of UTC")
+            << "a" << QString("b") << -9000 << "2026-12-08T14:00:00-02:30,a,b,";
+        QTest::newRow("comma") << "a, b" << QString() << 0 << z + "\"a, b\",,";
+        QTest::newRow("quotes and a tab")
+            << "it's \"here\"\t?" << QString("a\tb") << 0 << z + "\"it's \"\"here\"\"\t?\",a\tb,";
+        QTest::newRow("line breaks")
+            << "q" << QString("one\ntwo\r\nthree") << 0 << z + "q,\"one\ntwo\r\nthree\",";
+        QTest::newRow("formula") << "=HYPERLINK(\"x\")" << QString("+1") << 0
+                                 << z + "\"'=HYPERLINK(\"\"x\"\")\",\"'+1\",";
+        QTest::newRow("minus and at")
+            << "-2" << QString("@SUM(A1)") << 0 << z + "\"'-2\",\"'@SUM(A1)\",";
+        QTest::newRow("sign inside") << "a=b" << QString("x-y") << 0 << z + "a=b,x-y,";
+        QTest::newRow("statement-like") << "'); DROP TABLE charts; --" << QString("%_\\") << 0
+                                        << z + "'); DROP TABLE charts; --,%_\\,";
+        QTest::newRow("right-to-left") << "هل سأسافر؟" << QString("\u200Fשלום\u200E ok") << 0
+                                       << z + "هل سأسافر؟,\u200Fשלום\u200E ok,";
+        QTest::newRow("10,000 characters")
+            << "q" << QString(10000, u'é') << 0 << z + "q," + QString(10000, u'é') + ",";
+    }
 
-// A chart of the worked example in the diviners' tableau is found again as kept, and exported
-// above an older one in the classic tableau, every house as four digits.
-void tst_Journal::textIsKeptAsGivenAndExportedQuoted() {
-    QFETCH(QString, question);
-    QFETCH(QString, note);
-    QFETCH(int, offset);
-    QFETCH(QString, row);
-    QTemporaryDir dir;
-    JournalStore store(dir.filePath("journal.sqlite"));
-    KeptChart older = Chart("older");
-    older.keptUtc = older.keptUtc.addDays(-1);
-    QVERIFY(store.Keep(older));
-    KeptChart chart = Chart(question, note, "1112/1112/1211/2121");
-    chart.tableau = Tableau::Diviners;
-    chart.offsetSeconds = offset;
-    const std::optional<qint64> id = store.Keep(chart);
-    QVERIFY(id);
-    const std::optional<KeptChart> found = JournalStore(store.Path()).Find(*id);
-    QVERIFY(found);
-    QCOMPARE(found->question, question);
-    QCOMPARE(found->note, note);
-    QCOMPARE(MothersText(found->mothers), QStringLiteral("1112/1112/1211/2121"));
-    QCOMPARE(found->tableau, Tableau::Diviners);
-    QCOMPARE(found->keptUtc, QDateTime(QDate(2026, 12, 8), QTime(16, 30), Qt::UTC));
-    QCOMPARE(found->offsetSeconds, offset);
-    const QString csv = dir.filePath("out.csv");
-    QVERIFY2(store.ExportCsv(csv), qPrintable(store.LastError()));
-    QCOMPARE(QString::fromUtf8(Bytes(csv)),
-             "\uFEFFtime,question,note,mothers,tableau,house 1,house 2,house 3,house 4,house 5,"
-             "house 6,house 7,house 8,house 9,house 10,house 11,house 12,house 13,house 14,"
-             "house 15,house 16\r\n" +
-                 row +
-                 "1112/1112/1211/2121,diviners,1112,1112,1211,2121,1112,1121,1112,2211,1121,1112,"
-                 "2211,2222,1112,1112,2222,1112\r\n2026-12-07T19:30:00+03:00,older,,"
-                 "1111/1111/1111/1111,classic" +
-                 QString(",1111").repeated(16) + "\r\n");
-    // A file that cannot be written is said, with its path.
-    QVERIFY(!store.ExportCsv("/proc/journal.csv"));
-    QVERIFY2(store.LastError().contains("/proc/journal.csv"), qPrintable(store.LastError()));
-}
+    // A chart of the worked example in the diviners' tableau is found again as kept, and exported
+    // above an older one in the classic tableau, every house as four digits.
+    void textIsKeptAsGivenAndExportedQuoted() {
+        QFETCH(QString, question);
+        QFETCH(QString, note);
+        QFETCH(int, offset);
+        QFETCH(QString, row);
+        QTemporaryDir dir;
+        JournalStore store(dir.filePath("journal.sqlite"));
+        KeptChart older = Chart("older");
+        older.keptUtc = older.keptUtc.addDays(-1);
+        QVERIFY(store.Keep(older));
+        KeptChart chart = Chart(question, note, "1112/1112/1211/2121");
+        chart.tableau = Tableau::Diviners;
+        chart.offsetSeconds = offset;
+        const std::optional<qint64> id = store.Keep(chart);
+        QVERIFY(id);
+        const std::optional<KeptChart> found = JournalStore(store.Path()).Find(*id);
+        QVERIFY(found);
+        QCOMPARE(found->question, question);
+        QCOMPARE(found->note, note);
+        QCOMPARE(MothersText(found->mothers), QStringLiteral("1112/1112/1211/2121"));
+        QCOMPARE(found->tableau, Tableau::Diviners);
+        QCOMPARE(found->keptUtc, QDateTime(QDate(2026, 12, 8), QTime(16, 30), Qt::UTC));
+        QCOMPARE(found->offsetSeconds, offset);
+        const QString csv = dir.filePath("out.csv");
+        QVERIFY2(store.ExportCsv(csv), qPrintable(store.LastError()));
+        QCOMPARE(
+            QString::fromUtf8(Bytes(csv)),
+            "\uFEFFtime,question,note,mothers,tableau,house 1,house 2,house 3,house 4,house 5,"
+            "house 6,house 7,house 8,house 9,house 10,house 11,house 12,house 13,house 14,"
+            "house 15,house 16\r\n" +
+                row +
+                "1112/1112/1211/2121,diviners,1112,1112,1211,2121,1112,1121,1112,2211,1121,1112,"
+                "2211,2222,1112,1112,2222,1112\r\n2026-12-07T19:30:00+03:00,older,,"
+                "1111/1111/1111/1111,classic" +
+                QString(",1111").repeated(16) + "\r\n");
+        // A file that cannot be written is said, with its path.
+        QVERIFY(!store.ExportCsv("/proc/journal.csv"));
+        QVERIFY2(store.LastError().contains("/proc/journal.csv"), qPrintable(store.LastError()));
+    }
+};
 
 QTEST_MAIN(tst_Journal)
 #include "tst_journal.moc"
