@@ -37,9 +37,9 @@ private slots:
         QTest::newRow("Ctrl+V pastes a cast") << false << " 2121, 1211 1112/1112 "
                                               << "1 Ctrl+V" << 1 << "2121/1211/1112/1112" << none;
         QTest::newRow("a refused Shift+Insert leaves the block as it was")
-            << false << "1112/1113/1211/2121"
+            << false << "1112;1112/1211/2121"
             << "2 1 Shift+Insert" << 2 << "21../..../..../...."
-            << "'3' is not a row: each row is 1 (one seed) or 2 (two seeds).";
+            << "';' is not a row: each row is 1 (one seed) or 2 (two seeds).";
         QTest::newRow("a long paste is cut in the refusal")
             << false << QString(300, u'1') << "Ctrl+V" << 0 << "..../..../..../...."
             << "'11111111111111111111…' is not four mothers of four rows each, such as "
