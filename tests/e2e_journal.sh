@@ -4,7 +4,8 @@
 # interpretation noted; Kelvora is closed through its exit window and started again on the same
 # data folder; the Journal window (Ctrl+J) finds the second chart by "energ", typed without
 # accents, and Return opens it: the board shows its dots as when it was kept, and the next press
-# writes the same interpretation.
+# writes the same interpretation. The questions in the file are read back with sqlite3 where it is
+# installed.
 # usage: e2e_journal.sh path/to/kelvora
 set -u
 kelvora=$(realpath "$1")
@@ -63,6 +64,9 @@ for n in 0 1 2; do
     keys "$main" space
 done
 check "the three charts differ" test "$(md5sum "$work"/board?.png | cut -d' ' -f1 | sort -u | wc -l)" -eq 3
+file=$(find "$XDG_DATA_HOME" -name journal.sqlite)
+command -v sqlite3 >/dev/null && check "the journal holds the three questions as typed, accents and all" \
+    test "$(sqlite3 "$file" 'SELECT question FROM charts ORDER BY id')" = "$(printf '%s\n' "${questions[@]}")"
 
 keys "$main" alt+f x
 keys "$(wait_window "Kelvora v[0-9.]*")" alt+x
