@@ -451,11 +451,11 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     // which stays up where it was, with the name as typed.
     QStringList refusals;
     QStringList typedAgain;
+    const QString accented(200, u'é'); // 404 bytes in UTF-8
     Answer<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(dir_.path());
-        for (const QString& name :
-             {QStringLiteral("missing/chart"), QStringLiteral("kept"), QStringLiteral(".RTF"),
-              QString(300, u'n'), QString(200, u'é')}) {
+        for (const QString& name : {QStringLiteral("missing/chart"), QStringLiteral("kept"),
+                                    QStringLiteral(".RTF"), QString(300, u'n'), accented}) {
             Answer<QMessageBox>([&](QMessageBox* box) {
                 refusals.append(box->text());
                 QCOMPARE(box->parentWidget(), dialog);
@@ -471,16 +471,15 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     form->cmdSave->click();
     const QString folder = QDir::toNativeSeparators(dir_.path()) + QDir::separator();
     QCOMPARE(refusals,
-             (QStringList{
-                 folder + "missing" + QDir::separator() +
-                     "chart.rtf\nThe folder does not exist. Check the path and try again.",
-                 folder + "kept.rtf\nThis file is read-only. Use a different name.",
-                 folder + ".RTF\nThe file has no name. Type a name and try again.",
-                 folder + QString(300, u'n') + ".rtf\nThe name is too long. Use a shorter name.",
-                 // 200 characters, 404 bytes in UTF-8.
-                 folder + QString(200, u'é') + ".rtf\nThe name is too long. Use a shorter name."}));
-    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".RTF", QString(300, u'n'),
-                                      QString(200, u'é')}));
+             (QStringList{folder + "missing" + QDir::separator() +
+                              "chart.rtf\nThe folder does not exist. Check the path and try again.",
+                          folder + "kept.rtf\nThis file is read-only. Use a different name.",
+                          folder + ".RTF\nThe file has no name. Type a name and try again.",
+                          folder + QString(300, u'n') +
+                              ".rtf\nThe name is too long. Use a shorter name.",
+                          folder + accented + ".rtf\nThe name is too long. Use a shorter name."}));
+    QCOMPARE(typedAgain,
+             (QStringList{"missing/chart", "kept", ".RTF", QString(300, u'n'), accented}));
     QCOMPARE(Files(dir_.path()), QStringList{"kept.rtf"});
 }
 
