@@ -1,6 +1,6 @@
 // The journal's store on real SQLite files: faults said and survived, the search, the text kept
 // as given and exported as CSV.
-#include "tests/AsNobody.h"
+#include "tests/FileFaults.h"
 #include "tests/JournalSupport.h"
 #include "tests/TestMain.h"
 
@@ -10,9 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <optional>
-#include <sys/resource.h>
 
 using journal::JournalStore;
 using journal::KeptChart;
@@ -95,18 +93,12 @@ private slots:
         bool refused = true;
         {
             // The fault in force while Open and Keep run.
-            const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit limit{};
-            getrlimit(RLIMIT_FSIZE, &limit);
-            const auto restore = qScopeGuard([&] {
-                setrlimit(RLIMIT_FSIZE, &limit);
-                std::signal(SIGXFSZ, handler);
-                QFile::setPermissions(dir.path(), QFile::Permissions(0x7755));
-            });
+            const auto restore =
+                qScopeGuard([&] { QFile::setPermissions(dir.path(), QFile::Permissions(0x7755)); });
+            std::optional<FileSizeLimit> full;
             if (fault == "full") {
                 // Room for the rollback journal and a page of a new file, or for no growth at all.
-                const rlimit small{before.isEmpty() ? 6000 : rlim_t(before.size()), limit.rlim_max};
-                setrlimit(RLIMIT_FSIZE, &small);
+                full.emplace(before.isEmpty() ? 6000 : before.size());
             }
             std::optional<AsNobody> nobody;
             if (fault == "unwritable" && !nobody.emplace().ok) {

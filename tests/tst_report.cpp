@@ -7,7 +7,7 @@
 #include "report/frmSave.h"
 #include "report/modRTB.h"
 #include "shell/WebAddresses.h"
-#include "tests/AsNobody.h"
+#include "tests/FileFaults.h"
 #include "tests/ModalAnswer.h"
 #include "tests/TestMain.h"
 #include "tests/UrlRecorder.h"
@@ -28,12 +28,9 @@
 #include <QTextBlock>
 #include <QtTest>
 
-#include <csignal>
 #include <functional>
 #include <memory>
-#include <sys/resource.h>
 #include <tuple>
-#include <unistd.h>
 
 using namespace controls;
 using testsupport::Answer;
@@ -540,16 +537,7 @@ void tst_Report::failedWriteIsToldAndKeepsTheOldFile() {
         });
     };
     {
-        // A full disk: no file may grow past 100 bytes.
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const auto restore = qScopeGuard([&] {
-            setrlimit(RLIMIT_FSIZE, &limit);
-            std::signal(SIGXFSZ, handler);
-        });
-        const rlimit small{100, limit.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &small);
+        const testsupport::FileSizeLimit full(100); // no file may grow past 100 bytes
         SaveAs(path);
         tell();
         form->cmdSave->click();
