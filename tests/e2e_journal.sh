@@ -80,8 +80,7 @@ keys "$journal" e n e r g
 sleep 0.5
 keys "$journal" Down Return
 board opened
-check "the board shows the kept chart dot for dot" same_picture board1 opened
-check "... not another one" eval '! same_picture board0 opened && ! same_picture board2 opened'
+check "the board shows the kept chart dot for dot (the three differ)" same_picture board1 opened
 keys "$main" space
 panel reopened
 check "the next press writes the same interpretation as when it was kept" cmp -s "$work/panel1.txt" "$work/reopened.txt"
