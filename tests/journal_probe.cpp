@@ -1,11 +1,10 @@
 // Keeps charts in the journal named on the command line, one after another until it is killed,
 // and prints the number of each chart once Keep has returned it: what it printed was committed.
-// With a second argument, keeps two charts with French text, quotes, line breaks and
-// formula-like cells instead, and exports the journal to that CSV file.
+// With a second argument, keeps two charts with French text, quotes, line breaks and a
+// formula-like cell instead, and exports the journal to that CSV file.
 #include "journal/JournalStore.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 
 #include <cstdio>
 
@@ -16,30 +15,24 @@ int main(int argc, char** argv) {
         return 2;
     }
     journal::JournalStore store(QString::fromLocal8Bit(argv[1]));
-    journal::KeptChart chart;
+    journal::KeptChart chart; // with no time given, kept as of now
     chart.mothers = *ReadMothers(QStringLiteral("1112/1112/1211/2121"));
-    if (argc == 3) {
-        chart.keptUtc = QDateTime::currentDateTimeUtc();
-        chart.question = QStringLiteral("L'énergie reviendra-t-elle ? «oui», dit-il");
-        chart.note = QStringLiteral("Première ligne\nDeuxième, \"citée\"\r\nça déjà");
-        const bool kept = store.Keep(chart).has_value();
-        chart.question = QStringLiteral("=1+1");
-        chart.note = QStringLiteral("@SUM(A1)");
-        if (!kept || !store.Keep(chart) || !store.ExportCsv(QString::fromLocal8Bit(argv[2]))) {
-            std::fprintf(stderr, "%s\n", qPrintable(store.LastError()));
-            return 1;
-        }
+    const auto keep = [&](const QString& question, const QString& note) {
+        chart.question = question;
+        chart.note = note;
+        return store.Keep(chart).has_value();
+    };
+    if (argc == 3 &&
+        keep("L'énergie reviendra-t-elle ? «oui», dit-il",
+             "Première ligne\nDeuxième, \"citée\"\r\nça déjà") &&
+        keep("=1+1", "@SUM(A1)") && store.ExportCsv(QString::fromLocal8Bit(argv[2]))) {
         return 0;
     }
-    chart.note = QString(2000, QLatin1Char('n'));
-    for (int n = 1;; ++n) {
-        chart.question = QStringLiteral("chart %1").arg(n);
-        chart.keptUtc = QDateTime::currentDateTimeUtc();
-        if (!store.Keep(chart)) {
-            std::fprintf(stderr, "%s\n", qPrintable(store.LastError()));
-            return 1;
-        }
+    for (int n = 1; argc == 2 && keep(QStringLiteral("chart %1").arg(n), QString(2000, u'n'));
+         ++n) {
         std::printf("%d\n", n);
         std::fflush(stdout);
     }
+    std::fprintf(stderr, "%s\n", qPrintable(store.LastError()));
+    return 1;
 }

@@ -3,7 +3,6 @@
 #include "UrlRecorder.h"
 #include "casting/frmMothers.h"
 #include "controls/LinkLabel.h"
-#include "journal/JournalStore.h"
 #include "journal/frmJournal.h"
 #include "journal/frmKeep.h"
 #include "platform/Random.h"
@@ -12,6 +11,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmExit.h"
 #include "tests/CastingWindow.h"
+#include "tests/JournalSupport.h"
 #include "tests/TestMain.h"
 
 #include <QAccessible>
@@ -101,12 +101,8 @@ private:
         } else if (form == "frmJournal") {
             // A journal with one chart, so that every control of the window works.
             const QString path = journalFolder.filePath(QStringLiteral("journal.sqlite"));
-            journal::JournalStore store(path);
-            journal::KeptChart chart;
-            chart.mothers = *ReadMothers(QStringLiteral("1112/1112/1211/2121"));
-            chart.keptUtc = QDateTime::currentDateTimeUtc();
-            if (!store.Exists() && !store.Keep(chart)) {
-                qWarning("%s", qPrintable(store.LastError()));
+            if (!QFile::exists(path) && !journal::JournalStore(path).Keep(testsupport::Chart({}))) {
+                qWarning("no chart kept in %s", qPrintable(path));
             }
             other = std::make_unique<frmJournal>(window->Frame3, nullptr, path);
         } else if (form == "frmKeep") {

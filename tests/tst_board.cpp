@@ -59,11 +59,12 @@ private:
     controls::PictureBox* Dot(int c) const { return casting->Dot(c); }
     void Press() { casting->Press(); }
 
-    // The board as it must be at press count n of a casting: caption, dots and Print.
+    // The board as it must be at press count n of a casting: caption, dots, Print and Keep.
     void VerifyState(int n) {
         QCOMPARE(int(intPressCount), n);
         QCOMPARE(casting->cmdProceed->text(), QLatin1String(Captions[n]));
         QCOMPARE(casting->Command1->isEnabled(), n == 13);
+        QCOMPARE(casting->window.mnuKeep->isEnabled(), n == 12 || n == 13); // Keep in Journal
         const int visible = n == 0 ? 0 : std::min(n, 12) * 4;
         QCOMPARE(int(intCells.size()), visible);
         for (int c = 0; c < CellCount; ++c) {
@@ -147,9 +148,9 @@ private slots:
     }
 
     // The diviners' tableau, chosen in the File menu on an empty board: Mother 1 stands at the
-    // right; typed mothers go on as presses 1 to 4; presses 5 to 12 name and derive one house
-    // each, parents first. Chosen again during the casting, the classic tableau waits for the
-    // next one; the choice is remembered for the next start.
+    // right; typed mothers go on as presses 1 to 4; presses 5 to 12 name one house each, parents
+    // first (what each writes: tst_chart). Chosen again during the casting, the classic tableau
+    // waits for the next one; the choice is remembered for the next start.
     void divinersTableauFromTheMenu() {
         const auto restore = qScopeGuard([] {
             chartTableau = Tableau::Classic;
@@ -162,25 +163,11 @@ private slots:
         QVERIFY(!casting->Command1->isEnabled() && casting->RTB->Text().isEmpty());
         casting->window.mnuTableau->trigger();
         QVERIFY(casting->window.mnuTableau->text().contains(QLatin1String("next casting")));
-        const char* const houses[8] = {"Safary",   "Asorita", "Saily", "Haja",
-                                       "Fahasivy", "Ombiasy", "Haky",  "Kiba"};
-        const int firstCells[8] = {40, 32, 36, 24, 16, 20, 28, 44};
-        ShowRecorder recorder;
-        for (int c = 0; c < CellCount; ++c) {
-            Dot(c)->installEventFilter(&recorder);
-        }
-        for (int n = 0; n < 8; ++n) {
-            QCOMPARE(casting->cmdProceed->text(),
-                     QStringLiteral("Click to Create %1").arg(houses[n]));
-            recorder.shown.clear();
+        for (const char* house :
+             {"Safary", "Asorita", "Saily", "Haja", "Fahasivy", "Ombiasy", "Haky", "Kiba"}) {
+            QCOMPARE(casting->cmdProceed->text(), QStringLiteral("Click to Create ") + house);
             Press();
-            const int c = firstCells[n];
-            QCOMPARE(recorder.shown, (std::vector<int>{c, c + 1, c + 2, c + 3}));
         }
-        // Kiba, the last house derived, is 1112.
-        QCOMPARE((std::vector<int>{Dot(44)->Picture(), Dot(45)->Picture(), Dot(46)->Picture(),
-                                   Dot(47)->Picture()}),
-                 (std::vector<int>{1, 1, 1, 2}));
         casting->Press(2);
         VerifyState(0);
         QCOMPARE(chartTableau, Tableau::Classic);

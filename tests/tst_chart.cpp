@@ -187,36 +187,6 @@ private slots:
         }
     }
 
-    // Anything but four groups of four digits 1 or 2 is refused.
-    void textForm_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("read");
-        QTest::newRow("slashes") << "1112/1112/1211/2121"
-                                 << "1112/1112/1211/2121";
-        QTest::newRow("blanks, commas, mixed") << " 2222, 1111 /1212  2121 "
-                                               << "2222/1111/1212/2121";
-        QTest::newRow("a 3") << "1112/1113/1211/2121"
-                             << "";
-        QTest::newRow("three mothers") << "1112/1112/1211"
-                                       << "";
-        QTest::newRow("a mother of five rows") << "11121/112/1211/2121"
-                                               << "";
-        QTest::newRow("no separators") << "1112111212112121"
-                                       << "";
-        QTest::newRow("semicolons") << "1112;1112;1211;2121"
-                                    << "";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
-    void textForm() {
-        QFETCH(QString, text);
-        QFETCH(QString, read);
-        QString why;
-        const std::optional<Mothers> mothers = ReadMothers(text, &why);
-        QCOMPARE(mothers ? MothersText(*mothers) : QString(), read);
-        QCOMPARE(why.isEmpty(), !read.isEmpty());
-    }
-
     // The generator never reaches 1.0, so a row is always 1 or 2, and each comes about half the
     // time: with a million draws the count of twos lies within six standard deviations (500).
     void generatorIsUniformAndBelowOne() {

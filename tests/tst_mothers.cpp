@@ -20,53 +20,41 @@ private slots:
         QTest::addColumn<bool>("diviners");
         QTest::addColumn<QString>("clipboard"); // what a paste finds
         QTest::addColumn<QString>("keys");      // keys typed, blank-separated
-        QTest::addColumn<QString>("block");     // the cells after them, '.' for one not set
         QTest::addColumn<int>("focus");         // the cell with the focus after them
+        QTest::addColumn<QString>("block");     // the cells after them, '.' for one not set
         QTest::addColumn<QString>("reason");    // the refusal shown, if any
         const QString none;
-        QTest::newRow("sixteen digits fill the block, one more rewrites the last cell")
-            << false << none << "1 1 1 2 1 1 1 2 1 2 1 1 2 1 2 1 2"
-            << "1112/1112/1211/2122" << 15 << "";
         QTest::newRow("a digit goes down the mother, then to the next")
-            << false << none << "2 2 2 2 1"
-            << "2222/1.../..../...." << 5 << "";
+            << false << none << "2 2 2 2 1" << 5 << "2222/1.../..../...." << none;
         QTest::newRow("Space sets one seed, then toggles, and stays")
-            << false << none << "Space Down Space Space"
-            << "12../..../..../...." << 1 << "";
+            << false << none << "Space Down Space Space" << 1 << "12../..../..../...." << none;
         QTest::newRow("classic: Right goes to Mother 2, Left stops at Mother 1")
-            << false << none << "Left Right Down 2"
-            << "..../.2../..../...." << 6 << "";
+            << false << none << "Left Right Down 2" << 6 << "..../.2../..../...." << none;
         QTest::newRow("diviners: Left goes to Mother 2, Right stops at Mother 1")
-            << true << none << "Right Left Down 2"
-            << "..../.2../..../...." << 6 << "";
+            << true << none << "Right Left Down 2" << 6 << "..../.2../..../...." << none;
         QTest::newRow("the cells are one Tab stop, the one last in use")
-            << false << none << "Right Down Tab Shift+Tab 2"
-            << "..../.2../..../...." << 6 << "";
+            << false << none << "Right Down Tab Shift+Tab 2" << 6 << "..../.2../..../...." << none;
         QTest::newRow("Ctrl+V pastes a cast") << false << " 2121, 1211 1112/1112 "
-                                              << "1 Ctrl+V"
-                                              << "2121/1211/1112/1112" << 1 << "";
+                                              << "1 Ctrl+V" << 1 << "2121/1211/1112/1112" << none;
         QTest::newRow("a refused Shift+Insert leaves the block as it was")
-            << false << "1112/1113/1211/2121"
-            << "2 1 Shift+Insert"
-            << "21../..../..../...." << 2
-            << "'3' is not a row: each row is 1 (one seed) or 2 (two seeds).";
+            << false << "1112;1112/1211/2121"
+            << "2 1 Shift+Insert" << 2 << "21../..../..../...."
+            << "';' is not a row: each row is 1 (one seed) or 2 (two seeds).";
         QTest::newRow("a long paste is cut in the refusal")
-            << false << QString(300, u'1') << "Ctrl+V"
-            << "..../..../..../...." << 0
-            << QString::fromUtf8("'11111111111111111111…' is not four mothers of four rows "
-                                 "each, such as 1112/1112/1211/2121.");
+            << false << QString(300, u'1') << "Ctrl+V" << 0 << "..../..../..../...."
+            << "'11111111111111111111…' is not four mothers of four rows each, such as "
+               "1112/1112/1211/2121.";
         QTest::newRow("a digit typed after a refusal clears it")
             << false << "1113"
-            << "Ctrl+V 2"
-            << "2.../..../..../...." << 1 << "";
+            << "Ctrl+V 2" << 1 << "2.../..../..../...." << none;
     }
 
     void keys() {
         QFETCH(bool, diviners);
         QFETCH(QString, clipboard);
         QFETCH(QString, keys);
-        QFETCH(QString, block);
         QFETCH(int, focus);
+        QFETCH(QString, block);
         QFETCH(QString, reason);
         QGuiApplication::clipboard()->setText(clipboard);
         frmMothers window(nullptr, diviners ? Tableau::Diviners : Tableau::Classic, std::nullopt);

@@ -7,6 +7,7 @@
 #include "report/frmSave.h"
 #include "report/modRTB.h"
 #include "shell/WebAddresses.h"
+#include "tests/FileFaults.h"
 #include "tests/ModalAnswer.h"
 #include "tests/TestMain.h"
 #include "tests/UrlRecorder.h"
@@ -27,12 +28,9 @@
 #include <QTextBlock>
 #include <QtTest>
 
-#include <csignal>
 #include <functional>
 #include <memory>
-#include <sys/resource.h>
 #include <tuple>
-#include <unistd.h>
 
 using namespace controls;
 using testsupport::Answer;
@@ -133,18 +131,15 @@ QList<std::tuple<const char*, QString, QString>> Samples() {
          Credit + "\n\nCharacteristics Of House 1(Tale)\nKeyword :- {Peace}" + Credit + "\n\n"}};
 }
 
-// The text of each page of `pdf`, as pdftotext reads it, on one line; none where there is no
-// file.
+// The text of each page of `pdf`, as pdftotext reads it (a form feed ends each), on one line;
+// none where there is no file.
 QStringList Pages(const QString& pdf) {
-    static const QRegularExpression count(QStringLiteral("^Pages: *(\\d+)$"),
-                                          QRegularExpression::MultilineOption);
-    const int pages = count.match(Run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
-    QStringList text;
-    for (int page = 1; page <= pages; ++page) {
-        const QString n = QString::number(page);
-        text << Run(QStringLiteral("pdftotext"), {"-f", n, "-l", n, pdf, "-"}).simplified();
+    QStringList pages = Run(QStringLiteral("pdftotext"), {pdf, "-"}).split(u'\f');
+    pages.removeLast();
+    for (QString& page : pages) {
+        page = page.simplified();
     }
-    return text;
+    return pages;
 }
 
 QString SampleFile(int i, const QString& text) {
@@ -453,11 +448,11 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     // which stays up where it was, with the name as typed.
     QStringList refusals;
     QStringList typedAgain;
+    const QString accented(200, u'é'); // 404 bytes in UTF-8
     Answer<QFileDialog>([&](QFileDialog* dialog) {
         dialog->setDirectory(dir_.path());
-        for (const QString& name :
-             {QStringLiteral("missing/chart"), QStringLiteral("kept"), QStringLiteral(".RTF"),
-              QString(300, u'n'), QString(200, u'é')}) {
+        for (const QString& name : {QStringLiteral("missing/chart"), QStringLiteral("kept"),
+                                    QStringLiteral(".RTF"), QString(300, u'n'), accented}) {
             Answer<QMessageBox>([&](QMessageBox* box) {
                 refusals.append(box->text());
                 QCOMPARE(box->parentWidget(), dialog);
@@ -473,16 +468,15 @@ void tst_Report::dialogRefusesMissingFolderAndReadOnlyFile() {
     form->cmdSave->click();
     const QString folder = QDir::toNativeSeparators(dir_.path()) + QDir::separator();
     QCOMPARE(refusals,
-             (QStringList{
-                 folder + "missing" + QDir::separator() +
-                     "chart.rtf\nThe folder does not exist. Check the path and try again.",
-                 folder + "kept.rtf\nThis file is read-only. Use a different name.",
-                 folder + ".RTF\nThe file has no name. Type a name and try again.",
-                 folder + QString(300, u'n') + ".rtf\nThe name is too long. Use a shorter name.",
-                 // 200 characters, 404 bytes in UTF-8.
-                 folder + QString(200, u'é') + ".rtf\nThe name is too long. Use a shorter name."}));
-    QCOMPARE(typedAgain, (QStringList{"missing/chart", "kept", ".RTF", QString(300, u'n'),
-                                      QString(200, u'é')}));
+             (QStringList{folder + "missing" + QDir::separator() +
+                              "chart.rtf\nThe folder does not exist. Check the path and try again.",
+                          folder + "kept.rtf\nThis file is read-only. Use a different name.",
+                          folder + ".RTF\nThe file has no name. Type a name and try again.",
+                          folder + QString(300, u'n') +
+                              ".rtf\nThe name is too long. Use a shorter name.",
+                          folder + accented + ".rtf\nThe name is too long. Use a shorter name."}));
+    QCOMPARE(typedAgain,
+             (QStringList{"missing/chart", "kept", ".RTF", QString(300, u'n'), accented}));
     QCOMPARE(Files(dir_.path()), QStringList{"kept.rtf"});
 }
 
@@ -543,16 +537,7 @@ void tst_Report::failedWriteIsToldAndKeepsTheOldFile() {
         });
     };
     {
-        // A full disk: no file may grow past 100 bytes.
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const auto restore = qScopeGuard([&] {
-            setrlimit(RLIMIT_FSIZE, &limit);
-            std::signal(SIGXFSZ, handler);
-        });
-        const rlimit small{100, limit.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &small);
+        const testsupport::FileSizeLimit full(100); // no file may grow past 100 bytes
         SaveAs(path);
         tell();
         form->cmdSave->click();
@@ -598,20 +583,7 @@ void tst_Report::writableFileInReadOnlyFolderIsReplaced() {
     bool replaced = false, lockedSaved = true;
     QString lockedWhy;
     {
-        struct AsNobody {
-            bool ok = true;
-            AsNobody() {
-                if (geteuid() == 0) {
-                    ok = setegid(65534) == 0 && seteuid(65534) == 0;
-                }
-            }
-            ~AsNobody() {
-                if (geteuid() != getuid()) {
-                    [[maybe_unused]] const int u = seteuid(getuid());
-                    [[maybe_unused]] const int g = setegid(getgid());
-                }
-            }
-        } nobody;
+        const testsupport::AsNobody nobody;
         const bool canCreate = QFile(folder + "/probe").open(QIODevice::WriteOnly);
         if (nobody.ok && !canCreate && QFileInfo(folder).isDir()) {
             replaced = box.SaveFile(folder + "/chart.rtf");
@@ -634,43 +606,36 @@ void tst_Report::writableFileInReadOnlyFolderIsReplaced() {
 }
 
 void tst_Report::printsTheChosenPages_data() {
-    QTest::addColumn<int>("lines"); // of the main report: 0 for the short one, -1 for one whose
-                                    // last line ends a page
+    QTest::addColumn<int>("lines"); // of the report: 0 for the main one, -1 for one whose last
+                                    // line ends a page
     QTest::addColumn<bool>("select");
     QTest::addColumn<QString>("choice"); // the range clicked in the dialog's options, if any
     QTest::addColumn<int>("from");       // the pages typed beside "Pages from"
     QTest::addColumn<int>("to");
     QTest::addColumn<QString>("paper");   // chosen in the dialog's properties, if any
     QTest::addColumn<QString>("pdf");     // the output file, in the test's folder if relative
-    QTest::addColumn<QString>("printed"); // "all", "selection", a page, or nothing
+    QTest::addColumn<QString>("printed"); // "all", "selection", a page, or none
     QTest::addColumn<QString>("told");
-    const QString pdf = QStringLiteral("chosen.pdf");
-    QTest::newRow("nothing selected") << 0 << false << "" << 0 << 0 << "" << pdf << "all"
-                                      << "";
+    const QString none, pdf = "chosen.pdf", range = "printRange";
+    QTest::newRow("nothing selected")
+        << 0 << false << none << 0 << 0 << none << pdf << "all" << none;
     QTest::newRow("a selection, Selection preselected")
-        << 0 << true << "" << 0 << 0 << "" << pdf << "selection"
-        << "";
+        << 0 << true << none << 0 << 0 << none << pdf << "selection" << none;
     QTest::newRow("a selection, Print all chosen")
-        << 0 << true << "printAll" << 0 << 0 << "" << pdf << "all"
-        << "";
-    QTest::newRow("three pages, all") << 170 << false << "" << 0 << 0 << "" << pdf << "all"
-                                      << "";
+        << 0 << true << "printAll" << 0 << 0 << none << pdf << "all" << none;
+    QTest::newRow("three pages, all")
+        << 170 << false << none << 0 << 0 << none << pdf << "all" << none;
     QTest::newRow("the last line ends a page, all")
-        << -1 << false << "" << 0 << 0 << "" << pdf << "all"
-        << "";
-    QTest::newRow("pages 2 to 2") << 170 << false << "printRange" << 2 << 2 << "" << pdf << "2"
-                                  << "";
+        << -1 << false << none << 0 << 0 << none << pdf << "all" << none;
+    QTest::newRow("pages 2 to 2") << 170 << false << range << 2 << 2 << none << pdf << "2" << none;
     QTest::newRow("pages 10 to 11 are not offered")
-        << 170 << false << "printRange" << 10 << 11 << "" << pdf << "3"
-        << "";
+        << 170 << false << range << 10 << 11 << none << pdf << "3" << none;
     QTest::newRow("page 3 on A3, where there are two")
-        << 170 << false << "printRange" << 3 << 3 << "A3" << pdf << ""
+        << 170 << false << range << 3 << 3 << "A3" << pdf << none
         << "Pages 3 to 3 cannot be printed: on this paper the report ends at page 2.\n"
            "Nothing was printed.";
     QTest::newRow("a file that cannot be made")
-        << 0 << false << "" << 0 << 0 << ""
-        << "/proc/chosen.pdf"
-        << ""
+        << 0 << false << none << 0 << 0 << none << "/proc/chosen.pdf" << none
         << "The report could not be printed to /proc/chosen.pdf.";
 }
 
@@ -689,17 +654,14 @@ void tst_Report::printsTheChosenPages() {
     QFETCH(QString, told);
     SKIP_WITHOUT("pdftotext", "pdftotext");
     RichTextBox report;
-    const auto compose = [&report](int count) {
+    // Lines 1 to `count`; whether, printed, the blank lines behind the last credit line start a
+    // page (for -1, the fewest lines for which they do).
+    const auto compose = [&](int count) {
         QStringList text;
         for (int line = 1; line <= count; ++line) {
             text << QStringLiteral("Line %1").arg(line);
         }
         report.SetText(text.join(QStringLiteral("\r\n")));
-    };
-    compose(lines);
-    // The fewest lines for which the blank lines behind the last credit line start a page.
-    const auto blankLinesStartAPage = [&](int count) {
-        compose(count);
         QPrinter probe(QPrinter::HighResolution);
         const std::unique_ptr<QTextDocument> copy(Open(report)->RTB->document()->clone());
         copy->documentLayout()->setPaintDevice(&probe);
@@ -710,15 +672,16 @@ void tst_Report::printsTheChosenPages() {
         };
         return page(copy->lastBlock().previous().previous()) < page(copy->lastBlock());
     };
-    if (lines < 0) {
-        for (lines = 60; lines < 300 && !blankLinesStartAPage(lines); ++lines) {
-        }
-        QVERIFY(lines < 300);
+    if (lines > 0) {
+        compose(lines);
     }
+    for (int count = 60; lines < 0 && count < 300; ++count) {
+        lines = compose(count) ? count : -1;
+    }
+    QVERIFY(lines >= 0);
     auto form = Open(lines == 0 ? mainReport_ : report);
     if (select) {
-        QTextCursor keyword = form->RTB->document()->find(QStringLiteral("Keyword :- {Peace}"));
-        form->RTB->setTextCursor(keyword);
+        form->RTB->setTextCursor(form->RTB->document()->find(QStringLiteral("Keyword :- {Peace}")));
     }
     QStringList boxes;
     const auto print = [&](const QString& path, const QString& range) {

@@ -128,9 +128,6 @@ private slots:
         QTest::newRow("About, more details, Enter")
             << "about"
             << "lblCobrand" << Page(WebAddresses::FullBrandPage) << int(Qt::Key_Enter);
-        QTest::newRow("About, home page, Space")
-            << "about"
-            << "lblHomePage" << Page(WebAddresses::HomePage) << int(Qt::Key_Space);
         QTest::newRow("exit window, other programs")
             << "exit"
             << "lblOtherPrograms" << Page(WebAddresses::OtherProgramsPage) << 0;

@@ -157,21 +157,20 @@ private slots:
         QTest::addColumn<QByteArray>("display"); // DISPLAY
         QTest::addColumn<QByteArray>("chosen");  // QT_QPA_PLATFORM
         QTest::addColumn<QString>("forQt");
-        const QByteArray unset, empty(""), x11(":0"), wayland("wayland-0");
-        const QString none;
+        const QByteArray unset, empty(""), x11(":0"), wl("wayland-0");
+        const QString none, both = "kelvora -platform xcb;wayland";
         QTest::newRow("X11") << none << unset << x11 << unset << "kelvora";
-        QTest::newRow("Wayland with XWayland")
-            << none << wayland << x11 << unset << "kelvora -platform xcb;wayland";
-        QTest::newRow("Wayland without XWayland") << none << wayland << unset << unset << "kelvora";
-        QTest::newRow("Wayland, DISPLAY empty") << none << wayland << empty << unset << "kelvora";
+        QTest::newRow("Wayland with XWayland") << none << wl << x11 << unset << both;
+        QTest::newRow("Wayland without XWayland") << none << wl << unset << unset << "kelvora";
+        QTest::newRow("Wayland, DISPLAY empty") << none << wl << empty << unset << "kelvora";
         QTest::newRow("WAYLAND_DISPLAY empty") << none << empty << x11 << unset << "kelvora";
         QTest::newRow("QT_QPA_PLATFORM chosen")
-            << none << wayland << x11 << QByteArray("wayland") << "kelvora";
+            << none << wl << x11 << QByteArray("wayland") << "kelvora";
         QTest::newRow("-platform chosen")
-            << "-platform offscreen" << wayland << x11 << unset << "kelvora -platform offscreen";
+            << "-platform offscreen" << wl << x11 << unset << "kelvora -platform offscreen";
         QTest::newRow("--platform= chosen")
-            << "--platform=wayland" << wayland << x11 << unset << "kelvora --platform=wayland";
-        QTest::newRow("other Qt options kept") << "-style fusion" << wayland << x11 << unset
+            << "--platform=wayland" << wl << x11 << unset << "kelvora --platform=wayland";
+        QTest::newRow("other Qt options kept") << "-style fusion" << wl << x11 << unset
                                                << "kelvora -style fusion -platform xcb;wayland";
         QTest::newRow("no display at all") << none << unset << unset << unset << "kelvora";
     }
@@ -186,21 +185,14 @@ private slots:
               std::pair{"QT_QPA_PLATFORM", chosen}}) {
             value.isNull() ? qunsetenv(name) : qputenv(name, value);
         }
-        QList<QByteArray> words{"kelvora"};
-        if (!arguments.isEmpty()) {
-            words += arguments.toUtf8().split(' ');
-        }
+        QByteArrayList words = ("kelvora " + arguments).trimmed().toUtf8().split(' ');
         std::vector<char*> argv;
         for (QByteArray& word : words) {
             argv.push_back(word.data());
         }
         const std::vector<char*> given = HandleCommandLine(int(argv.size()), argv.data());
         QCOMPARE(given.back(), nullptr);
-        QStringList passed;
-        for (auto word = given.begin(); word + 1 != given.end(); ++word) {
-            passed << QString::fromUtf8(*word);
-        }
-        QCOMPARE(passed.join(' '), forQt);
+        QCOMPARE(QByteArrayList(given.begin(), given.end() - 1).join(' '), forQt.toUtf8());
     }
 };
 

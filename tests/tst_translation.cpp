@@ -184,18 +184,15 @@ private slots:
                 QTest::keyClick(mothers.picMother[0], Qt::Key_V, Qt::ControlModifier);
                 overflows << Overflows(&mothers);
             }
-        } else if (window == u"journal") {
-            // A journal not kept in yet: the window's longest line.
+        } else if (window == u"journal") { // not kept in yet: the window's longest line
             const QTemporaryDir folder;
-            overflows << Overflows(
-                std::make_unique<frmJournal>(nullptr, nullptr, folder.filePath("journal.sqlite"))
-                    .get());
+            frmJournal journal(nullptr, nullptr, folder.filePath("journal.sqlite"));
+            overflows << Overflows(&journal);
         } else if (window == u"keep") {
-            overflows << Overflows(
-                std::make_unique<frmKeep>(nullptr, frmJournal::tr("Keep in Journal"),
-                                          frmJournal::tr("Mothers %1, diviners' tableau")
-                                              .arg(QStringLiteral("1112/1112/1211/2121")))
-                    .get());
+            frmKeep keep(
+                nullptr, frmJournal::tr("Keep in Journal"),
+                frmJournal::tr("Mothers %1, diviners' tableau").arg("1112/1112/1211/2121"));
+            overflows << Overflows(&keep);
         } else {
             Recorder browser;
             browser.Watch();

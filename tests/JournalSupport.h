@@ -1,0 +1,40 @@
+#pragma once
+
+// Journals for the tests: charts kept straight through the store, and what a journal lists.
+#include "journal/JournalStore.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace testsupport {
+
+// A chart of `mothers` kept on 2026-12-08 at 16:30 UTC, three hours east of UTC.
+inline journal::KeptChart Chart(const QString& question, const QString& note = {},
+                                const QString& mothers = QStringLiteral("1111/1111/1111/1111")) {
+    journal::KeptChart chart;
+    chart.mothers = *ReadMothers(mothers);
+    chart.question = question;
+    chart.note = note;
+    chart.keptUtc = QDateTime(QDate(2026, 12, 8), QTime(16, 30), Qt::UTC);
+    chart.offsetSeconds = 3 * 3600;
+    return chart;
+}
+
+// The questions the journal at `path` lists for `search`, newest first.
+inline QStringList Questions(const QString& path, const QString& search = {}) {
+    journal::JournalStore store(path);
+    QSqlQuery query = store.List(search);
+    QStringList questions;
+    while (query.next()) {
+        questions.append(query.value(QStringLiteral("question")).toString());
+    }
+    return questions;
+}
+
+inline QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace testsupport
