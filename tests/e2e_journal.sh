@@ -23,10 +23,18 @@ keys() { # keys WINDOW KEY...: focuses WINDOW and types the keys
     xdotool key --delay 100 "${@:2}"
 }
 must() { check "$@" || exit 1; }
-board() { # board NAME: a picture of the casting board (its dots, captions and button) in NAME.png
-    sleep 0.5
+# board NAME: a picture of the casting board (its dots, captions and button) in NAME.png, once
+# two pictures in a row agree, so that a board still being drawn on a busy machine is not taken.
+board() {
     eval "$(xdotool getwindowgeometry --shell "$main")"
-    import -window root -crop 545x409+$X+$((Y + HEIGHT - 470)) +repage "$work/$1.png"
+    local shot=(import -window root -crop 545x409+$X+$((Y + HEIGHT - 470)) +repage)
+    "${shot[@]}" "$work/$1.png"
+    for _ in $(seq 20); do
+        sleep 0.3
+        "${shot[@]}" "$work/$1.next.png"
+        same_picture "$1" "$1.next" && return
+        mv "$work/$1.next.png" "$work/$1.png"
+    done
 }
 same_picture() { test "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0; }
 # panel NAME: the interpretation panel's text, copied as a person would, in NAME.txt; the focus
