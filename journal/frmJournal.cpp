@@ -287,18 +287,18 @@ void frmJournal::Refresh() {
     const qint64 chosen = ChosenId();
     const int chosenRow = grdJournal->currentIndex().row();
     if (!Ready()) {
-        model->clear();
+        model->Clear();
         ShowButtons();
         return;
     }
     QSqlQuery rows = store.List(txtSearch->text());
     if (!rows.isActive()) {
-        model->clear();
+        model->Clear();
         lblStatus->setText(store.LastError());
         ShowButtons();
         return;
     }
-    model->setQuery(std::move(rows));
+    model->SetRows(std::move(rows));
     if (model->rowCount() > 0) {
         lblStatus->setText(QString()); // unchanged when already empty, unlike clear()
     } else if (txtSearch->text().trimmed().isEmpty()) {
@@ -322,6 +322,8 @@ qint64 frmJournal::ChosenId() const {
 }
 
 void frmJournal::Choose(qint64 id, int fallbackRow) {
+    // The chosen chart is listed about where it was: one row lower after a keep.
+    model->FetchTo(fallbackRow + 1);
     int row = id ? model->RowOf(id) : -1;
     if (row < 0) {
         row = std::clamp(fallbackRow, 0, model->rowCount() - 1);
