@@ -40,16 +40,20 @@ QString ChartLine(const Mothers& mothers, Tableau tableau) {
 
 // Draws a cell as one line of text, cut with an ellipsis where it does not fit: what the
 // style's own item drawing does for a single line, without its text layout for wrapping. Each
-// line is drawn once into a picture, kept a while and copied from there: typing in
+// line shown again is drawn once into a picture, kept a while and copied from there: typing in
 // the search box mostly shows again rows just shown, and copying a line is much quicker than
 // drawing its glyphs.
 class OneLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    // `text` in the cell's font and `ink` on `paper`, cut to `width` with an ellipsis.
-    QPixmap Line(const QString& text, const QStyleOptionViewItem& cell, const QColor& ink,
-                 const QColor& paper, int width, qreal ratio) const {
+    // Draws `text` in the cell's font and `ink` on `paper`, cut to `width` with an ellipsis, its
+    // top left at `at`. A line is drawn straight the first time it is shown (opening the window
+    // shows each once), and into a kept picture the second.
+    void DrawLine(QPainter* painter, QPoint at, const QString& text,
+                  const QStyleOptionViewItem& cell, const QColor& ink, const QColor& paper,
+                  int width) const {
+        const qreal ratio = painter->device()->devicePixelRatioF();
         if (cell.font != keyFont || ratio != keyRatio) {
             keyFont = cell.font;
             keyRatio = ratio;
@@ -58,26 +62,36 @@ public:
         }
         const QString key = keyStart + QString::number(width) + u'|' + QString::number(ink.rgba()) +
                             u'|' + QString::number(paper.rgba()) + u'|' + text;
-        if (const QPixmap* kept = lines.object(key)) {
-            return *kept;
+        const QPixmap* kept = lines.object(key);
+        if (kept && !kept->isNull()) {
+            painter->drawPixmap(at, *kept);
+            return;
         }
         const QFontMetrics& metrics = cell.fontMetrics;
         const QString shown = metrics.elidedText(text, Qt::ElideRight, width);
+        if (!kept) {
+            // Seen once: an empty picture marks it.
+            lines.insert(key, new QPixmap(), 1);
+            painter->setFont(cell.font);
+            painter->setPen(ink);
+            painter->drawText(at + QPoint(0, metrics.ascent()), shown);
+            return;
+        }
         const QSize size(std::clamp(metrics.horizontalAdvance(shown) + 1, 1, width),
                          metrics.height());
-        QPixmap line(size * ratio);
-        line.setDevicePixelRatio(ratio);
-        line.fill(paper);
+        auto* line = new QPixmap(size * ratio);
+        line->setDevicePixelRatio(ratio);
+        line->fill(paper);
         {
-            QPainter painter(&line);
-            painter.setFont(cell.font);
-            painter.setPen(ink);
-            painter.drawText(QPoint(0, metrics.ascent()), shown);
+            QPainter linePainter(line);
+            linePainter.setFont(cell.font);
+            linePainter.setPen(ink);
+            linePainter.drawText(QPoint(0, metrics.ascent()), shown);
         }
+        painter->drawPixmap(at, *line);
         // Its cost in KiB, so that the lines kept stay within LinesKiB.
-        lines.insert(key, new QPixmap(line),
-                     1 + qsizetype(line.width()) * line.height() * line.depth() / 8 / 1024);
-        return line;
+        lines.insert(key, line,
+                     1 + qsizetype(line->width()) * line->height() * line->depth() / 8 / 1024);
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -94,14 +108,13 @@ public:
         const QRect text = option.rect.adjusted(margin, 0, -margin, 0);
         const QString shown = index.data(Qt::DisplayRole).toString();
         if (!shown.isEmpty() && text.width() > 0) {
-            const QPixmap line = Line(
-                shown, option,
-                option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text),
-                paper, text.width(), painter->device()->devicePixelRatioF());
             const int top = text.top() + (text.height() - option.fontMetrics.height()) / 2;
             painter->save();
             painter->setClipRect(text);
-            painter->drawPixmap(QPoint(text.left(), top), line);
+            DrawLine(
+                painter, QPoint(text.left(), top), shown, option,
+                option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text),
+                paper, text.width());
             painter->restore();
         }
         if (option.state & QStyle::State_HasFocus) {
