@@ -1,6 +1,6 @@
 // The journal with 10,000 kept charts: each keystroke of a search through the store (List, then
-// the first 256 rows, as the window's model fetches them) against the same full-text match alone
-// through QSqlQuery (its first 256 rowids); and, printed at the end, the memory of a journal of
+// its first 256 rows) against the same full-text match alone through QSqlQuery (its first 256
+// rowids); and, printed at the end, the memory of a journal of
 // 10,000 charts against one of 10, each in a process of its own (this program run with
 // --memory-probe JOURNAL).
 //

@@ -68,11 +68,11 @@ bool MakeJournal(const QString& path) {
         query.addBindValue(chart.keptUtc.addSecs(3600LL * n).toString(Qt::ISODate));
         query.addBindValue(
             QStringLiteral("Que dit le sikidy de %1 et de %2 ?")
-                .arg(QLatin1String(words[n % 10]), QLatin1String(words[n / 10 % 10])));
+                .arg(QString::fromUtf8(words[n % 10]), QString::fromUtf8(words[n / 10 % 10])));
         query.addBindValue(
             QStringLiteral("Note %1 : %2, puis %3 ; à revoir dans un mois.")
                 .arg(n)
-                .arg(QLatin1String(words[n / 100 % 10]), QLatin1String(words[n % 7])));
+                .arg(QString::fromUtf8(words[n / 100 % 10]), QString::fromUtf8(words[n % 7])));
         if (!query.exec()) {
             return false;
         }

@@ -10,6 +10,8 @@ enum Field { IdField, KeptUtcField, OffsetField, QuestionField, NoteField };
 
 // Enough of a note to recognise it by; the view elides what does not fit.
 constexpr int NoteStart = 200;
+// As much of a note as its tooltip shows: all a row keeps of it.
+constexpr int NoteShown = 1000;
 
 QString OneLine(const QString& text) {
     QString line = text.left(NoteStart);
@@ -24,51 +26,106 @@ QString OneLine(const QString& text) {
 
 } // namespace
 
-JournalModel::JournalModel(QObject* parent) : QSqlQueryModel(parent) {}
+JournalModel::JournalModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void JournalModel::SetRows(QSqlQuery list) {
+    beginResetModel();
+    rows.clear();
+    query = std::move(list);
+    Read(BlockRows, rows);
+    endResetModel();
+}
+
+void JournalModel::Clear() {
+    beginResetModel();
+    rows.clear();
+    query = QSqlQuery();
+    endResetModel();
+}
+
+void JournalModel::Read(int count, QList<Row>& into) {
+    if (!query.isActive()) {
+        return;
+    }
+    for (int n = 0; n < count; ++n) {
+        if (!query.next()) {
+            // Done with: SQLite's read lock goes with the statement.
+            query.finish();
+            return;
+        }
+        into.append({query.value(IdField).toLongLong(), query.value(KeptUtcField).toString(),
+                     query.value(OffsetField).toInt(), query.value(QuestionField).toString(),
+                     query.value(NoteField).toString().left(NoteShown), QString()});
+    }
+}
+
+bool JournalModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && query.isActive();
+}
+
+void JournalModel::fetchMore(const QModelIndex& parent) {
+    if (parent.isValid()) {
+        return;
+    }
+    QList<Row> more;
+    Read(BlockRows, more);
+    if (!more.isEmpty()) {
+        beginInsertRows(QModelIndex(), int(rows.size()), int(rows.size() + more.size() - 1));
+        rows.append(std::move(more));
+        endInsertRows();
+    }
+}
+
+void JournalModel::FetchTo(int row) {
+    while (row >= rows.size() && canFetchMore(QModelIndex())) {
+        fetchMore(QModelIndex());
+    }
+}
+
+int JournalModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows.size());
+}
 
 int JournalModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QVariant JournalModel::Field(int row, int field) const {
-    // The query's own record, read through the base model, which fetches and caches its rows.
-    return QSqlQueryModel::data(createIndex(row, field), Qt::DisplayRole);
-}
-
 QVariant JournalModel::data(const QModelIndex& item, int role) const {
-    if (!item.isValid() || item.column() >= ColumnCount) {
+    if (!item.isValid() || item.row() >= rows.size() || item.column() >= ColumnCount) {
         return {};
     }
-    const int row = item.row();
+    const Row& row = rows.at(item.row());
     switch (item.column()) {
     case DateColumn:
         if (role == Qt::DisplayRole) {
-            QDateTime kept =
-                QDateTime::fromString(Field(row, KeptUtcField).toString(), Qt::ISODate);
-            kept = kept.toOffsetFromUtc(Field(row, OffsetField).toInt());
-            return QLocale().toString(kept, QLocale::ShortFormat);
+            if (row.date.isNull()) {
+                const QDateTime kept = QDateTime::fromString(row.keptUtc, Qt::ISODate);
+                row.date = QLocale().toString(kept.toOffsetFromUtc(row.offsetSeconds),
+                                              QLocale::ShortFormat);
+            }
+            return row.date;
         }
         break;
     case QuestionColumn:
         if (role == Qt::DisplayRole) {
-            return OneLine(Field(row, QuestionField).toString());
+            return OneLine(row.question);
         }
         if (role == Qt::ToolTipRole) {
-            return Field(row, QuestionField);
+            return row.question;
         }
-        if (role == Qt::AccessibleTextRole && Field(row, QuestionField).toString().isEmpty()) {
+        if (role == Qt::AccessibleTextRole && row.question.isEmpty()) {
             //: Said by a screen reader for the empty question of a kept chart.
             return tr("no question");
         }
         break;
     case NoteColumn:
         if (role == Qt::DisplayRole) {
-            return OneLine(Field(row, NoteField).toString());
+            return OneLine(row.note);
         }
         if (role == Qt::ToolTipRole) {
-            return Field(row, NoteField).toString().left(1000);
+            return row.note;
         }
-        if (role == Qt::AccessibleTextRole && Field(row, NoteField).toString().isEmpty()) {
+        if (role == Qt::AccessibleTextRole && row.note.isEmpty()) {
             //: Said by a screen reader for the empty note of a kept chart.
             return tr("no note");
         }
@@ -81,7 +138,7 @@ QVariant JournalModel::data(const QModelIndex& item, int role) const {
 
 QVariant JournalModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
-        return QSqlQueryModel::headerData(section, orientation, role);
+        return QAbstractTableModel::headerData(section, orientation, role);
     }
     switch (section) {
     case DateColumn:
@@ -99,12 +156,12 @@ QVariant JournalModel::headerData(int section, Qt::Orientation orientation, int 
 }
 
 qint64 JournalModel::ChartId(int row) const {
-    return row >= 0 && row < rowCount() ? Field(row, IdField).toLongLong() : 0;
+    return row >= 0 && row < rows.size() ? rows.at(row).id : 0;
 }
 
 int JournalModel::RowOf(qint64 id) const {
-    for (int row = 0; row < rowCount(); ++row) {
-        if (ChartId(row) == id) {
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rows.at(row).id == id) {
             return row;
         }
     }

@@ -556,8 +556,9 @@ QSqlQuery JournalStore::List(const QString& search) {
         return QSqlQuery();
     }
     const QString match = MatchExpression(search);
-    // Scrollable, as QSqlQueryModel needs; rows are still fetched only as they are asked for.
+    // Forward only: rows are read from the file as they are asked for, and none is kept twice.
     QSqlQuery query(Database());
+    query.setForwardOnly(true);
     if (state != State::Ready) {
         // No chart kept yet: the same columns, no rows.
         query.exec(QStringLiteral("SELECT 0 AS id, '' AS keptUtc, 0 AS offsetSeconds, '' AS "

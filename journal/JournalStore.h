@@ -68,8 +68,9 @@ public:
     bool Remove(qint64 id);
     std::optional<KeptChart> Find(qint64 id);
 
-    // The kept charts, newest first (the last kept first), as a scrollable query for
-    // QSqlQueryModel (rows are fetched from the file as they are asked for): columns
+    // The kept charts, newest first (the last kept first), as a forward-only query (rows are
+    // read from the file as they are asked for; finish it, or read it to its end, to let go of
+    // SQLite's read lock): columns
     // id, keptUtc (ISO 8601), offsetSeconds, question, note. With `search` not blank, only the
     // charts whose question or note has, for every word typed, a word starting with it, case and
     // accents ignored (SQLite FTS5, unicode61 remove_diacritics 2); what is typed is never read as

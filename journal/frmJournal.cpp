@@ -10,6 +10,7 @@
 #include "platform/AppTitle.h"
 #include "platform/MsgBox.h"
 
+#include <QCache>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,7 +18,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -39,71 +39,102 @@ QString ChartLine(const Mothers& mothers, Tableau tableau) {
 }
 
 // Draws a cell as one line of text, cut with an ellipsis where it does not fit: what the
-// style's own item drawing does for a single line, without its text layout for wrapping, which
-// is most of the time a keystroke in the search box takes.
+// style's own item drawing does for a single line, without its text layout for wrapping. Each
+// line shown again is drawn once into a picture, kept a while and copied from there: typing in
+// the search box mostly shows again rows just shown, and copying a line is much quicker than
+// drawing its glyphs.
 class OneLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    // `text` in `font` cut to `width` with an ellipsis, laid out, from the lines drawn lately.
-    const QStaticText& Line(const QString& text, const QFont& font, const QFontMetrics& metrics,
-                            int width) const {
-        if (font != linesFont) {
-            lines.clear();
-            linesFont = font;
+    // Draws `text` in the cell's font and `ink` on `paper`, cut to `width` with an ellipsis, its
+    // top left at `at`. A line is drawn straight the first time it is shown (opening the window
+    // shows each once), and into a kept picture the second.
+    void DrawLine(QPainter* painter, QPoint at, const QString& text,
+                  const QStyleOptionViewItem& cell, const QColor& ink, const QColor& paper,
+                  int width) const {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        if (cell.font != keyFont || ratio != keyRatio) {
+            keyFont = cell.font;
+            keyRatio = ratio;
+            keyStart = QStringLiteral("frmJournal|") + cell.font.key() + u'|' +
+                       QString::number(ratio) + u'|';
         }
-        const QString key = QString::number(width) + u'|' + text;
-        auto found = lines.constFind(key);
-        if (found == lines.constEnd()) {
-            // A few screens of cells, so that memory stays small whatever the journal holds;
-            // the oldest go all at once rather than one by one.
-            if (lines.size() >= 256) {
-                lines.clear();
-            }
-            QStaticText line(metrics.elidedText(text, Qt::ElideRight, width));
-            line.setTextFormat(Qt::PlainText);
-            line.setPerformanceHint(QStaticText::AggressiveCaching);
-            found = lines.insert(key, line);
+        const QString key = keyStart + QString::number(width) + u'|' + QString::number(ink.rgba()) +
+                            u'|' + QString::number(paper.rgba()) + u'|' + text;
+        const QPixmap* kept = lines.object(key);
+        if (kept && !kept->isNull()) {
+            painter->drawPixmap(at, *kept);
+            return;
         }
-        return *found;
+        const QFontMetrics& metrics = cell.fontMetrics;
+        const QString shown = metrics.elidedText(text, Qt::ElideRight, width);
+        if (!kept) {
+            // Seen once: an empty picture marks it.
+            lines.insert(key, new QPixmap(), 1);
+            painter->setFont(cell.font);
+            painter->setPen(ink);
+            painter->drawText(at + QPoint(0, metrics.ascent()), shown);
+            return;
+        }
+        const QSize size(std::clamp(metrics.horizontalAdvance(shown) + 1, 1, width),
+                         metrics.height());
+        auto* line = new QPixmap(size * ratio);
+        line->setDevicePixelRatio(ratio);
+        line->fill(paper);
+        {
+            QPainter linePainter(line);
+            linePainter.setFont(cell.font);
+            linePainter.setPen(ink);
+            linePainter.drawText(QPoint(0, metrics.ascent()), shown);
+        }
+        painter->drawPixmap(at, *line);
+        // Its cost in KiB, so that the lines kept stay within LinesKiB.
+        lines.insert(key, line,
+                     1 + qsizetype(line->width()) * line->height() * line->depth() / 8 / 1024);
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        QStyleOptionViewItem cell = option;
-        initStyleOption(&cell, index);
         const QPalette::ColorGroup group =
-            cell.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
-        const bool selected = cell.state & QStyle::State_Selected;
-        painter->save();
+            option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        const bool selected = option.state & QStyle::State_Selected;
+        const QColor paper =
+            option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
         if (selected) {
-            painter->fillRect(cell.rect, cell.palette.brush(group, QPalette::Highlight));
+            painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
         }
         const int margin = controls::Twips(60);
-        const QRect text = cell.rect.adjusted(margin, 0, -margin, 0);
-        // A line laid out once: typing in the search box mostly shows again rows just shown.
-        const QFontMetrics& metrics = cell.fontMetrics;
-        const int baseline = text.top() + (text.height() - metrics.height()) / 2 + metrics.ascent();
-        painter->setClipRect(text);
-        painter->setFont(cell.font);
-        painter->setPen(
-            cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawStaticText(QPoint(text.left(), baseline - metrics.ascent()),
-                                Line(cell.text, cell.font, metrics, text.width()));
-        painter->restore();
-        if (cell.state & QStyle::State_HasFocus) {
+        const QRect text = option.rect.adjusted(margin, 0, -margin, 0);
+        const QString shown = index.data(Qt::DisplayRole).toString();
+        if (!shown.isEmpty() && text.width() > 0) {
+            const int top = text.top() + (text.height() - option.fontMetrics.height()) / 2;
+            painter->save();
+            painter->setClipRect(text);
+            DrawLine(
+                painter, QPoint(text.left(), top), shown, option,
+                option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text),
+                paper, text.width());
+            painter->restore();
+        }
+        if (option.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
-            focus.QStyleOption::operator=(cell);
-            focus.backgroundColor =
-                cell.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
-            const QWidget* view = cell.widget;
+            focus.QStyleOption::operator=(option);
+            focus.backgroundColor = paper;
+            const QWidget* view = option.widget;
             view->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
         }
     }
 
 private:
-    mutable QHash<QString, QStaticText> lines;
-    mutable QFont linesFont;
+    // A few screens of lines (a screen of cells is about 0.5 MiB), so that memory stays small
+    // whatever the journal holds; the least lately shown go first.
+    static constexpr qsizetype LinesKiB = 2048;
+    mutable QCache<QString, QPixmap> lines{LinesKiB};
+    // The start of the cache's keys, for this font and pixel ratio.
+    mutable QFont keyFont;
+    mutable qreal keyRatio = 0;
+    mutable QString keyStart;
 };
 
 bool EnterKey(const QKeyEvent* key) {
@@ -287,18 +318,18 @@ void frmJournal::Refresh() {
     const qint64 chosen = ChosenId();
     const int chosenRow = grdJournal->currentIndex().row();
     if (!Ready()) {
-        model->clear();
+        model->Clear();
         ShowButtons();
         return;
     }
     QSqlQuery rows = store.List(txtSearch->text());
     if (!rows.isActive()) {
-        model->clear();
+        model->Clear();
         lblStatus->setText(store.LastError());
         ShowButtons();
         return;
     }
-    model->setQuery(std::move(rows));
+    model->SetRows(std::move(rows));
     if (model->rowCount() > 0) {
         lblStatus->setText(QString()); // unchanged when already empty, unlike clear()
     } else if (txtSearch->text().trimmed().isEmpty()) {
@@ -322,6 +353,8 @@ qint64 frmJournal::ChosenId() const {
 }
 
 void frmJournal::Choose(qint64 id, int fallbackRow) {
+    // The chosen chart is listed about where it was: one row lower after a keep.
+    model->FetchTo(fallbackRow + 1);
     int row = id ? model->RowOf(id) : -1;
     if (row < 0) {
         row = std::clamp(fallbackRow, 0, model->rowCount() - 1);
