@@ -80,32 +80,45 @@ private slots:
     }
 
     // Delete, by its key in the list, asks first: No keeps every chart, Yes removes the chosen
-    // one only.
+    // one only, also past the rows the list read first, and the next one is chosen in its row.
     void deleteAsksFirst_data() {
+        QTest::addColumn<int>("charts"); // kept as "1", "2" ...: row r lists charts - r
+        QTest::addColumn<int>("row");
         QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<QStringList>("left");
-        QTest::newRow("No") << QMessageBox::No << QStringList{"Trois", "Deux", "Un"};
-        QTest::newRow("Yes") << QMessageBox::Yes << QStringList{"Trois", "Un"};
+        QTest::addColumn<QString>("removed");
+        QTest::newRow("No") << 3 << 1 << QMessageBox::No << "";
+        QTest::newRow("Yes") << 3 << 1 << QMessageBox::Yes << "2";
+        QTest::newRow("Yes, past the rows read first") << 40 << 35 << QMessageBox::Yes << "5";
     }
     void deleteAsksFirst() {
+        QFETCH(int, charts);
+        QFETCH(int, row);
         QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(QStringList, left);
-        for (const char* question : {"Un", "Deux", "Trois"}) {
-            QVERIFY(journal::JournalStore(path).Keep(Chart(question)));
+        QFETCH(QString, removed);
+        QStringList kept;
+        for (int n = 1; n <= charts; ++n) {
+            kept.prepend(QString::number(n));
+            QVERIFY(journal::JournalStore(path).Keep(Chart(kept.first())));
         }
         frmJournal own(casting->window.Frame3, nullptr, path);
         own.show();
         own.grdJournal->setFocus();
-        own.grdJournal->setCurrentIndex(own.grdJournal->model()->index(1, 0));
+        QAbstractItemModel* list = own.grdJournal->model();
+        while (list->rowCount() <= row && list->canFetchMore({})) {
+            own.grdJournal->scrollToBottom();
+            list->fetchMore({});
+        }
+        own.grdJournal->setCurrentIndex(list->index(row, 0));
         bool asked = false;
         Answer<QMessageBox>([&](QMessageBox* box) {
-            asked = box->text().contains("Deux");
+            asked = box->text().contains(kept[row]);
             box->button(answer)->click();
         });
         QTest::keyClick(own.grdJournal, Qt::Key_Delete);
         QVERIFY(asked);
-        QCOMPARE(own.grdJournal->model()->rowCount(), left.size());
-        QCOMPARE(Questions(path), left);
+        kept.removeOne(removed);
+        QCOMPARE(Questions(path), kept);
+        QCOMPARE(own.grdJournal->currentIndex().row(), row);
     }
 
     // Ctrl+J again brings the open Journal window forward rather than opening a second one; it
