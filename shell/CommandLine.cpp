@@ -6,8 +6,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -140,6 +142,26 @@ bool PreferXWayland(const QCommandLineParser& parser) {
            !qEnvironmentVariableIsEmpty("DISPLAY");
 }
 
+// Prints `text` to standard output and ends the program: with status 0 once all of it is written,
+// with status 1 and a line on standard error when it is not (a full disk, a closed pipe).
+[[noreturn]] void PrintAndExit(const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    errno = 0;
+    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) ==
+                             std::size_t(bytes.size()) &&
+                         std::fflush(stdout) == 0;
+    if (written) {
+        std::exit(EXIT_SUCCESS);
+    }
+    const int error = errno;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 //: %1 is the system's reason, such as "No space left on device".
+                 qPrintable(QCoreApplication::translate("CommandLine",
+                                                        "Could not write to standard output: %1")
+                                .arg(QString::fromLocal8Bit(std::strerror(error)))));
+    std::exit(EXIT_FAILURE);
+}
+
 } // namespace
 
 std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
@@ -191,15 +213,14 @@ std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
         std::exit(EXIT_FAILURE);
     }
     if (parser.isSet(options.version)) {
-        parser.showVersion();
+        PrintAndExit(QCoreApplication::applicationName() + u' ' +
+                     QCoreApplication::applicationVersion() + u'\n');
     }
     if (listed && !parser.isSet(options.help)) {
         // Without --tableau the classic chart, whatever the remembered choice.
-        std::fputs(qPrintable(ChartListing(*listed, choice.tableau.value_or(Tableau::Classic))),
-                   stdout);
-        std::exit(EXIT_SUCCESS);
+        PrintAndExit(ChartListing(*listed, choice.tableau.value_or(Tableau::Classic)));
     }
-    parser.showHelp(EXIT_SUCCESS);
+    PrintAndExit(parser.helpText());
 }
 
 const RunChoice& CommandLineChoice() {

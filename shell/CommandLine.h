@@ -6,7 +6,8 @@
 #include <vector>
 
 // Reads the command line before the application object is made, so that it needs no display.
-// --help, --version and --chart print to standard output and end the program with status 0; a
+// --help, --version and --chart print to standard output and end the program with status 0 (1,
+// with a line on standard error, when the output cannot be written); a
 // malformed value of --cast, --chart or --tableau, --chart with --cast, an option
 // that is neither ours nor one of Qt's own, or any other argument, prints the error and the usage
 // to standard error and ends it with status 1. Returns only when Kelvora should start, with the

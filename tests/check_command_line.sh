@@ -42,6 +42,21 @@ check "a malformed cast is refused, named" answers 1 '' "^kelvora: Invalid value
 check "a cast of three mothers is refused" answers 1 '' "^kelvora: Invalid value '1112/1112/1211' for --chart" "$kelvora" --chart 1112/1112/1211
 check "--chart with --cast is refused" answers 1 '' '^kelvora: --chart and --cast cannot be used together' "$kelvora" --chart 1112/1112/1211/2121 --cast 1112/1112/1211/2121
 check "an unknown tableau is refused" answers 1 '' "^kelvora: Invalid value 'mixed' for --tableau" "$kelvora" --tableau=mixed
+# unwritten ARGS...: with its standard output on a full disk, the program says so in one line on
+# standard error and exits with status 1, rather than 0 with nothing printed.
+unwritten() {
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE=en "$kelvora" "$@" \
+        >/dev/full 2>"$work/2"; local s=$?
+    [ $s -eq 1 ] && [ "$(wc -l <"$work/2")" -eq 1 ] &&
+        grep -q '^kelvora: Could not write to standard output: .' "$work/2" ||
+        { echo "exit status $s"; cat "$work/2"; return 1; }
+}
+if [ -w /dev/full ]; then
+    for args in --help --version "--chart 1112/1112/1211/2121"; do
+        # shellcheck disable=SC2086 # the options are words
+        check "$args on a full disk fails, said" unwritten $args
+    done
+fi
 mkdir -m 700 "$work/runtime"
 check "Qt's options reach Qt: the program runs offscreen" bash -c 'env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     XDG_RUNTIME_DIR="$1/runtime" XDG_CONFIG_HOME="$1" timeout 3 "$2" -platform offscreen; [ $? -eq 124 ]' - "$work" "$kelvora"
