@@ -12,17 +12,32 @@ std::optional<Mothers> ReadMothers(const QString& text, QString* why) {
         }
         return std::nullopt;
     };
-    static const QRegularExpression separators(QStringLiteral("[\\s,/]+"));
+    static const QRegularExpression separators(QStringLiteral("[\\s,/-]+"));
     const QStringList groups = text.trimmed().split(separators, Qt::SkipEmptyParts);
     for (const QString& group : groups) {
-        for (const QChar c : group) {
-            if (c != u'1' && c != u'2') {
+        for (qsizetype i = 0; i < group.size(); ++i) {
+            if (group[i] == u'1' || group[i] == u'2') {
+                continue;
+            }
+            // The character named whole, a surrogate pair too.
+            const bool pair = group[i].isHighSurrogate() && i + 1 < group.size() &&
+                              group[i + 1].isLowSurrogate();
+            const QString character = group.mid(i, pair ? 2 : 1);
+            if (group[i].isDigit()) {
                 return refuse(
-                    //: A refused cast; %1 is the offending character as typed.
+                    //: A refused cast; %1 is the offending digit as typed.
                     QCoreApplication::translate(
                         "Cast", "'%1' is not a row: each row is 1 (one seed) or 2 (two seeds).")
-                        .arg(c));
+                        .arg(character));
             }
+            return refuse(
+                //: A refused cast; %1 is the offending character as typed. Wraps within 369 by
+                //: 45 pixels in Enter Mothers.
+                QCoreApplication::translate("Cast",
+                                            "'%1' is neither a row nor a separator: rows are 1 or "
+                                            "2, mothers are separated by blanks, commas, slashes "
+                                            "or hyphens.")
+                    .arg(character));
         }
     }
     const QString digits = groups.join(QString());

@@ -14,9 +14,9 @@
 // The sixteen mother cells, Mother 1's rows 1 to 4 first: cells 0 to 15 of the store.
 using Mothers = std::array<DotCount, 16>;
 
-// Reads the text form: sixteen digits 1 or 2 in four groups of four, separated by blanks, commas
-// or slashes (leading and trailing blanks allowed). On a refusal returns nothing and, when `why`
-// is given, sets it to one line saying what is wrong.
+// Reads the text form: sixteen digits 1 or 2 in four groups of four, separated by blanks, commas,
+// slashes or hyphens (leading and trailing blanks allowed). On a refusal returns nothing and, when
+// `why` is given, sets it to one line saying what is wrong, naming a character as typed.
 std::optional<Mothers> ReadMothers(const QString& text, QString* why = nullptr);
 // The text form of `mothers`, with slashes: "1112/1112/1211/2121".
 QString MothersText(const Mothers& mothers);

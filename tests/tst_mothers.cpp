@@ -39,7 +39,8 @@ private slots:
         QTest::newRow("a refused Shift+Insert leaves the block as it was")
             << false << "1112;1112/1211/2121"
             << "2 1 Shift+Insert" << 2 << "21../..../..../...."
-            << "';' is not a row: each row is 1 (one seed) or 2 (two seeds).";
+            << "';' is neither a row nor a separator: rows are 1 or 2, mothers are separated by "
+               "blanks, commas, slashes or hyphens.";
         QTest::newRow("a long paste is cut in the refusal")
             << false << QString(300, u'1') << "Ctrl+V" << 0 << "..../..../..../...."
             << "'11111111111111111111…' is not four mothers of four rows each, such as "
