@@ -153,19 +153,25 @@ private slots:
         QTest::addColumn<QString>("why");     // the refusal
         const QString separators = "is neither a row nor a separator: rows are 1 or 2, mothers "
                                    "are separated by blanks, commas, slashes or hyphens.";
-        QTest::newRow("hyphens") << "1112-1112-1211-2121" << "1112/1112/1211/2121" << "";
-        QTest::newRow("every separator at once")
-            << " 2121, 1211 - 1112/1112 " << "2121/1211/1112/1112" << "";
-        QTest::newRow("a semicolon, with the separators taken")
-            << "1112;1112/1211/2121" << "" << "';' " + separators;
+        QTest::newRow("hyphens") << "1112-1112-1211-2121"
+                                 << "1112/1112/1211/2121"
+                                 << "";
+        QTest::newRow("every separator at once") << " 2121, 1211 - 1112/1112 "
+                                                 << "2121/1211/1112/1112"
+                                                 << "";
+        QTest::newRow("a semicolon, with the separators taken") << "1112;1112/1211/2121"
+                                                                << ""
+                                                                << "';' " + separators;
         QTest::newRow("a digit that is no row")
-            << "1112/1112/1211/2123" << ""
+            << "1112/1112/1211/2123"
+            << ""
             << "'3' is not a row: each row is 1 (one seed) or 2 (two seeds).";
         QTest::newRow("a character beyond the BMP, named whole")
             << QString::fromUtf8("1112/1112/1211/212\U0001F600") << ""
             << QString::fromUtf8("'\U0001F600' ") + separators;
         QTest::newRow("a fifth group after a hyphen")
-            << "1112-1112-1211-2121-1" << ""
+            << "1112-1112-1211-2121-1"
+            << ""
             << "'1112-1112-1211-2121-1' is not four mothers of four rows each, such as "
                "1112/1112/1211/2121.";
     }
@@ -179,44 +185,97 @@ private slots:
         QCOMPARE(reason, why);
     }
 
-    // The worked tableau of mothers 1112/1112/1211/2121 in both tableaux (each figure top row
-    // first), and, in the diviners' tableau, the house each press 5 to 12 writes, parents first.
-    void tableauOfWorkedExample_data() {
+    // Casts worked by hand in both tableaux (each figure top row first): the README's example,
+    // whose first two mothers are equal, and one of four different mothers. In the diviners'
+    // tableau, presses 5 to 12 write one house each, parents first.
+    void tableauOfHandWorkedCasts_data() {
+        QTest::addColumn<QString>("mothers");
         QTest::addColumn<int>("tableau");
         QTest::addColumn<QString>("houses");
-        QTest::addColumn<QList<int>>("pressOrder");
-        QTest::newRow("diviners")
-            << int(Tableau::Diviners)
+        QTest::addColumn<QList<int>>("pressOrder"); // the house each press writes, diviners only
+        const QList<int> divinersOrder{15, 13, 14, 11, 9, 10, 12, 16};
+        QTest::newRow("worked example, diviners")
+            << "1112/1112/1211/2121" << int(Tableau::Diviners)
             << "1112 1112 1211 2121 1112 1121 1112 2211 1121 1112 2211 2222 1112 1112 2222 1112"
-            << QList<int>{15, 13, 14, 11, 9, 10, 12, 16};
-        QTest::newRow("classic")
-            << int(Tableau::Classic)
+            << divinersOrder;
+        QTest::newRow("worked example, classic")
+            << "1112/1112/1211/2121" << int(Tableau::Classic)
             << "1112 1112 1211 2121 2111 1211 2111 1122 1112 1121 1112 2211 2111 1211 2111 1122"
-            << QList<int>{9, 10, 11, 12, 13, 14, 15, 16};
+            << QList<int>{};
+        QTest::newRow("four different mothers, diviners")
+            << "1211/2221/1122/2112" << int(Tableau::Diviners)
+            << "1211 2221 1122 2112 1212 2211 1221 1122 2121 1122 1221 1122 1212 2222 1212 2111"
+            << divinersOrder;
+        QTest::newRow("four different mothers, classic")
+            << "1211/2221/1122/2112" << int(Tableau::Classic)
+            << "1211 2221 1122 2112 2121 1122 1221 2211 1212 2211 1221 1122 2121 1122 1221 2211"
+            << QList<int>{};
     }
-    void tableauOfWorkedExample() {
+    void tableauOfHandWorkedCasts() {
+        QFETCH(QString, mothers);
         QFETCH(int, tableau);
         QFETCH(QString, houses);
         QFETCH(QList<int>, pressOrder);
-        const Mothers mothers = *ReadMothers(QStringLiteral("1112/1112/1211/2121"));
+        const Mothers cast = *ReadMothers(mothers);
         const QStringList expected = houses.split(u' ');
         // Worked out on its own, for the command line and kept charts.
-        const auto chart = ChartOf(mothers, Tableau(tableau));
+        const auto chart = ChartOf(cast, Tableau(tableau));
         for (int h = 1; h <= HouseCount; ++h) {
             QCOMPARE(FigureDigits(chart[h - 1]), expected[h - 1]);
         }
-        // Press by press on the board's store: each press writes exactly its house's four cells.
+        // Press by press on the board's store.
         chartTableau = Tableau(tableau);
         const auto restore = qScopeGuard([] { chartTableau = Tableau::Classic; });
-        PlaceMothers(mothers, [](int) {});
+        PlaceMothers(cast, [](int) {});
         for (int n = 1; n <= 8; ++n) {
             std::vector<int> written;
             const CellWritten record = [&written](int c) { written.push_back(c); };
             chartTableau == Tableau::Diviners ? CreateHouse(n, record) : CreateDaughter(n, record);
-            const int house = pressOrder[n - 1];
-            QCOMPARE(written,
-                     std::vector<int>(HouseFigure(house).begin(), HouseFigure(house).end()));
-            QCOMPARE(FigureDigits(HouseRows(house)), expected[house - 1]);
+            if (!pressOrder.isEmpty()) {
+                const int house = pressOrder[n - 1];
+                QCOMPARE(written,
+                         std::vector<int>(HouseFigure(house).begin(), HouseFigure(house).end()));
+                QCOMPARE(FigureDigits(HouseRows(house)), expected[house - 1]);
+            }
+        }
+        for (int h = 1; h <= HouseCount; ++h) {
+            QCOMPARE(FigureDigits(HouseRows(h)), expected[h - 1]);
+        }
+    }
+
+    // Over all 65,536 casts, the chart worked out at once is the one the board's presses derive,
+    // in either tableau.
+    void chartOfIsTheBoardsDerivation_data() {
+        QTest::addColumn<int>("tableau");
+        QTest::newRow("classic") << int(Tableau::Classic);
+        QTest::newRow("diviners") << int(Tableau::Diviners);
+    }
+    void chartOfIsTheBoardsDerivation() {
+        QFETCH(int, tableau);
+        chartTableau = Tableau(tableau);
+        const auto restore = qScopeGuard([] { chartTableau = Tableau::Classic; });
+        const CellWritten ignore = [](int) {};
+        for (unsigned pattern = 0; pattern < (1u << 16); ++pattern) {
+            Mothers mothers{};
+            for (std::size_t c = 0; c < mothers.size(); ++c) {
+                mothers[c] = (pattern >> c) & 1u ? DotCount{2} : DotCount{1};
+            }
+            ClearCells();
+            PlaceMothers(mothers, ignore);
+            for (int n = 1; n <= 8; ++n) {
+                chartTableau == Tableau::Diviners ? CreateHouse(n, ignore)
+                                                  : CreateDaughter(n, ignore);
+            }
+            const auto chart = ChartOf(mothers, chartTableau);
+            for (int h = 1; h <= HouseCount; ++h) {
+                if (HouseRows(h) != chart[std::size_t(h - 1)]) {
+                    QFAIL(qPrintable(QStringLiteral("%1, house %2: pressed %3, worked out %4")
+                                         .arg(MothersText(mothers))
+                                         .arg(h)
+                                         .arg(FigureDigits(HouseRows(h)),
+                                              FigureDigits(chart[std::size_t(h - 1)]))));
+                }
+            }
         }
     }
 
