@@ -58,11 +58,23 @@ QLabel* HouseLabel(QWidget* parent, int index, const char* text, const QRect& ge
     return label;
 }
 
+// What a dot picture's column is called: a mother, a daughter, or in the diviners' tableau, where
+// the lower columns are houses 9 to 16 rather than daughters, the house.
 QString FigureName(int slot) {
-    //: %1 of a dot picture's name "%1, row %2: %3"; here %1 is 1 to 4.
-    return slot < 4 ? CastingBoard::tr("Mother %1").arg(slot + 1)
-                    //: %1 of a dot picture's name "%1, row %2: %3"; here %1 is 1 to 8.
-                    : CastingBoard::tr("Daughter %1").arg(slot - 3);
+    if (slot < 4) {
+        //: %1 of a dot picture's name "%1, row %2: %3"; here %1 is 1 to 4.
+        return CastingBoard::tr("Mother %1").arg(slot + 1);
+    }
+    if (chartTableau == Tableau::Diviners) {
+        const int house = slot + 5;
+        //: %1 of a dot picture's name "%1, row %2: %3" in the diviners' tableau: %1 is the
+        //: house's number (9 to 16), %2 its name, such as "House 15, Safary".
+        return CastingBoard::tr("House %1, %2")
+            .arg(house)
+            .arg(QString::fromLatin1(HouseEntry(house).name));
+    }
+    //: %1 of a dot picture's name "%1, row %2: %3"; here %1 is 1 to 8.
+    return CastingBoard::tr("Daughter %1").arg(slot - 3);
 }
 
 } // namespace
@@ -269,7 +281,7 @@ void CastingBoard::ShowCell(int c) {
         v == 2 ? tr("two dots") : /*: %3 of a dot picture's name "%1, row %2: %3". */ tr("one dot");
     picture->setAccessibleName(
         //: A dot picture to screen readers, such as "Mother 1, row 2: two dots": %1 is "Mother
-        //: %1" or "Daughter %1", %2 the row (1 to 4), %3 "one dot" or "two dots".
+        //: %1", "Daughter %1" or "House %1, %2", %2 the row (1 to 4), %3 "one dot" or "two dots".
         tr("%1, row %2: %3").arg(FigureName(c / 4)).arg(c % 4 + 1).arg(dots));
     picture->show();
 }

@@ -1,12 +1,15 @@
 // The casting board in the real main window: press by press, as a person would press it.
 #include "platform/Random.h"
 #include "tests/CastingWindow.h"
+#include "tests/ChartSupport.h"
 #include "tests/TestMain.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTranslator>
 #include <QtTest>
 
 #include <new>
@@ -34,6 +37,22 @@ float Draw(int i) {
     constexpr unsigned long long bits = 0x9E3779B97F4A7C15ull;
     return (bits >> (i % 64)) & 1u ? 0.5f : 0.25f;
 }
+
+// Fails a press as memory running out would, while it makes its texts: the `left`-th dot picture
+// named from now on throws.
+class FailingTranslator : public QTranslator {
+public:
+    explicit FailingTranslator(int left) : left(left) {}
+    QString translate(const char*, const char* source, const char*, int) const override {
+        if (qstrcmp(source, "%1, row %2: %3") == 0 && --left == 0) {
+            throw std::bad_alloc();
+        }
+        return {};
+    }
+
+private:
+    mutable int left;
+};
 
 // The caption of cmdProceed at each press count: what the next press does.
 const char* const Captions[14] = {
@@ -174,6 +193,68 @@ private slots:
         casting->window.mnuTableau->trigger();
         frmMain next;
         QVERIFY(next.mnuTableau->isChecked());
+    }
+
+    // In the diviners' tableau the lower columns are houses 9 to 16, and screen readers name
+    // their dots so (houses of the worked example 1112/1112/1211/2121).
+    void divinersDotsAreNamedByHouse_data() {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Tale") << 3 << "Mother 1, row 4: two dots";
+        QTest::newRow("Fahasivy") << 18 << "House 9, Fahasivy, row 3: two dots";
+        QTest::newRow("Safary") << 40 << "House 15, Safary, row 1: two dots";
+        QTest::newRow("Kiba") << 44 << "House 16, Kiba, row 1: one dot";
+    }
+    void divinersDotsAreNamedByHouse() {
+        QFETCH(int, cell);
+        QFETCH(QString, name);
+        const auto restore = qScopeGuard([] { chartTableau = Tableau::Classic; });
+        casting->window.Frame3->OpenChart(*ReadMothers(QStringLiteral("1112/1112/1211/2121")),
+                                          Tableau::Diviners);
+        QCOMPARE(QAccessible::queryAccessibleInterface(Dot(cell))->text(QAccessible::Name), name);
+    }
+
+    // A press of the diviners' tableau that fails at its third row is taken back whole, although
+    // its cells lie before cells written already: the board is exactly as before it, and the
+    // next press derives the same house.
+    void divinersPressIsTakenBack() {
+        const auto restore = qScopeGuard([] { chartTableau = Tableau::Classic; });
+        const auto board = [this] {
+            QStringList seen{casting->cmdProceed->text(),
+                             casting->cmdProceed->accessibleDescription(),
+                             QString::number(intPressCount)};
+            for (DotCount cell : intCells) {
+                seen << QString::number(cell);
+            }
+            for (int c = 0; c < CellCount; ++c) {
+                seen << (Dot(c)->isVisible() ? Dot(c)->accessibleName() : QStringLiteral("-"));
+            }
+            return seen;
+        };
+        casting->window.Frame3->SetTableau(Tableau::Diviners);
+        casting->window.Frame3->EnterMothers(*ReadMothers(QStringLiteral("1211/2221/1122/2112")));
+        for (int press = 5; press <= 12; ++press) {
+            const QStringList before = board();
+            {
+                FailingTranslator failing(3);
+                QCoreApplication::installTranslator(&failing);
+                QTest::ignoreMessage(
+                    QtWarningMsg,
+                    QRegularExpression(QStringLiteral("press %1 .* taken back").arg(press)));
+                Press();
+                QCoreApplication::removeTranslator(&failing);
+            }
+            QCOMPARE(board(), before);
+            Press();
+            QCOMPARE(int(intPressCount), press);
+        }
+        // The houses worked by hand for these mothers (tst_chart).
+        QStringList houses;
+        for (int h = 1; h <= HouseCount; ++h) {
+            houses << FigureDigits(HouseRows(h));
+        }
+        QCOMPARE(houses.join(u' '), QStringLiteral("1211 2221 1122 2112 1212 2211 1221 1122 2121 "
+                                                   "1122 1221 1122 1212 2222 1212 2111"));
     }
 
     // 28 presses: two complete castings from draws 1-16 and 17-32 of one sequence.
