@@ -41,9 +41,13 @@ protected:
             painter.drawEllipse(QPointF(width() / 2.0, height() / 2.0), 6.5, 6.5);
         }
         if (hasFocus()) {
+            // The next column covers the cell beyond its first 960 twips, and the block's lines
+            // run along the outer sides of the first and last columns: the frame stays within
+            // what shows, clear of those lines, and centred on the dots.
+            const int shown = controls::Twips(960);
             QPainter painter(this);
             painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
-            painter.drawRect(rect().adjusted(1, 0, -2, -1));
+            painter.drawRect(QRect(3, 0, shown - 4, height() - 1));
         }
     }
 };

@@ -75,6 +75,61 @@ private slots:
         QCOMPARE(window.lblReason->text(), reason.isEmpty() ? hint : reason);
         QCOMPARE(window.picMother[focus]->accessibleDescription(), reason);
     }
+
+    // The focused cell wears its dotted frame whole, in every column, clear of the block's lines:
+    // neither cut by the next column, drawn over the cell's end, nor run into the line beside
+    // the first or last column.
+    void focusFrameIsWhole_data() {
+        QTest::addColumn<bool>("diviners");
+        QTest::addColumn<int>("mother");
+        QTest::newRow("classic, Mother 1, beside the block's left line") << false << 1;
+        QTest::newRow("classic, Mother 2, the next column beside it") << false << 2;
+        QTest::newRow("classic, Mother 4, beside the line of houses 5 to 8") << false << 4;
+        QTest::newRow("diviners, Mother 1, beside the line of houses 5 to 8") << true << 1;
+    }
+    void focusFrameIsWhole() {
+        QFETCH(bool, diviners);
+        QFETCH(int, mother);
+        frmMothers window(nullptr, diviners ? Tableau::Diviners : Tableau::Classic,
+                          ReadMothers(QStringLiteral("1112/1112/1211/2121")));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* block = window.findChild<QWidget*>(QStringLiteral("Frame1"));
+        window.cmdOK->setFocus();
+        const QImage plain = block->grab().toImage();
+        window.picMother[4 * (mother - 1) + 1]->setFocus();
+        QVERIFY(window.picMother[4 * (mother - 1) + 1]->hasFocus());
+        const QImage focused = block->grab().toImage();
+        QCOMPARE(focused.size(), plain.size());
+        // The frame is what the focus changed.
+        QRect frame;
+        for (int y = 0; y < plain.height(); ++y) {
+            for (int x = 0; x < plain.width(); ++x) {
+                if (plain.pixel(x, y) != focused.pixel(x, y)) {
+                    frame |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        QVERIFY(frame.width() > 40 && frame.height() > 10);
+        const auto changed = [&](QPoint from, QPoint step, int count) {
+            int n = 0;
+            for (QPoint p = from; count-- > 0; p += step) {
+                n += plain.pixel(p) != focused.pixel(p);
+            }
+            return n;
+        };
+        // Each side dotted along its length (a dot, then a gap of two).
+        QVERIFY(changed(frame.topLeft(), {1, 0}, frame.width()) >= frame.width() / 3 - 1);
+        QVERIFY(changed(frame.bottomLeft(), {1, 0}, frame.width()) >= frame.width() / 3 - 1);
+        QVERIFY(changed(frame.topLeft(), {0, 1}, frame.height()) >= frame.height() / 3 - 1);
+        QVERIFY(changed(frame.topRight(), {0, 1}, frame.height()) >= frame.height() / 3 - 1);
+        // Beside the left and right sides, the cell's own light ground, not a line.
+        const QRgb ground = plain.pixel(frame.topLeft() + QPoint(2, 2));
+        for (int y = frame.top(); y <= frame.bottom(); ++y) {
+            QCOMPARE(plain.pixel(frame.left() - 1, y), ground);
+            QCOMPARE(plain.pixel(frame.right() + 1, y), ground);
+        }
+    }
 };
 
 QTEST_MAIN(TestMothers)
