@@ -4,13 +4,19 @@
 <context>
     <name>Cast</name>
     <message>
-        <location filename="../casting/Cast.cpp" line="+22"/>
+        <location filename="../casting/Cast.cpp" line="+29"/>
         <source>&apos;%1&apos; is not a row: each row is 1 (one seed) or 2 (two seeds).</source>
-        <extracomment>A refused cast; %1 is the offending character as typed.</extracomment>
+        <extracomment>A refused cast; %1 is the offending digit as typed.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’est pas une ligne&#xa0;: chaque ligne vaut 1 (une graine) ou 2 (deux graines).</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+7"/>
+        <source>&apos;%1&apos; is neither a row nor a separator: rows are 1 or 2, mothers are separated by blanks, commas, slashes or hyphens.</source>
+        <extracomment>A refused cast; %1 is the offending character as typed. Wraps within 369 by 45 pixels in Enter Mothers.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est ni une ligne ni un séparateur&#xa0;: les lignes valent 1 ou 2, les mères sont séparées par des blancs, virgules, barres obliques ou tirets.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>&apos;%1&apos; is not four mothers of four rows each, such as 1112/1112/1211/2121.</source>
         <extracomment>A refused cast; %1 is the cast as typed.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’est pas quatre mères de quatre lignes chacune, comme 1112/1112/1211/2121.</translation>
@@ -19,13 +25,19 @@
 <context>
     <name>CastingBoard</name>
     <message>
-        <location filename="../casting/CastingBoard.cpp" line="+63"/>
+        <location filename="../casting/CastingBoard.cpp" line="+66"/>
         <source>Mother %1</source>
         <extracomment>%1 of a dot picture&apos;s name &quot;%1, row %2: %3&quot;; here %1 is 1 to 4.</extracomment>
         <translation>Mère %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
+        <source>House %1, %2</source>
+        <extracomment>%1 of a dot picture&apos;s name &quot;%1, row %2: %3&quot; in the diviners&apos; tableau: %1 is the house&apos;s number (9 to 16), %2 its name, such as &quot;House 15, Safary&quot;.</extracomment>
+        <translation>Maison %1, %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Daughter %1</source>
         <extracomment>%1 of a dot picture&apos;s name &quot;%1, row %2: %3&quot;; here %1 is 1 to 8.</extracomment>
         <translation>Fille %1</translation>
@@ -43,7 +55,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../casting/frmMothers.cpp" line="+100"/>
+        <location filename="../casting/frmMothers.cpp" line="+104"/>
         <source>Mother Figure</source>
         <extracomment>Caption of the frame around the four mothers, 369 pixels wide.</extracomment>
         <translation>Figures mères</translation>
@@ -116,7 +128,7 @@
     <message>
         <location line="+60"/>
         <source>%1, row %2: %3</source>
-        <extracomment>A dot picture to screen readers, such as &quot;Mother 1, row 2: two dots&quot;: %1 is &quot;Mother %1&quot; or &quot;Daughter %1&quot;, %2 the row (1 to 4), %3 &quot;one dot&quot; or &quot;two dots&quot;.</extracomment>
+        <extracomment>A dot picture to screen readers, such as &quot;Mother 1, row 2: two dots&quot;: %1 is &quot;Mother %1&quot;, &quot;Daughter %1&quot; or &quot;House %1, %2&quot;, %2 the row (1 to 4), %3 &quot;one dot&quot; or &quot;two dots&quot;.</extracomment>
         <translation>%1, ligne %2&#xa0;: %3</translation>
     </message>
     <message>
@@ -234,7 +246,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../shell/CommandLine.cpp" line="+48"/>
+        <location filename="../shell/CommandLine.cpp" line="+50"/>
         <source>Casts and reads a sikidy chart, the geomantic divination of Madagascar.
 Qt&apos;s own options, such as -platform, -display and -style, are accepted.</source>
         <extracomment>The start of --help, on lines of at most 80 characters.</extracomment>
@@ -295,7 +307,13 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <translation>employez classic ou diviners.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+33"/>
+        <source>Could not write to standard output: %1</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>Impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is the argument as typed.</extracomment>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
@@ -312,7 +330,7 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
 <context>
     <name>JournalModel</name>
     <message>
-        <location filename="../journal/JournalModel.cpp" line="+61"/>
+        <location filename="../journal/JournalModel.cpp" line="+118"/>
         <source>no question</source>
         <extracomment>Said by a screen reader for the empty question of a kept chart.</extracomment>
         <translation>pas de question</translation>
@@ -539,7 +557,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Mères %1, tableau des devins</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+154"/>
         <source>Keep in Journal</source>
         <extracomment>Title of the window that asks for the question and note of a chart to keep.</extracomment>
         <translation>Garder dans le journal</translation>
@@ -611,7 +629,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Aucun thème gardé n&apos;a ces mots.</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>Edit Kept Chart</source>
         <extracomment>Title of the window that changes a kept chart&apos;s question and note.</extracomment>
         <translation>Modifier le thème gardé</translation>
@@ -898,7 +916,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <location line="+17"/>
         <location line="+10"/>
         <location line="+4"/>
-        <location line="+47"/>
+        <location line="+48"/>
         <location line="+33"/>
         <location line="+23"/>
         <source>Kelvora cannot read the journal %1: %2.</source>
@@ -906,7 +924,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-415"/>
+        <location line="-416"/>
         <source>Kelvora cannot search the journal %1: %2.</source>
         <extracomment>%1 is the journal&apos;s file, %2 the reason below.</extracomment>
         <translation>Kelvora ne peut pas chercher dans le journal %1&#xa0;: %2.</translation>
@@ -980,7 +998,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>son tableau %1 est endommagé</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Kelvora could not write the file %1: %2.</source>
         <extracomment>A failed CSV export; %1 is the file written, %2 the system&apos;s reason.</extracomment>
         <translation>Kelvora n’a pas pu écrire le fichier %1&#xa0;: %2.</translation>
