@@ -153,27 +153,15 @@ private slots:
         QTest::addColumn<QString>("why");     // the refusal
         const QString separators = "is neither a row nor a separator: rows are 1 or 2, mothers "
                                    "are separated by blanks, commas, slashes or hyphens.";
-        QTest::newRow("hyphens") << "1112-1112-1211-2121"
+        QTest::newRow("hyphens") << "1112 - 1112-1211-2121"
                                  << "1112/1112/1211/2121"
                                  << "";
-        QTest::newRow("every separator at once") << " 2121, 1211 - 1112/1112 "
-                                                 << "2121/1211/1112/1112"
-                                                 << "";
-        QTest::newRow("a semicolon, with the separators taken") << "1112;1112/1211/2121"
-                                                                << ""
-                                                                << "';' " + separators;
-        QTest::newRow("a digit that is no row")
-            << "1112/1112/1211/2123"
-            << ""
-            << "'3' is not a row: each row is 1 (one seed) or 2 (two seeds).";
+        QTest::newRow("a semicolon") << "1112;1112/1211/2121"
+                                     << ""
+                                     << "';' " + separators;
         QTest::newRow("a character beyond the BMP, named whole")
             << QString::fromUtf8("1112/1112/1211/212\U0001F600") << ""
             << QString::fromUtf8("'\U0001F600' ") + separators;
-        QTest::newRow("a fifth group after a hyphen")
-            << "1112-1112-1211-2121-1"
-            << ""
-            << "'1112-1112-1211-2121-1' is not four mothers of four rows each, such as "
-               "1112/1112/1211/2121.";
     }
     void readsACast() {
         QFETCH(QString, text);

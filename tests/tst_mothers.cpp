@@ -100,7 +100,6 @@ private slots:
         window.picMother[4 * (mother - 1) + 1]->setFocus();
         QVERIFY(window.picMother[4 * (mother - 1) + 1]->hasFocus());
         const QImage focused = block->grab().toImage();
-        QCOMPARE(focused.size(), plain.size());
         // The frame is what the focus changed.
         QRect frame;
         for (int y = 0; y < plain.height(); ++y) {
