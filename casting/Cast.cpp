@@ -20,8 +20,8 @@ std::optional<Mothers> ReadMothers(const QString& text, QString* why) {
                 continue;
             }
             // The character named whole, a surrogate pair too.
-            const bool pair = group[i].isHighSurrogate() && i + 1 < group.size() &&
-                              group[i + 1].isLowSurrogate();
+            const bool pair =
+                group[i].isHighSurrogate() && i + 1 < group.size() && group[i + 1].isLowSurrogate();
             const QString character = group.mid(i, pair ? 2 : 1);
             if (group[i].isDigit()) {
                 return refuse(
