@@ -143,7 +143,7 @@ bool PreferXWayland(const QCommandLineParser& parser) {
 }
 
 // Prints `text` to standard output and ends the program: with status 0 once all of it is written,
-// with status 1 and a line on standard error when it is not (a full disk, a closed pipe).
+// with status 1 and a line on standard error when it is not (a full disk, a closed descriptor).
 [[noreturn]] void PrintAndExit(const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     errno = 0;
