@@ -6,7 +6,8 @@
 
 namespace {
 
-QString Tr(const char* text) {
+// A text marked with QT_TRANSLATE_NOOP("Reading", ...), in the session's language.
+QString Translated(const char* text) {
     return QCoreApplication::translate("Reading", text);
 }
 
@@ -58,33 +59,39 @@ constexpr std::array<PairText, PairCount> PairTexts{{
 // What a figure standing alone in house h means, where the diviners say; empty otherwise.
 QString AloneSense(int h, const QString& digits) {
     if (h == 16) {
-        return digits == QLatin1String("2111") ? Tr("a remedy against barrenness") : QString();
+        return digits == QLatin1String("2111")
+                   ? QCoreApplication::translate("Reading", "a remedy against barrenness")
+                   : QString();
     }
     if (h != 12) {
         return {};
     }
     if (digits == QLatin1String("2112")) {
-        return Tr("what is undertaken may be done seven times over and nothing will stand in "
-                  "its way");
+        return QCoreApplication::translate(
+            "Reading", "what is undertaken may be done seven times over and nothing will stand in "
+                       "its way");
     }
     if (digits == QLatin1String("1221")) {
-        return Tr("a charm that wards off gunshot");
+        return QCoreApplication::translate("Reading", "a charm that wards off gunshot");
     }
     if (digits == QLatin1String("2121")) {
-        return Tr("a remedy taken from the seeds of a herb");
+        return QCoreApplication::translate("Reading", "a remedy taken from the seeds of a herb");
     }
     if (digits == QLatin1String("1212")) {
-        return Tr("guilt, and for remedy six seeds thrown away");
+        return QCoreApplication::translate("Reading",
+                                           "guilt, and for remedy six seeds thrown away");
     }
     if (digits == QLatin1String("2222")) {
-        return Tr("a tree serves as the remedy");
+        return QCoreApplication::translate("Reading", "a tree serves as the remedy");
     }
     if (digits == QLatin1String("1111")) {
-        return Tr("a white hen and a tree serve as the remedy");
+        return QCoreApplication::translate("Reading", "a white hen and a tree serve as the remedy");
     }
     if (digits == QLatin1String("1122") || digits == QLatin1String("2211")) {
-        return Tr("a reed cut to the person's height and thrown away brings luck (said of 1122 "
-                  "or of 2211: the source does not say which)");
+        return QCoreApplication::translate(
+            "Reading",
+            "a reed cut to the person's height and thrown away brings luck (said of 1122 "
+            "or of 2211: the source does not say which)");
     }
     return {};
 }
@@ -115,22 +122,22 @@ QString FigureTitle(const Figure& figure) {
 
 QString PrinceOrSlave(const Figure& figure) {
     //: A figure with an even number of seeds.
-    return IsPrince(figure) ? Tr("prince")
+    return IsPrince(figure) ? QCoreApplication::translate("Reading", "prince")
                             //: A figure with an odd number of seeds.
-                            : Tr("slave");
+                            : QCoreApplication::translate("Reading", "slave");
 }
 
 QString ColumnChoice(int column) {
     switch (column) {
     case 2:
         //: A choice of the question's column: the Malagasy name, then what it asks about.
-        return Tr("Harena (property)");
+        return QCoreApplication::translate("Reading", "Harena (property)");
     case 3:
-        return Tr("Fahatelo (relations, inferred)");
+        return QCoreApplication::translate("Reading", "Fahatelo (relations, inferred)");
     case 4:
-        return Tr("Vohitra (the village or place)");
+        return QCoreApplication::translate("Reading", "Vohitra (the village or place)");
     default:
-        return Tr("Talé (the person, and anything else)");
+        return QCoreApplication::translate("Reading", "Talé (the person, and anything else)");
     }
 }
 
@@ -142,34 +149,41 @@ QList<ReadingLine> ReadingLines(const std::array<Figure, HouseCount>& chart, int
         lines.append({QStringLiteral("sound"),
                       {QStringLiteral("yes")},
                       //: %1 is the Merina name of house 12.
-                      Tr("House 12 (%1) holds a prince, a figure of an even number of seeds: the "
-                         "tableau's sums are sound. Kelvora worked the tableau out itself, so "
-                         "this always holds; it checks the arithmetic and is no omen.")
+                      QCoreApplication::translate(
+                          "Reading",
+                          "House 12 (%1) holds a prince, a figure of an even number of seeds: the "
+                          "tableau's sums are sound. Kelvora worked the tableau out itself, so "
+                          "this always holds; it checks the arithmetic and is no omen.")
                           .arg(MerinaName(12))});
     } else {
-        lines.append({QStringLiteral("sound"),
-                      {QStringLiteral("no")},
-                      Tr("House 12 (%1) holds a slave, a figure of an odd number of seeds: the "
-                         "tableau's sums are wrong, and a diviner would lay it again.")
-                          .arg(MerinaName(12))});
+        lines.append(
+            {QStringLiteral("sound"),
+             {QStringLiteral("no")},
+             QCoreApplication::translate(
+                 "Reading", "House 12 (%1) holds a slave, a figure of an odd number of seeds: the "
+                            "tableau's sums are wrong, and a diviner would lay it again.")
+                 .arg(MerinaName(12))});
     }
 
     for (int h : reading.repeats) {
         const char* sense = HouseSense(h);
         const QString meaning =
-            sense ? Tr(sense)
+            sense ? Translated(sense)
                   //: %1 is what Kelvora's house catalogue says the house stands for.
-                  : Tr("what Kelvora's house catalogue gives for it, \"%1\"")
+                  : QCoreApplication::translate(
+                        "Reading", "what Kelvora's house catalogue gives for it, \"%1\"")
                         .arg(QCoreApplication::translate("modSikidy",
                                                          modSikidy::HouseRecord(h)->meaning));
-        lines.append({QStringLiteral("repeat"),
-                      {Number(h)},
-                      //: %1 and %2 are a house's number and Merina name, %3 and %4 those of the
-                      //: question's column, %5 what the house stands for.
-                      Tr("House %1 (%2) holds the same figure as house %3 (%4), where the "
-                         "question stands: if that bears on the question, it speaks through %5.")
-                          .arg(Number(h), MerinaName(h), Number(reading.column),
-                               MerinaName(reading.column), meaning)});
+        lines.append(
+            {QStringLiteral("repeat"),
+             {Number(h)},
+             //: %1 and %2 are a house's number and Merina name, %3 and %4 those of the
+             //: question's column, %5 what the house stands for.
+             QCoreApplication::translate(
+                 "Reading", "House %1 (%2) holds the same figure as house %3 (%4), where the "
+                            "question stands: if that bears on the question, it speaks through %5.")
+                 .arg(Number(h), MerinaName(h), Number(reading.column), MerinaName(reading.column),
+                      meaning)});
     }
 
     for (int i : reading.pairs) {
@@ -180,9 +194,10 @@ QList<ReadingLine> ReadingLines(const std::array<Figure, HouseCount>& chart, int
                       {Number(pair.first), Number(pair.second), name},
                       //: %1 to %4 are two houses' numbers and Merina names, %5 the pair's
                       //: Malagasy name, %6 what it means.
-                      Tr("Houses %1 (%2) and %3 (%4) hold the same figure: %5, %6.")
+                      QCoreApplication::translate(
+                          "Reading", "Houses %1 (%2) and %3 (%4) hold the same figure: %5, %6.")
                           .arg(Number(pair.first), MerinaName(pair.first), Number(pair.second),
-                               MerinaName(pair.second), name, Tr(text.sense))});
+                               MerinaName(pair.second), name, Translated(text.sense))});
     }
 
     for (int h : reading.alone) {
@@ -192,25 +207,30 @@ QList<ReadingLine> ReadingLines(const std::array<Figure, HouseCount>& chart, int
         const QString found =
             //: %1 and %2 are the house's number and Merina name, %3 and %4 its figure's digits
             //: and title.
-            Tr("House %1 (%2) holds %3 (%4), which no other house holds: it stands alone.")
+            QCoreApplication::translate(
+                "Reading",
+                "House %1 (%2) holds %3 (%4), which no other house holds: it stands alone.")
                 .arg(Number(h), MerinaName(h), digits, FigureTitle(figure));
         lines.append({QStringLiteral("alone"),
                       {Number(h)},
                       sense.isEmpty()
                           ? found
                           //: %1 is the sentence saying the figure stands alone, %2 its meaning.
-                          : Tr("%1 Diviners read it as %2.").arg(found, sense)});
+                          : QCoreApplication::translate("Reading", "%1 Diviners read it as %2.")
+                                .arg(found, sense)});
     }
 
     const QString lozabe = FigureDigits(reading.lozabe);
-    lines.append({QStringLiteral("lozabe"),
-                  {lozabe},
-                  //: %1 to %4 are two houses' numbers and Merina names, %5 and %6 a figure's
-                  //: digits and title.
-                  Tr("Houses %1 (%2) and %3 (%4) added row by row give Lozabe, the great "
-                     "calamity: %5 (%6).")
-                      .arg(Number(LozabeParents.first), MerinaName(LozabeParents.first),
-                           Number(LozabeParents.second), MerinaName(LozabeParents.second), lozabe,
-                           FigureTitle(reading.lozabe))});
+    lines.append(
+        {QStringLiteral("lozabe"),
+         {lozabe},
+         //: %1 to %4 are two houses' numbers and Merina names, %5 and %6 a figure's
+         //: digits and title.
+         QCoreApplication::translate(
+             "Reading", "Houses %1 (%2) and %3 (%4) added row by row give Lozabe, the great "
+                        "calamity: %5 (%6).")
+             .arg(Number(LozabeParents.first), MerinaName(LozabeParents.first),
+                  Number(LozabeParents.second), MerinaName(LozabeParents.second), lozabe,
+                  FigureTitle(reading.lozabe))});
     return lines;
 }

@@ -38,44 +38,40 @@ QString Escaped(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-// Puts `window` beside `owner`, top edges level, so that the board stays in view: on the right
-// where the screen has room, else on the left; where neither side has room, `owner` moves left as
-// far as it needs and can, and `window` goes against the screen's right edge, over at most the
-// right of `owner`, where the interpretation panel is, never over the board.
-void PlaceBeside(QWidget* window, QWidget* owner) {
-    QRect main = owner->frameGeometry();
-    const QScreen* screen = owner->screen();
-    const QRect room = screen ? screen->availableGeometry() : main;
-    const QMargins frame(
-        owner->geometry().left() - main.left(), owner->geometry().top() - main.top(),
-        main.right() - owner->geometry().right(), main.bottom() - owner->geometry().bottom());
-    const QSize size = window->size().grownBy(frame);
-    int left = main.right() + 1;
+} // namespace
+
+Beside BesidePlace(const QRect& owner, const QSize& size, const QRect& room) {
+    Beside place{owner.topLeft(), owner.left()};
+    int left = owner.right() + 1;
     if (left + size.width() > room.right() + 1) {
-        if (main.left() - size.width() >= room.left()) {
-            left = main.left() - size.width();
+        if (owner.left() - size.width() >= room.left()) {
+            left = owner.left() - size.width();
         } else {
-            const int mainLeft =
-                std::max(room.left(), room.right() + 1 - size.width() - main.width());
-            if (mainLeft < main.left()) {
-                owner->move(mainLeft, main.top());
-                main.moveLeft(mainLeft);
-            }
-            left = room.right() + 1 - size.width();
+            place.ownerLeft =
+                std::min(owner.left(),
+                         std::max(room.left(), room.right() + 1 - size.width() - owner.width()));
+            left = std::max(room.left(), room.right() + 1 - size.width());
         }
     }
-    const int top =
-        std::clamp(main.top(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height()));
-    window->move(std::max(left, room.left()), top);
+    const int top = std::clamp(owner.top(), room.top(),
+                               std::max(room.top(), room.bottom() + 1 - size.height()));
+    place.window = QPoint(left, top);
+    return place;
 }
-
-} // namespace
 
 frmReading* frmReading::ShowReading(CastingBoard* board, QWidget* owner) {
     if (!openWindow) {
         openWindow = new frmReading(board, owner);
         openWindow->setAttribute(Qt::WA_DeleteOnClose);
-        PlaceBeside(openWindow, owner);
+        // The frame is not known before the window is first shown: take the owner's.
+        const QRect frame = owner->frameGeometry();
+        const QSize size = openWindow->size() + (frame.size() - owner->size());
+        const QScreen* screen = owner->screen();
+        const Beside place = BesidePlace(frame, size, screen ? screen->availableGeometry() : frame);
+        if (place.ownerLeft != frame.left()) {
+            owner->move(place.ownerLeft, frame.top());
+        }
+        openWindow->move(place.window);
     }
     openWindow->show();
     openWindow->raise();
@@ -188,7 +184,7 @@ QString frmReading::Compose(const Mothers& mothers) {
                 //: Headings of the houses' table: the house's number and names, its figure,
                 //: the figure's title, prince or slave.
                 .arg(Escaped(tr("House")), Escaped(tr("Names")), Escaped(tr("Figure")),
-                     Escaped(tr("Title")), Escaped(tr("Seeds")));
+                     Escaped(tr("Title")), Escaped(tr("Prince or slave")));
     for (int h = 1; h <= HouseCount; ++h) {
         const Figure& figure = chart[static_cast<std::size_t>(h - 1)];
         html += QStringLiteral("<tr><td>%1</td><td>%2, %3</td><td>%4</td><td>%5</td>"

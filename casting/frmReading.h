@@ -10,6 +10,17 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 
+// Where a window whose frame is `size` goes beside a main window whose frame is `owner`, on a
+// screen whose free area is `room`, top edges level, so that the board stays in view: on the
+// right where there is room, else on the left; where neither side has room, the main window first
+// moves left (to `ownerLeft`) as far as it needs and can, and the window goes against the screen's
+// right edge, over at most the right of the main window, where the interpretation panel is.
+struct Beside {
+    QPoint window;
+    int ownerLeft;
+};
+Beside BesidePlace(const QRect& owner, const QSize& size, const QRect& room);
+
 // The Reading window: the chart on the board read the way diviners read a tableau, beside the
 // main window. It lists the sixteen houses with their names, figures, titles and princes or
 // slaves, and the readings for the question's column chosen in it (remembered). It follows the
