@@ -165,7 +165,7 @@ void frmReading::Refresh() {
                 : tr("Mothers %1: the chart on the board is in the classic tableau, so this "
                      "reads the diviners' tableau of the same four mothers.")
                       .arg(MothersText(*mothers)));
-        txtReading->setHtml(Compose(*mothers));
+        txtReading->setHtml(Compose(*mothers, Column(), sentences));
         cmdCopy->setEnabled(true);
     } catch (const std::exception& failure) {
         sentences.clear();
@@ -176,7 +176,7 @@ void frmReading::Refresh() {
     }
 }
 
-QString frmReading::Compose(const Mothers& mothers) {
+QString frmReading::Compose(const Mothers& mothers, int column, QStringList& sentences) {
     const std::array<Figure, HouseCount> chart = ChartOf(mothers, Tableau::Diviners);
     QString html = QStringLiteral("<table cellspacing=0 cellpadding=2>");
     html += QStringLiteral("<tr><th align=left>%1</th><th align=left>%2</th><th "
@@ -199,8 +199,8 @@ QString frmReading::Compose(const Mothers& mothers) {
                                 "the house's category the interpretation panel shows.")));
     html += QStringLiteral("<p><b>%1</b></p><ul>")
                 //: %1 is the question's column as chosen, "Talé (the person, …)".
-                .arg(Escaped(tr("Reading, the question in %1").arg(ColumnChoice(Column()))));
-    for (const ReadingLine& line : ReadingLines(chart, Column())) {
+                .arg(Escaped(tr("Reading, the question in %1").arg(ColumnChoice(column))));
+    for (const ReadingLine& line : ReadingLines(chart, column)) {
         html += QStringLiteral("<li>%1</li>").arg(Escaped(line.sentence));
         sentences.append(line.sentence);
     }

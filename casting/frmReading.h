@@ -41,6 +41,9 @@ public:
     void Refresh();
     // The question's column, 1 to 4.
     int Column() const;
+    // The window's text, as HTML, for `mothers` read in the diviners' tableau with the question in
+    // house `column`; `sentences` receives the readings' sentences.
+    static QString Compose(const Mothers& mothers, int column, QStringList& sentences);
     // The readings shown, one sentence per line; empty while the board holds no chart.
     QStringList Sentences() const { return sentences; }
 
@@ -58,8 +61,6 @@ protected:
 private:
     void cboColumn_Changed(int index);
     void cmdCopy_Click();
-    // The window's text for `mothers` read in the diviners' tableau.
-    QString Compose(const Mothers& mothers);
 
     CastingBoard* board;
     QStringList sentences;
