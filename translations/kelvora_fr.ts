@@ -1027,7 +1027,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>frmReading</name>
     <message>
-        <location filename="../casting/frmReading.cpp" line="+92"/>
+        <location filename="../casting/frmReading.cpp" line="+88"/>
         <source>Kelvora Reading</source>
         <extracomment>Title of the Reading window.</extracomment>
         <translation>Lecture Kelvora</translation>
@@ -1110,8 +1110,8 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Seeds</source>
-        <translation>Graines</translation>
+        <source>Prince or slave</source>
+        <translation>Prince ou esclave</translation>
     </message>
     <message>
         <location line="+10"/>
