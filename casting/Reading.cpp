@@ -4,9 +4,10 @@
 
 namespace {
 
-// The figure as a number 0 to 15, so that figures compare in one step.
+// The figure as a number 0 to 15 (a bit for each row of two seeds), so that figures compare in
+// one step; whatever the rows hold, the number stays in range.
 int Code(const Figure& figure) {
-    return (figure[0] - 1) << 3 | (figure[1] - 1) << 2 | (figure[2] - 1) << 1 | (figure[3] - 1);
+    return (figure[0] == 2) << 3 | (figure[1] == 2) << 2 | (figure[2] == 2) << 1 | (figure[3] == 2);
 }
 
 } // namespace
