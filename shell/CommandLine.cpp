@@ -1,5 +1,6 @@
 #include "shell/CommandLine.h"
 
+#include "casting/ReadingText.h"
 #include "interpretation/modSikidy.h"
 #include "platform/Translation.h"
 
@@ -37,6 +38,8 @@ struct Options {
     QCommandLineOption cast;
     QCommandLineOption chart;
     QCommandLineOption tableau;
+    QCommandLineOption reading;
+    QCommandLineOption column;
 };
 
 RunChoice g_choice;
@@ -78,7 +81,20 @@ Options AddOptions(QCommandLineParser& parser) {
                                     "diviners), for this run only."),
         //: The value of --tableau in --help.
         QCoreApplication::translate("CommandLine", "tableau"));
-    for (const QCommandLineOption& option : {cast, chart, tableau}) {
+    const QCommandLineOption reading(
+        QStringLiteral("reading"),
+        //: An option's line in --help.
+        QCoreApplication::translate("CommandLine", "Prints the diviners' reading of these mothers "
+                                                   "and exits."),
+        QCoreApplication::translate("CommandLine", "mothers"));
+    const QCommandLineOption column(
+        QStringLiteral("column"),
+        //: An option's line in --help; keep "--reading" as it is.
+        QCoreApplication::translate("CommandLine", "The house of the question for --reading, 1 "
+                                                   "to 4 (default 1)."),
+        //: The value of --column in --help.
+        QCoreApplication::translate("CommandLine", "house"));
+    for (const QCommandLineOption& option : {cast, chart, tableau, reading, column}) {
         parser.addOption(option);
     }
     for (const QtOption& qt : QtOptions) {
@@ -89,13 +105,20 @@ Options AddOptions(QCommandLineParser& parser) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    return {help, version, cast, chart, tableau};
+    return {help, version, cast, chart, tableau, reading, column};
 }
 
-// Reads the values of --cast, --chart and --tableau into `choice` and `listed`; the line saying
-// what is wrong when one is malformed, or when --chart comes with --cast.
+// What --reading asks for: the mothers to read and the question's house.
+struct ReadingChoice {
+    std::optional<Mothers> mothers;
+    int column = 1;
+};
+
+// Reads the values of --cast, --chart, --tableau, --reading and --column into `choice`, `listed`
+// and `read`; the line saying what is wrong when one is malformed, or when options that exclude
+// each other come together.
 QString ReadChoice(const QCommandLineParser& parser, const Options& options, RunChoice& choice,
-                   std::optional<Mothers>& listed) {
+                   std::optional<Mothers>& listed, ReadingChoice& read) {
     const auto invalid = [](const QCommandLineOption& option, const QString& value,
                             const QString& why) {
         //: %1 is the value as typed, %2 the option's name (cast, chart, tableau), %3 what is
@@ -107,16 +130,37 @@ QString ReadChoice(const QCommandLineParser& parser, const Options& options, Run
         return QCoreApplication::translate("CommandLine",
                                            "--chart and --cast cannot be used together.");
     }
+    for (const QCommandLineOption* other : {&options.chart, &options.cast, &options.tableau}) {
+        if (parser.isSet(options.reading) && parser.isSet(*other)) {
+            //: %1 is another option's name (chart, cast, tableau).
+            return QCoreApplication::translate("CommandLine",
+                                               "--reading and --%1 cannot be used together.")
+                .arg(other->names().constFirst());
+        }
+    }
+    if (parser.isSet(options.column) && !parser.isSet(options.reading)) {
+        return QCoreApplication::translate("CommandLine", "--column needs --reading.");
+    }
     QString why;
-    for (const QCommandLineOption* option : {&options.cast, &options.chart}) {
+    for (const QCommandLineOption* option : {&options.cast, &options.chart, &options.reading}) {
         if (parser.isSet(*option)) {
             const QString value = parser.value(*option);
             std::optional<Mothers> mothers = ReadMothers(value, &why);
             if (!mothers) {
                 return invalid(*option, value, why);
             }
-            (option == &options.cast ? choice.cast : listed) = mothers;
+            (option == &options.cast    ? choice.cast
+             : option == &options.chart ? listed
+                                        : read.mothers) = mothers;
         }
+    }
+    if (parser.isSet(options.column)) {
+        const QString value = parser.value(options.column);
+        if (value.size() != 1 || value[0] < u'1' || value[0] > u'4') {
+            return invalid(options.column, value,
+                           QCoreApplication::translate("CommandLine", "use 1, 2, 3 or 4."));
+        }
+        read.column = value[0].digitValue();
     }
     if (parser.isSet(options.tableau)) {
         const QString value = parser.value(options.tableau);
@@ -172,9 +216,10 @@ std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
     QCommandLineParser first;
     const Options seen = AddOptions(first);
     std::optional<Mothers> listed;
+    ReadingChoice read;
     if (first.parse(arguments) && first.positionalArguments().isEmpty() &&
         !first.isSet(seen.help) && !first.isSet(seen.version) && !first.isSet(seen.chart) &&
-        ReadChoice(first, seen, g_choice, listed).isEmpty()) {
+        !first.isSet(seen.reading) && ReadChoice(first, seen, g_choice, listed, read).isEmpty()) {
         std::vector<char*> forQt(argv, argv + argc);
         if (PreferXWayland(first)) {
             static char platform[] = "-platform";
@@ -199,7 +244,7 @@ std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
     const bool parsed = parser.parse(arguments);
     const QStringList stray = parser.positionalArguments();
     RunChoice choice;
-    const QString wrong = parsed ? ReadChoice(parser, options, choice, listed) : QString();
+    const QString wrong = parsed ? ReadChoice(parser, options, choice, listed, read) : QString();
     if (!parsed || !stray.isEmpty() || !wrong.isEmpty()) {
         const QString error =
             !parsed ? parser.errorText()
@@ -216,9 +261,13 @@ std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
         PrintAndExit(QCoreApplication::applicationName() + u' ' +
                      QCoreApplication::applicationVersion() + u'\n');
     }
-    if (listed && !parser.isSet(options.help)) {
-        // Without --tableau the classic chart, whatever the remembered choice.
-        PrintAndExit(ChartListing(*listed, choice.tableau.value_or(Tableau::Classic)));
+    if ((listed || read.mothers) && !parser.isSet(options.help)) {
+        // Without --tableau the classic chart, whatever the remembered choice; a reading is
+        // always of the diviners' tableau.
+        const QString text = read.mothers
+                                 ? ReadingListing(*read.mothers, read.column)
+                                 : ChartListing(*listed, choice.tableau.value_or(Tableau::Classic));
+        PrintAndExit(text);
     }
     PrintAndExit(parser.helpText());
 }
@@ -239,6 +288,19 @@ QString ChartListing(const Mothers& mothers, Tableau tableau) {
         listing += QStringLiteral("%1\t%2\t%3\t%4\n")
                        .arg(h)
                        .arg(QLatin1String(HouseEntry(h).name), FigureDigits(rows), title.trimmed());
+    }
+    return listing;
+}
+
+QString ReadingListing(const Mothers& mothers, int column) {
+    QString listing;
+    const QStringList houses = ChartListing(mothers, Tableau::Diviners).split(u'\n');
+    for (int h = 1; h <= HouseCount; ++h) {
+        listing += houses[h - 1] + u'\t' + MerinaName(h) + u'\n';
+    }
+    for (const ReadingLine& line : ReadingLines(ChartOf(mothers, Tableau::Diviners), column)) {
+        listing +=
+            QStringList{line.key, line.values.join(u'\t'), line.sentence}.join(u'\t') + u'\n';
     }
     return listing;
 }

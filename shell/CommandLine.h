@@ -6,9 +6,10 @@
 #include <vector>
 
 // Reads the command line before the application object is made, so that it needs no display.
-// --help, --version and --chart print to standard output and end the program with status 0 (1,
-// with a line on standard error, when the output cannot be written); a
-// malformed value of --cast, --chart or --tableau, --chart with --cast, an option
+// --help, --version, --chart and --reading print to standard output and end the program with
+// status 0 (1, with a line on standard error, when the output cannot be written); a malformed
+// value of --cast, --chart, --tableau, --reading or --column, --chart with --cast, --reading with
+// --chart, --cast or --tableau, --column without --reading, an option
 // that is neither ours nor one of Qt's own, or any other argument, prints the error and the usage
 // to standard error and ends it with status 1. Returns only when Kelvora should start, with the
 // arguments for QApplication (null-terminated; size() - 1 of them): Qt's own options (-platform,
@@ -28,3 +29,9 @@ const RunChoice& CommandLineChoice();
 // The chart of `mothers` in `tableau`, as --chart prints it: sixteen lines of house number, house
 // name, figure (four digits, top row first) and the figure's title, separated by tabs.
 QString ChartListing(const Mothers& mothers, Tableau tableau);
+
+// The reading of `mothers` in the diviners' tableau with the question in house `column` (1..4), as
+// --reading prints it: the chart listing with each house's Merina name as a last field, then one
+// line per reading: a fixed English key (sound, repeat, pair, alone, lozabe), its values and the
+// sentence, separated by tabs.
+QString ReadingListing(const Mothers& mothers, int column);

@@ -2,6 +2,7 @@
 
 #include "casting/CastingBoard.h"
 #include "casting/frmMothers.h"
+#include "casting/frmReading.h"
 #include "controls/Cursors.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
@@ -111,6 +112,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     ShowTableauChoice();
     connect(Frame3, &CastingBoard::castingChanged, this,
             [this] { mnuKeep->setEnabled(intPressCount >= 12); });
+    connect(Frame3, &CastingBoard::castingChanged, this,
+            [this] { mnuReading->setEnabled(intPressCount >= 12); });
 
     BuildFooter(client);
 
@@ -134,6 +137,11 @@ void frmMain::BuildMenus() {
     mnuTableau = Item(nuFile, "mnuTableau", QString());
     mnuTableau->setCheckable(true);
     connect(mnuTableau, &QAction::triggered, this, &frmMain::mnuTableau_Click);
+    // The reading waits for the twelve figures of a chart, in either tableau.
+    mnuReading = Item(nuFile, "mnuReading", tr("&Reading…"));
+    mnuReading->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuReading->setEnabled(false);
+    connect(mnuReading, &QAction::triggered, this, &frmMain::mnuReading_Click);
     Separator(nuFile, "mnuFileSep0");
     // The journal's items: keeping waits for the twelve figures of a casting.
     mnuKeep = Item(nuFile, "mnuKeep", tr("&Keep in Journal…"));
@@ -248,6 +256,10 @@ void frmMain::ShowTableauChoice() {
                             ? tr("&Diviners' Tableau (from the next casting)")
                             //: A checkable menu item: houses 9 to 16 by adding figures.
                             : tr("&Diviners' Tableau"));
+}
+
+void frmMain::mnuReading_Click() {
+    frmReading::ShowReading(Frame3, this);
 }
 
 void frmMain::mnuKeep_Click() {

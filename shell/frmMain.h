@@ -35,6 +35,7 @@ public:
     QMenu* nuFile = nullptr;
     QAction* mnuMothers = nullptr;
     QAction* mnuTableau = nullptr;
+    QAction* mnuReading = nullptr;
     QAction* mnuKeep = nullptr;
     QAction* mnuJournal = nullptr;
     QAction* mnuExit = nullptr;
@@ -68,6 +69,8 @@ private slots:
     // Enter Mothers: the mothers typed or pasted in its window go on the board.
     void mnuMothers_Click();
     void mnuTableau_Click(bool checked);
+    // Reading: opens the Reading window beside this one, or raises it.
+    void mnuReading_Click();
     void mnuKeep_Click();
     void mnuJournal_Click();
     void mnuExit_Click();

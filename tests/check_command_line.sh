@@ -57,6 +57,35 @@ if [ -w /dev/full ]; then
         check "$args on a full disk fails, said" unwritten $args
     done
 fi
+# readings CAST OPTION... EXPECTED: --reading's houses (number, name, figure, Merina name), then
+# its readings without their sentences, fields joined by ':', lines by ' '. A remembered column
+# of the Reading window (4) must not change the default.
+readings() {
+    local got
+    mkdir -p "$work/remembered/Kelvora"
+    printf '[General]\nReadingColumn=4\n' >"$work/remembered/Kelvora/Kelvora.conf"
+    got=$(env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$work/remembered" "$kelvora" \
+        --reading "${@:1:$#-1}" | awk -F'\t' 'NR <= 16 { print $1 ":" $2 ":" $3 ":" $5; next }
+        { s = $1; for (i = 2; i < NF; i++) s = s ":" $i; print s }' | tr '\n' ' ')
+    [ "$got" = "${*: -1}" ] || { echo "got: $got"; return 1; }
+}
+houses="1:Tale:1112:Talé 2:Mahamay:1112:Harena 3:Fahatelo:1211:Fahatelo 4:Bilady:2121:Vohitra 5:Fianahana:1112:Zatovo? 6:Abily:1121:Marina? 7:Alisay:1112:Vehivavy? 8:Fahavalo:2211:Fahavalo 9:Fahasivy:1121:Fahasivy 10:Ombiasy:1112:Masina 11:Haja:2211:Nia 12:Haky:2222:Andriamanitra 13:Asorita:1112:Asorotany 14:Saily:1112:Mpanontany 15:Safary:2222:Lalana 16:Kiba:1112:Trano"
+check "--reading prints the diviners' tableau with Merina names, then the readings in Talé" readings 1112/1112/1211/2121 \
+    "$houses sound:yes repeat:5 repeat:7 repeat:10 repeat:13 repeat:14 repeat:16 pair:14:16:Tsindrilasy alone:3 alone:4 lozabe:1121 "
+check "--reading in Vohitra: nothing repeats" readings 1112/1112/1211/2121 --column=4 \
+    "$houses sound:yes pair:14:16:Tsindrilasy alone:3 alone:4 lozabe:1121 "
+check "--reading: a repeat speaks through the diviners' sense, else the catalogue's" answers 0 \
+    $'repeat\t5\t[^"]*"Children"\\..*repeat\t10\t[^"]*"Benefactor"\\..*repeat\t16\t[^"]*through the house\\.' '' \
+    "$kelvora" --reading 1112/1112/1211/2121
+check "--reading in the session's language" answers 0 $'sound\tyes\tLa maison 12 [(]Andriamanitra[)] porte un prince' '' \
+    env LANGUAGE=fr "$kelvora" --reading 1112/1112/1211/2121
+for other in "--chart 1112/1112/1211/2121" "--cast 1112/1112/1211/2121" "--tableau=diviners"; do
+    check "--reading with ${other%% *} is refused" answers 1 '' "^kelvora: --reading and ${other%%[ =]*} cannot be used together" \
+        "$kelvora" --reading 1112/1112/1211/2121 $other
+done
+check "--column without --reading is refused" answers 1 '' '^kelvora: --column needs --reading' "$kelvora" --column=2
+check "a column outside 1 to 4 is refused, named" answers 1 '' "^kelvora: Invalid value '5' for --column" "$kelvora" --reading 1112/1112/1211/2121 --column=5
+check "a malformed reading cast is refused, named" answers 1 '' "^kelvora: Invalid value '1112/1112/1211/21' for --reading" "$kelvora" --reading 1112/1112/1211/21
 mkdir -m 700 "$work/runtime"
 check "Qt's options reach Qt: the program runs offscreen" bash -c 'env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     XDG_RUNTIME_DIR="$1/runtime" XDG_CONFIG_HOME="$1" timeout 3 "$2" -platform offscreen; [ $? -eq 124 ]' - "$work" "$kelvora"

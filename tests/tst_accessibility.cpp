@@ -2,6 +2,7 @@
 // button's description, and the focus through a whole casting.
 #include "UrlRecorder.h"
 #include "casting/frmMothers.h"
+#include "casting/frmReading.h"
 #include "controls/LinkLabel.h"
 #include "journal/frmJournal.h"
 #include "journal/frmKeep.h"
@@ -105,6 +106,8 @@ private:
                 qWarning("no chart kept in %s", qPrintable(path));
             }
             other = std::make_unique<frmJournal>(window->Frame3, nullptr, path);
+        } else if (form == "frmReading") {
+            other = std::make_unique<frmReading>(window->Frame3, nullptr);
         } else if (form == "frmKeep") {
             other = std::make_unique<frmKeep>(nullptr, QStringLiteral("Keep in Journal"),
                                               QStringLiteral("1112/1112/1211/2121"));
@@ -130,9 +133,9 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("main window")
             << "frmMain"
-            << QStringList{"cmdProceed",   "Command1",   "RTB",     "Label61",   "Label2",
-                           "lblFullBrand", "mnuMothers", "mnuExit", "mnuOnline", "mnuVisit",
-                           "mnuUpdate",    "mnuAbout",   "mnuKeep", "mnuJournal"};
+            << QStringList{"cmdProceed",   "Command1",   "RTB",     "Label61",    "Label2",
+                           "lblFullBrand", "mnuMothers", "mnuExit", "mnuOnline",  "mnuVisit",
+                           "mnuUpdate",    "mnuAbout",   "mnuKeep", "mnuJournal", "mnuReading"};
         QTest::newRow("About") << "frmAbout" << QStringList{"cmdOK", "lblHomePage", "lblCobrand"};
         QTest::newRow("report window") << "frmSave" << QStringList{"RTB",     "cmdSave", "cmdPrint",
                                                                    "Label14", "Label1",  "Label2"};
@@ -149,6 +152,8 @@ private slots:
                                            "cmdDelete", "cmdExport",  "cmdClose"};
         QTest::newRow("Keep window")
             << "frmKeep" << QStringList{"txtQuestion", "txtNote", "cmdOK", "cmdCancel"};
+        QTest::newRow("Reading window")
+            << "frmReading" << QStringList{"cboColumn", "txtReading", "cmdCopy", "cmdClose"};
     }
     void everyControlIsNamed() {
         QFETCH(QString, form);
@@ -303,6 +308,8 @@ private slots:
                                                 "cmdExport",  "cmdClose", "txtSearch"};
         QTest::newRow("Keep window")
             << "frmKeep" << 0 << QStringList{"txtNote", "cmdOK", "cmdCancel", "txtQuestion"};
+        QTest::newRow("Reading window")
+            << "frmReading" << 12 << QStringList{"txtReading", "cmdCopy", "cmdClose", "cboColumn"};
     }
     void tabOrder() {
         QFETCH(QString, form);

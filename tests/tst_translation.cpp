@@ -7,6 +7,7 @@
 #include "casting/CastingBoard.h"
 #include "casting/Chart.h"
 #include "casting/frmMothers.h"
+#include "casting/frmReading.h"
 #include "controls/LinkLabel.h"
 #include "controls/PictureBox.h"
 #include "controls/RichTextBox.h"
@@ -145,7 +146,7 @@ private slots:
         QTest::addColumn<QString>("window");
         for (const char* language : {"en", "fr"}) {
             for (const char* window :
-                 {"main", "about", "report", "exit", "mothers", "journal", "keep"}) {
+                 {"main", "about", "report", "exit", "mothers", "journal", "keep", "reading"}) {
                 QTest::addRow("%s %s", language, window) << language << window;
             }
         }
@@ -193,6 +194,12 @@ private slots:
                 nullptr, frmJournal::tr("Keep in Journal"),
                 frmJournal::tr("Mothers %1, diviners' tableau").arg("1112/1112/1211/2121"));
             overflows << Overflows(&keep);
+        } else if (window == u"reading") { // a classic chart: the longest first line
+            frmMain main;
+            main.Frame3->OpenChart(*ReadMothers(QStringLiteral("1112/1112/1211/2121")),
+                                   Tableau::Classic);
+            frmReading reading(main.Frame3, nullptr);
+            overflows << Overflows(&reading);
         } else {
             Recorder browser;
             browser.Watch();

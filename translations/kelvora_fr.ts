@@ -246,7 +246,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../shell/CommandLine.cpp" line="+50"/>
+        <location filename="../shell/CommandLine.cpp" line="+53"/>
         <source>Casts and reads a sikidy chart, the geomantic divination of Madagascar.
 Qt&apos;s own options, such as -platform, -display and -style, are accepted.</source>
         <extracomment>The start of --help, on lines of at most 80 characters.</extracomment>
@@ -268,12 +268,13 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
     <message>
         <location line="+3"/>
         <location line="+6"/>
+        <location line="+14"/>
         <source>mothers</source>
         <extracomment>The value of --cast and --chart in --help.</extracomment>
         <translation>mères</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-16"/>
         <source>Prints the sixteen houses of these mothers and exits.</source>
         <extracomment>An option&apos;s line in --help.</extracomment>
         <translation>Afficher les seize maisons de ces mères et quitter.</translation>
@@ -291,7 +292,25 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <translation>tableau</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+4"/>
+        <source>Prints the diviners&apos; reading of these mothers and exits.</source>
+        <extracomment>An option&apos;s line in --help.</extracomment>
+        <translation>Affiche la lecture des devins pour ces mères et quitte.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The house of the question for --reading, 1 to 4 (default 1).</source>
+        <extracomment>An option&apos;s line in --help; keep &quot;--reading&quot; as it is.</extracomment>
+        <translation>La maison de la question pour --reading, 1 à 4 (1 par défaut).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>house</source>
+        <extracomment>The value of --column in --help.</extracomment>
+        <translation>maison</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Invalid value &apos;%1&apos; for --%2: %3</source>
         <extracomment>%1 is the value as typed, %2 the option&apos;s name (cast, chart, tableau), %3 what is wrong with it.</extracomment>
         <translation>Valeur «&#xa0;%1&#xa0;» non valide pour --%2&#xa0;: %3</translation>
@@ -302,7 +321,23 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <translation>--chart et --cast ne peuvent pas être employés ensemble.</translation>
     </message>
     <message>
+        <location line="+6"/>
+        <source>--reading and --%1 cannot be used together.</source>
+        <extracomment>%1 is another option&apos;s name (chart, cast, tableau).</extracomment>
+        <translation>--reading et --%1 ne peuvent pas être utilisés ensemble.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--column needs --reading.</source>
+        <translation>--column demande --reading.</translation>
+    </message>
+    <message>
         <location line="+19"/>
+        <source>use 1, 2, 3 or 4.</source>
+        <translation>utilisez 1, 2, 3 ou 4.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>use classic or diviners.</source>
         <translation>employez classic ou diviners.</translation>
     </message>
@@ -313,7 +348,7 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <translation>Impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is the argument as typed.</extracomment>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
@@ -358,6 +393,193 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <source>Note</source>
         <extracomment>Column header of the journal&apos;s list.</extracomment>
         <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>Reading</name>
+    <message>
+        <location filename="../casting/ReadingText.cpp" line="+28"/>
+        <source>enemies</source>
+        <translation>les ennemis</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>food</source>
+        <translation>la nourriture</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>God</source>
+        <translation>Dieu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the road</source>
+        <translation>la route</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the house</source>
+        <translation>la maison</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>nothing will stir</source>
+        <translation>rien ne bougera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>two deaths</source>
+        <translation>deux morts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a crowd of people</source>
+        <translation>une foule de gens</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>an enemy draws near</source>
+        <translation>un ennemi s’approche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>obstacles in the way</source>
+        <translation>des obstacles sur le chemin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the appointed time will not be met</source>
+        <translation>le moment fixé ne sera pas tenu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the soldiers will not march on</source>
+        <translation>les soldats n’avanceront pas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a mouthful spat out (the source itself is unsure of this one)</source>
+        <translation>une bouchée recrachée (la source elle-même en doute)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>a remedy against barrenness</source>
+        <translation>un remède contre la stérilité</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>what is undertaken may be done seven times over and nothing will stand in its way</source>
+        <translation>ce qui est entrepris peut être fait sept fois sans que rien ne l’arrête</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>a charm that wards off gunshot</source>
+        <translation>un charme qui protège des coups de fusil</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a remedy taken from the seeds of a herb</source>
+        <translation>un remède tiré des graines d’une herbe</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>guilt, and for remedy six seeds thrown away</source>
+        <translation>la culpabilité, et pour remède six graines jetées</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a tree serves as the remedy</source>
+        <translation>un arbre sert de remède</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a white hen and a tree serve as the remedy</source>
+        <translation>une poule blanche et un arbre servent de remède</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a reed cut to the person&apos;s height and thrown away brings luck (said of 1122 or of 2211: the source does not say which)</source>
+        <translation>un roseau coupé à la taille de la personne et jeté porte chance (dit de 1122 ou de 2211 : la source ne dit pas lequel)</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>prince</source>
+        <extracomment>A figure with an even number of seeds.</extracomment>
+        <translation>prince</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>slave</source>
+        <translation>esclave</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Harena (property)</source>
+        <extracomment>A choice of the question&apos;s column: the Malagasy name, then what it asks about.</extracomment>
+        <translation>Harena (les biens)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fahatelo (relations, inferred)</source>
+        <translation>Fahatelo (les proches, déduit)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vohitra (the village or place)</source>
+        <translation>Vohitra (le village ou le lieu)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Talé (the person, and anything else)</source>
+        <translation>Talé (la personne, et tout le reste)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>House 12 (%1) holds a prince, a figure of an even number of seeds: the tableau&apos;s sums are sound. Kelvora worked the tableau out itself, so this always holds; it checks the arithmetic and is no omen.</source>
+        <extracomment>%1 is the Merina name of house 12.</extracomment>
+        <translation>La maison 12 (%1) porte un prince, une figure d’un nombre pair de graines : les sommes du tableau sont justes. Kelvora a calculé le tableau lui-même, c’est donc toujours le cas ; cela vérifie le calcul et n’est pas un présage.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>House 12 (%1) holds a slave, a figure of an odd number of seeds: the tableau&apos;s sums are wrong, and a diviner would lay it again.</source>
+        <translation>La maison 12 (%1) porte un esclave, une figure d’un nombre impair de graines : les sommes du tableau sont fausses, et un devin le dresserait de nouveau.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>what Kelvora&apos;s house catalogue gives for it, &quot;%1&quot;</source>
+        <extracomment>%1 is what Kelvora&apos;s house catalogue says the house stands for.</extracomment>
+        <translation>ce que le catalogue des maisons de Kelvora lui donne, « %1 »</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>House %1 (%2) holds the same figure as house %3 (%4), where the question stands: if that bears on the question, it speaks through %5.</source>
+        <extracomment>%1 and %2 are a house&apos;s number and Merina name, %3 and %4 those of the question&apos;s column, %5 what the house stands for.</extracomment>
+        <translation>La maison %1 (%2) porte la même figure que la maison %3 (%4), où se tient la question : si cela touche la question, elle parle par %5.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Houses %1 (%2) and %3 (%4) hold the same figure: %5, %6.</source>
+        <extracomment>%1 to %4 are two houses&apos; numbers and Merina names, %5 the pair&apos;s Malagasy name, %6 what it means.</extracomment>
+        <translation>Les maisons %1 (%2) et %3 (%4) portent la même figure : %5, %6.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>House %1 (%2) holds %3 (%4), which no other house holds: it stands alone.</source>
+        <extracomment>%1 and %2 are the house&apos;s number and Merina name, %3 and %4 its figure&apos;s digits and title.</extracomment>
+        <translation>La maison %1 (%2) porte %3 (%4), qu’aucune autre maison ne porte : elle est seule.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 Diviners read it as %2.</source>
+        <extracomment>%1 is the sentence saying the figure stands alone, %2 its meaning.</extracomment>
+        <translation>%1 Les devins y lisent %2.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Houses %1 (%2) and %3 (%4) added row by row give Lozabe, the great calamity: %5 (%6).</source>
+        <extracomment>%1 to %4 are two houses&apos; numbers and Merina names, %5 and %6 a figure&apos;s digits and title.</extracomment>
+        <translation>Les maisons %1 (%2) et %3 (%4) additionnées rang par rang donnent Lozabe, la grande calamité : %5 (%6).</translation>
     </message>
 </context>
 <context>
@@ -691,7 +913,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../shell/frmMain.cpp" line="+69"/>
+        <location filename="../shell/frmMain.cpp" line="+70"/>
         <source>Join the Kelvora discussion board: click here to visit us online.</source>
         <extracomment>A link on one line, 778 pixels wide.</extracomment>
         <translation>Rejoignez le forum de discussion de Kelvora&#xa0;: cliquez ici pour nous rendre visite en ligne.</translation>
@@ -710,7 +932,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Interprétation du sikidy</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -720,7 +942,12 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Saisir les &amp;mères…</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>&amp;Reading…</source>
+        <translation>&amp;Lecture…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>&amp;Keep in Journal…</source>
         <translation>&amp;Garder dans le journal…</translation>
     </message>
@@ -813,6 +1040,112 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <source>Type 1 or 2 for each row, Space to change it, arrows to move; or paste a cast such as 1112/1112/1211/2121.</source>
         <extracomment>Under the mother cells, wraps within 369 by 45 pixels; &quot;1112/1112/1211/2121&quot; is a cast as it can be pasted, keep it as it is.</extracomment>
         <translation>Tapez 1 ou 2 pour chaque ligne, Espace pour en changer, les flèches pour vous déplacer&#xa0;; ou collez un tirage tel que 1112/1112/1211/2121.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReading</name>
+    <message>
+        <location filename="../casting/frmReading.cpp" line="+88"/>
+        <source>Kelvora Reading</source>
+        <extracomment>Title of the Reading window.</extracomment>
+        <translation>Lecture Kelvora</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Question in:</source>
+        <extracomment>The label of the choice of the question&apos;s house, 120 pixels wide.</extracomment>
+        <translation>&amp;Question en :</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Question in</source>
+        <extracomment>The choice&apos;s name to screen readers.</extracomment>
+        <translation>Question en</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Reading</source>
+        <extracomment>The reading&apos;s name to screen readers.</extracomment>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>C&amp;opy All</source>
+        <extracomment>Button 84 pixels wide: copies the whole reading as text.</extracomment>
+        <translation>C&amp;opier tout</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Close</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>No chart on the board.</source>
+        <translation>Aucun thème sur le plateau.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reading appears once the twelve figures of a chart are on the board, in either tableau.</source>
+        <translation>La lecture apparaît dès que les douze figures d’un thème sont sur le plateau, dans l’un ou l’autre tableau.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Mothers %1, diviners&apos; tableau.</source>
+        <translation>Mères %1, tableau des devins.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mothers %1: the chart on the board is in the classic tableau, so this reads the diviners&apos; tableau of the same four mothers.</source>
+        <translation>Mères %1 : le thème du plateau est dans le tableau classique ; on lit donc le tableau des devins des quatre mêmes mères.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The reading could not be shown: %1</source>
+        <translation>La lecture n’a pas pu être affichée : %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>House</source>
+        <extracomment>Headings of the houses&apos; table: the house&apos;s number and names, its figure, the figure&apos;s title, prince or slave.</extracomment>
+        <translation>Maison</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Names</source>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Figure</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Prince or slave</source>
+        <translation>Prince ou esclave</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>A name ending in ? is probable, not certain. Prince or slave is the cast figure&apos;s own number of seeds, even or odd; it is not the house&apos;s category the interpretation panel shows.</source>
+        <translation>Un nom suivi de ? est probable, non certain. Prince ou esclave dit le nombre de graines de la figure tirée elle-même, pair ou impair ; ce n’est pas la catégorie de la maison que montre le panneau d’interprétation.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Reading, the question in %1</source>
+        <extracomment>%1 is the question&apos;s column as chosen, &quot;Talé (the person, …)&quot;.</extracomment>
+        <translation>Lecture, la question en %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Kelvora&apos;s own choices: a principal house (1 to 4, 9 to 16) stands alone when its figure is in no other of the sixteen houses; after house 12 and houses 1 to 4, the houses below are looked at from 16 down to 9. Where a house has no sense from the diviners, the meaning given is Kelvora&apos;s house catalogue&apos;s.</source>
+        <translation>Choix propres à Kelvora : une maison principale (1 à 4, 9 à 16) est seule quand sa figure n’est dans aucune autre des seize maisons ; après la maison 12 et les maisons 1 à 4, les maisons du bas sont lues de 16 à 9. Là où les devins ne donnent pas de sens à une maison, le sens donné est celui du catalogue des maisons de Kelvora.</translation>
     </message>
 </context>
 <context>
