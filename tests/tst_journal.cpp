@@ -29,7 +29,7 @@ private slots:
         QTest::newRow("random file") << "random" << 0 << "not an SQLite database";
         QTest::newRow("truncated") << "truncated" << 300 << "malformed";
         QTest::newRow("newer schema") << "newer" << 3 << "newer version of Kelvora";
-        QTest::newRow("not writable") << "unwritable" << 3 << "readonly";
+        QTest::newRow("not writable") << "unwritable" << 3 << "cannot be written";
         QTest::newRow("write fails part-way (file size limit)") << "full" << 3 << "disk I/O error";
         QTest::newRow("first keep fails part-way") << "full" << 0 << "disk I/O error";
         QTest::newRow("killed while keeping") << "killed" << 0 << "";
@@ -49,7 +49,9 @@ private slots:
                          qPrintable(store.LastError()));
             }
             if (fault == "newer") {
-                QVERIFY(QSqlQuery(store.Database()).exec("PRAGMA user_version=2"));
+                QVERIFY(QSqlQuery(store.Database())
+                            .exec(QStringLiteral("PRAGMA user_version=%1")
+                                      .arg(JournalStore::SchemaVersion + 1)));
             }
         }
         QFile file(path);

@@ -73,7 +73,8 @@ private slots:
             box->accept();
         });
         Answer<frmKeep>([](frmKeep* ask) { ask->cmdOK->click(); });
-        QVERIFY(!frmJournal::KeepBoardChart(&casting->window, path));
+        QVERIFY(!frmJournal::KeepChart(&casting->window, window.Store(),
+                                       *ReadMothers("1112/1112/1211/2121"), Tableau::Classic));
         QVERIFY2(told.contains(said) && told.contains(path), qPrintable(told));
         QCOMPARE(Bytes(path), before);
         QCOMPARE(Questions(path), listed);
@@ -124,9 +125,11 @@ private slots:
     // Ctrl+J again brings the open Journal window forward rather than opening a second one; it
     // goes when the main window closes.
     void oneWindowAtATime() {
-        frmJournal* first = frmJournal::ShowJournal(casting->window.Frame3, &casting->window);
+        casting->window.mnuJournal->trigger();
+        QPointer<frmJournal> first = frmJournal::OpenWindow();
         QVERIFY(first);
-        QCOMPARE(frmJournal::ShowJournal(casting->window.Frame3, &casting->window), first);
+        casting->window.mnuJournal->trigger();
+        QCOMPARE(frmJournal::OpenWindow(), first.data());
         casting->window.close();
         QTRY_VERIFY(!frmJournal::OpenWindow());
     }
