@@ -185,6 +185,13 @@ bool JournalStore::Busy() const {
     return busy;
 }
 
+bool JournalStore::Replaced() const {
+    struct stat file {};
+    return (stage == Stage::Ready || stage == Stage::Unformed) &&
+           stat(QFile::encodeName(path).constData(), &file) == 0 &&
+           (file.st_dev != device || file.st_ino != inode);
+}
+
 bool JournalStore::TakeReplaced() {
     return std::exchange(replaced, false);
 }

@@ -95,6 +95,9 @@ public:
     QString LastError() const;
     // Whether the last failure was another program holding the file (a later try may work).
     bool Busy() const;
+    // Whether the file in the journal's place is not the one open (a backup restored, a sync
+    // tool's rename): the next call opens it again.
+    bool Replaced() const;
     // True once after the file was found replaced by another (a backup restored) and opened
     // again: ids read before belong to the old file.
     bool TakeReplaced();

@@ -15,6 +15,7 @@
 #include <QCache>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -437,9 +438,11 @@ void frmJournal::FitColumns() {
 }
 
 void frmJournal::Place() {
-    const QByteArray kept = Settings().value(QStringLiteral("Journal/Position")).toByteArray();
+    const QVariant kept = Settings().value(QStringLiteral("Journal/Position"));
     QWidget* owner = parentWidget();
-    if (!kept.isEmpty() && restoreGeometry(kept)) {
+    if (kept.canConvert<QPoint>() && QGuiApplication::screenAt(kept.toPoint() + QPoint(40, 40))) {
+        // Where the person left it, while that is on a screen.
+        move(kept.toPoint());
         return;
     }
     QScreen* screen = owner ? owner->screen() : nullptr;
@@ -467,7 +470,7 @@ void frmJournal::Place() {
 
 void frmJournal::closeEvent(QCloseEvent* event) {
     // Where the person put it, for the next time.
-    Settings().setValue(QStringLiteral("Journal/Position"), saveGeometry());
+    Settings().setValue(QStringLiteral("Journal/Position"), pos());
     QWidget::closeEvent(event);
 }
 
@@ -623,6 +626,14 @@ void frmJournal::cmdExport_Click() {
     if (!written && !store.LastError().isEmpty()) {
         Fail(store.LastError());
     }
+}
+
+bool frmJournal::event(QEvent* event) {
+    // A journal replaced while the person was in another window is listed again on return.
+    if (event->type() == QEvent::WindowActivate && store.Replaced()) {
+        Refresh();
+    }
+    return QWidget::event(event);
 }
 
 bool frmJournal::eventFilter(QObject* watched, QEvent* event) {

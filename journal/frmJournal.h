@@ -63,6 +63,7 @@ public slots:
     void cmdExport_Click();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Return or Enter presses the focused button; Esc closes the window.
     void keyPressEvent(QKeyEvent* event) override;
