@@ -181,6 +181,10 @@ QString JournalStore::LastError() const {
     return lastError;
 }
 
+bool JournalStore::Damaged() const {
+    return damaged;
+}
+
 bool JournalStore::Busy() const {
     return busy;
 }
@@ -228,11 +232,12 @@ void JournalStore::NoteFault(const QSqlError& error) {
     if (code == SqliteCorrupt && !damaged) {
         damaged = true;
         readOnly = true;
-        //: Said in the Journal window, and when a chart is not kept; %1 is the journal's file.
-        why = tr("The journal %1 is damaged: the charts that can be read are listed, opened and "
-                 "exported, but nothing is kept, changed or removed in it. The README says how "
-                 "to recover it with sqlite3.")
-                  .arg(QDir::toNativeSeparators(path));
+        //: Said in the Journal window, and when a chart is not kept; %1 is the journal's file, %2
+        //: SQLite's reason, in English.
+        why = tr("The journal %1 is damaged (%2): the charts that can be read are listed, opened "
+                 "and exported; nothing is kept, changed or removed in it. The README says how to "
+                 "recover it.")
+                  .arg(QDir::toNativeSeparators(path), Reason(error));
     }
 }
 

@@ -93,6 +93,8 @@ public:
     QString Why() const;
     bool ReadOnly() const;
     QString LastError() const;
+    // Whether part of the file was found damaged (it is then only read; Why() says so).
+    bool Damaged() const;
     // Whether the last failure was another program holding the file (a later try may work).
     bool Busy() const;
     // Whether the file in the journal's place is not the one open (a backup restored, a sync

@@ -346,7 +346,8 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
     retry->setInterval(1000);
     connect(retry, &QTimer::timeout, this, &frmJournal::Refresh);
     connect(model, &JournalModel::Failed, this, [this](const QString& why) {
-        Say(why);
+        // A damaged file is said by the reason it is only read.
+        Say(store.Damaged() ? QString() : why);
         if (store.Busy()) {
             retry->start();
         }
@@ -403,9 +404,13 @@ void frmJournal::Refresh() {
         return;
     }
     const bool listed = model->SetRows(store, txtSearch->text());
-    FitColumns();
+    if (txtSearch->text().isEmpty()) {
+        // Fitted to the whole list's first rows, and kept while searching: a column that moved
+        // at each key would be hard to read (and every line drawn again).
+        FitColumns();
+    }
     if (!listed) {
-        Say(model->LastError());
+        Say(store.Damaged() ? QString() : model->LastError());
         if (store.Busy()) {
             retry->start();
         }

@@ -601,14 +601,14 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+55"/>
         <source>No chart has been kept yet: Keep in Journal (Ctrl+K) keeps the chart on the board.</source>
         <extracomment>One line in the Journal window, below the empty list.</extracomment>
         <translation>Aucun thème n&apos;a encore été gardé : Garder dans le journal (Ctrl+K) garde le thème affiché.</translation>
     </message>
     <message>
         <location line="+12"/>
-        <location line="+127"/>
+        <location line="+131"/>
         <source>The journal %1 was replaced by another file since it was listed: it is listed again.</source>
         <extracomment>Said in the Journal window; %1 is the journal&apos;s file.</extracomment>
         <translation>Le journal %1 a été remplacé par un autre fichier depuis qu’il a été listé&#xa0;: il est listé à nouveau.</translation>
@@ -904,7 +904,7 @@ Rien n’a été imprimé.</translation>
 <context>
     <name>journal::JournalStore</name>
     <message>
-        <location filename="../journal/JournalStore.cpp" line="+260"/>
+        <location filename="../journal/JournalStore.cpp" line="+265"/>
         <location line="+24"/>
         <source>Kelvora cannot open the journal %1: %2.</source>
         <extracomment>The reason the journal cannot be opened (after &quot;Kelvora cannot open the journal %1: &quot;).
@@ -928,13 +928,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-526"/>
-        <source>The journal %1 is damaged: the charts that can be read are listed, opened and exported, but nothing is kept, changed or removed in it. The README says how to recover it with sqlite3.</source>
-        <extracomment>Said in the Journal window, and when a chart is not kept; %1 is the journal&apos;s file.</extracomment>
-        <translation>Le journal %1 est endommagé&#xa0;: les tableaux lisibles sont listés, ouverts et exportés, mais rien n’y est gardé, modifié ni supprimé. Le README explique comment le récupérer avec sqlite3.</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="-514"/>
         <source>Another program is using %1: the journal is busy; the list will refresh.</source>
         <extracomment>Said in the Journal window when another program holds the journal&apos;s file; %1 is the file.</extracomment>
         <translation>Un autre programme utilise %1&#xa0;: le journal est occupé&#xa0;; la liste se mettra à jour.</translation>
@@ -1017,7 +1011,13 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora n’a pas pu mettre le journal %1 à cette version&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-225"/>
+        <source>The journal %1 is damaged (%2): the charts that can be read are listed, opened and exported; nothing is kept, changed or removed in it. The README says how to recover it.</source>
+        <extracomment>Said in the Journal window, and when a chart is not kept; %1 is the journal&apos;s file, %2 SQLite&apos;s reason, in English.</extracomment>
+        <translation>Le journal %1 est endommagé (%2)&#xa0;: les tableaux lisibles sont listés, ouverts et exportés&#xa0;; rien n’y est gardé, modifié ni supprimé. Le README explique comment le récupérer.</translation>
+    </message>
+    <message>
+        <location line="+240"/>
         <source>a copy of it could not be made as %1</source>
         <extracomment>A reason; %1 is the copy&apos;s file.</extracomment>
         <translation>aucune copie n’a pu en être faite sous %1</translation>
