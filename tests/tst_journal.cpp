@@ -273,6 +273,45 @@ private slots:
         QCOMPARE(Questions(path), QStringList{"kept"});
     }
 
+    // A cancelled export leaves the file it was to replace as it was; one run to its end says
+    // its progress up to every chart.
+    void exportCanBeCancelled_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("cancelled") << true;
+        QTest::newRow("to its end") << false;
+    }
+    void exportCanBeCancelled() {
+        QFETCH(bool, cancel);
+        QTemporaryDir dir;
+        JournalStore store(dir.filePath("journal.sqlite"));
+        QVERIFY(store.Keep(Chart("first")));
+        QSqlQuery more(store.Database());
+        QVERIFY(more.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE "
+                          "i < 2499) INSERT INTO charts (kept_utc, offset_seconds, mothers, "
+                          "tableau, question, note) SELECT kept_utc, 0, mothers, tableau, "
+                          "'more', '' FROM charts, n"));
+        const QString csv = dir.filePath("out.csv");
+        QFile old(csv);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("kept before") == 11);
+        old.close();
+        qint64 last = 0, total = 0;
+        QCOMPARE(store.ExportCsv(csv,
+                                 [&](qint64 done, qint64 all) {
+                                     last = done;
+                                     total = all;
+                                     return !cancel;
+                                 }),
+                 !cancel);
+        QCOMPARE(total, 2500);
+        QCOMPARE(last, cancel ? 1000 : 2000);
+        QVERIFY(store.LastError().isEmpty());
+        if (cancel) {
+            QCOMPARE(Bytes(csv), QByteArray("kept before"));
+        } else {
+            QCOMPARE(Bytes(csv).count("\r\n"), 2501); // the header and every chart
+        }
+    }
+
     // The journal's folder is 0700 (also one made before) and its file 0600, whatever the umask.
     void journalIsPrivate_data() {
         QTest::addColumn<int>("mask");
