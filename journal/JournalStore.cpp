@@ -206,7 +206,7 @@ QString JournalStore::TakeNotice() {
 
 Access JournalStore::State() {
     if (!Ensure()) {
-        return busy ? Access::ReadOnly : Access::Unusable;
+        return Access::Unusable; // for now, when Busy()
     }
     return readOnly ? Access::ReadOnly : Access::Writable;
 }
@@ -592,6 +592,9 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
     const QString failed = tr("Kelvora could not keep the chart in the journal %1: %2. The "
                               "journal is as it was.");
     if (!Ensure()) {
+        if (busy) {
+            FailWith(failed, tr("another program is using it"));
+        }
         return std::nullopt;
     }
     lastError.clear();
@@ -691,7 +694,7 @@ bool JournalStore::ChangeOne(const QString& failed, qint64 id, const QString& sq
     //: A reason; %1 is the chart's number in the journal.
     const QString missing = tr("there is no chart %1 in it").arg(id);
     if (!Ensure()) {
-        return false;
+        return busy ? FailWith(failed, tr("another program is using it")) : false;
     }
     if (stage != Stage::Ready) {
         return FailWith(failed, missing);

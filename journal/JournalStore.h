@@ -87,7 +87,8 @@ public:
     // Opens the file (again) and checks it is a journal Kelvora can read. True when it can be
     // read, also read-only; a missing file is an empty journal (true; it is not made).
     bool Open();
-    // What the journal lets be done now, opening it when needed; Why() says why not everything.
+    // What the journal lets be done now, opening it when needed; Why() or LastError() says why
+    // not everything (Unusable while Busy() may pass).
     Access State();
     // Why the journal is read-only or unusable; empty when it is writable.
     QString Why() const;

@@ -216,8 +216,9 @@ frmJournal* frmJournal::OpenWindow() {
 
 bool frmJournal::KeepChart(QWidget* owner, journal::JournalStore& store, const Mothers& mothers,
                            Tableau tableau) {
-    // Said before asking, so that nothing is typed in vain.
-    if (store.State() != journal::Access::Writable) {
+    // Said before asking, so that nothing is typed in vain. Another program holding the file
+    // may let go while the question is typed: the keep waits for it, and says so if it did not.
+    if (store.State() != journal::Access::Writable && !store.Busy()) {
         platform::MsgBox(store.Why().isEmpty() ? store.LastError() : store.Why(), QMessageBox::Ok,
                          QMessageBox::Warning);
         return false;
@@ -555,7 +556,7 @@ void frmJournal::cmdEdit_Click() {
     if (!chart) {
         return;
     }
-    if (store.State() != journal::Access::Writable) {
+    if (store.State() != journal::Access::Writable && !store.Busy()) {
         Fail(store.Why().isEmpty() ? store.LastError() : store.Why());
         Refresh();
         return;

@@ -547,7 +547,7 @@ This is the journal itself: the export would destroy every kept chart. Choose an
 C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gardés. Choisissez un autre nom.</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+55"/>
         <source>Keep in Journal</source>
         <extracomment>Title of the window that asks for the question and note of a chart to keep.</extracomment>
         <translation>Garder dans le journal</translation>
@@ -920,7 +920,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="-12"/>
         <location line="+92"/>
-        <location line="+383"/>
+        <location line="+386"/>
         <location line="+17"/>
         <location line="+17"/>
         <source>Kelvora cannot read the journal %1: %2.</source>
@@ -928,7 +928,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-514"/>
+        <location line="-517"/>
         <source>Another program is using %1: the journal is busy; the list will refresh.</source>
         <extracomment>Said in the Journal window when another program holds the journal&apos;s file; %1 is the file.</extracomment>
         <translation>Un autre programme utilise %1&#xa0;: le journal est occupé&#xa0;; la liste se mettra à jour.</translation>
@@ -981,7 +981,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Le journal %1 a été créé par une version plus récente de Kelvora&#xa0;: ses tableaux peuvent être listés et ouverts, mais pas gardés, modifiés ni supprimés.</translation>
     </message>
     <message>
-        <location line="+450"/>
+        <location line="+453"/>
         <source>it is the journal itself, which the export would destroy</source>
         <extracomment>The reason an export is refused (after &quot;Kelvora could not write the file %1: &quot;).</extracomment>
         <translation>c’est le journal lui-même, que l’export détruirait</translation>
@@ -993,7 +993,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Seuls les %1 premiers tableaux ont pu être écrits dans %2. %3</translation>
     </message>
     <message>
-        <location line="-343"/>
+        <location line="-346"/>
         <source>Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.</source>
         <extracomment>A failed keep; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of these).</extracomment>
         <translation>Kelvora n’a pas pu garder le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
@@ -1037,11 +1037,13 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="+9"/>
         <location line="+19"/>
+        <location line="+32"/>
+        <location line="+101"/>
         <source>another program is using it</source>
         <translation>un autre programme l’utilise</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="-21"/>
         <source>Kelvora could not change the chart in the journal %1: %2. The journal is as it was.</source>
         <extracomment>A failed edit; %1 is the journal&apos;s file, %2 the reason.</extracomment>
         <translation>Kelvora n’a pas pu modifier le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
