@@ -371,6 +371,8 @@ void frmJournal::Say(const QString& text) {
 
 void frmJournal::Refresh() {
     retry->stop();
+    // What was said once goes at the next listing.
+    once.clear();
     qint64 chosen = ChosenId();
     int chosenRow = grdJournal->currentIndex().row();
     if (!store.Exists() && store.State() != journal::Access::Unusable && !store.ReadOnly()) {
