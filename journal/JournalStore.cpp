@@ -464,8 +464,12 @@ bool JournalStore::Upgrade() {
     if (!Begin(failed)) {
         return false;
     }
-    const QString copy = path + QStringLiteral(".v1");
-    if (!QFileInfo::exists(copy)) {
+    // A copy left by an earlier upgrade (of a journal restored since) is kept too.
+    QString copy = path + QStringLiteral(".v1");
+    for (int n = 2; QFileInfo::exists(copy); ++n) {
+        copy = path + QStringLiteral(".v1.%1").arg(n);
+    }
+    {
         QFile::remove(copy + QStringLiteral(".part"));
         if (!QFile::copy(path, copy + QStringLiteral(".part")) ||
             !QFile::setPermissions(copy + QStringLiteral(".part"),
