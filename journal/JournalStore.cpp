@@ -905,14 +905,17 @@ bool JournalStore::ExportCsv(const QString& file,
             out.cancelWriting();
             return FailRead(query.lastError());
         }
-        // Written a block at a time, so that memory stays flat whatever the journal holds.
+        // Written a block at a time, so that memory stays flat whatever the journal holds. A
+        // row that does not read as a chart is left out and said.
         constexpr int Block = 1 << 16;
+        ListKey last;
         while (query.next()) {
             const std::optional<KeptChart> chart = ChartFrom(query);
             if (!chart) {
                 readFault = lastError;
-                break;
+                continue;
             }
+            last = {query.value(1).toString(), chart->id};
             csv += csv::Row(*chart);
             ++done;
             if (csv.size() >= Block) {
@@ -927,9 +930,33 @@ bool JournalStore::ExportCsv(const QString& file,
                 return false;
             }
         }
-        if (readFault.isEmpty() && query.lastError().isValid()) {
+        if (query.lastError().isValid()) {
             FailRead(query.lastError());
             readFault = lastError;
+            // Stopped by a damaged part of the file: the charts beyond it are read from the
+            // oldest up to it, and written after the others, newest first.
+            QSqlQuery back(Database());
+            back.setForwardOnly(true);
+            back.prepare(
+                QStringLiteral("SELECT id, kept_utc, offset_seconds, mothers, tableau, "
+                               "question, note FROM charts%1 ORDER BY kept_utc, id")
+                    .arg(last.id ? QStringLiteral(" WHERE (kept_utc, id) < (?, ?)") : QString()));
+            if (last.id) {
+                back.addBindValue(last.keptUtc);
+                back.addBindValue(last.id);
+            }
+            QByteArrayList older;
+            if (back.exec()) {
+                while (back.next()) {
+                    if (const std::optional<KeptChart> chart = ChartFrom(back)) {
+                        older.append(csv::Row(*chart));
+                    }
+                }
+            }
+            for (auto row = older.crbegin(); row != older.crend(); ++row) {
+                csv += *row;
+            }
+            done += older.size();
         }
     }
     if (out.write(csv) != csv.size() || !out.commit()) {
@@ -937,9 +964,9 @@ bool JournalStore::ExportCsv(const QString& file,
     }
     if (!readFault.isEmpty()) {
         // What could be read is written; the rest is said.
-        //: After an export stopped at an unreadable chart; %1 is the number written, %2 the
+        //: After an export met charts it could not read; %1 is the number written, %2 the
         //: file, %3 why the rest could not be read.
-        return Fail(tr("Only the first %1 charts could be written to %2. %3")
+        return Fail(tr("Only %1 charts could be written to %2. %3")
                         .arg(done)
                         .arg(QDir::toNativeSeparators(file), readFault));
     }

@@ -165,6 +165,12 @@ private slots:
         QVERIFY(!frmJournal::KeepChart(nullptr, window.Store(), *ReadMothers("1112/1112/1211/2121"),
                                        Tableau::Classic));
         QVERIFY2(told.contains("damaged"), qPrintable(told));
+        // The export writes what reads on both sides of the damage, and says the rest.
+        const QString csv = folder.filePath("damaged.csv");
+        QVERIFY(!window.Store().ExportCsv(csv));
+        QVERIFY2(window.Store().LastError().contains(csv), qPrintable(window.Store().LastError()));
+        const QByteArray exported = Bytes(csv);
+        QVERIFY(exported.count("\r\n") - 1 > listed && exported.contains(",1,MARK1 "));
         QCOMPARE(Bytes(path), bytes);
     }
 

@@ -601,7 +601,7 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+57"/>
         <source>No chart has been kept yet: Keep in Journal (Ctrl+K) keeps the chart on the board.</source>
         <extracomment>One line in the Journal window, below the empty list.</extracomment>
         <translation>Aucun thème n&apos;a encore été gardé : Garder dans le journal (Ctrl+K) garde le thème affiché.</translation>
@@ -920,7 +920,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="-12"/>
         <location line="+92"/>
-        <location line="+386"/>
+        <location line="+390"/>
         <location line="+17"/>
         <location line="+17"/>
         <source>Kelvora cannot read the journal %1: %2.</source>
@@ -928,7 +928,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-517"/>
+        <location line="-521"/>
         <source>Another program is using %1: the journal is busy; the list will refresh.</source>
         <extracomment>Said in the Journal window when another program holds the journal&apos;s file; %1 is the file.</extracomment>
         <translation>Un autre programme utilise %1&#xa0;: le journal est occupé&#xa0;; la liste se mettra à jour.</translation>
@@ -981,19 +981,19 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Le journal %1 a été créé par une version plus récente de Kelvora&#xa0;: ses tableaux peuvent être listés et ouverts, mais pas gardés, modifiés ni supprimés.</translation>
     </message>
     <message>
-        <location line="+453"/>
+        <location line="+457"/>
         <source>it is the journal itself, which the export would destroy</source>
         <extracomment>The reason an export is refused (after &quot;Kelvora could not write the file %1: &quot;).</extracomment>
         <translation>c’est le journal lui-même, que l’export détruirait</translation>
     </message>
     <message>
-        <location line="+60"/>
-        <source>Only the first %1 charts could be written to %2. %3</source>
-        <extracomment>After an export stopped at an unreadable chart; %1 is the number written, %2 the file, %3 why the rest could not be read.</extracomment>
-        <translation>Seuls les %1 premiers tableaux ont pu être écrits dans %2. %3</translation>
+        <location line="+87"/>
+        <source>Only %1 charts could be written to %2. %3</source>
+        <extracomment>After an export met charts it could not read; %1 is the number written, %2 the file, %3 why the rest could not be read.</extracomment>
+        <translation>Seuls %1 tableaux ont pu être écrits dans %2. %3</translation>
     </message>
     <message>
-        <location line="-346"/>
+        <location line="-373"/>
         <source>Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.</source>
         <extracomment>A failed keep; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of these).</extracomment>
         <translation>Kelvora n’a pas pu garder le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
@@ -1005,7 +1005,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>le dossier %1 ne peut pas être créé</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-116"/>
         <source>Kelvora could not bring the journal %1 to this version: %2. The journal is as it was.</source>
         <extracomment>A failure; %1 is the journal&apos;s file, %2 the reason.</extracomment>
         <translation>Kelvora n’a pas pu mettre le journal %1 à cette version&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
@@ -1017,7 +1017,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Le journal %1 est endommagé (%2)&#xa0;: les tableaux lisibles sont listés, ouverts et exportés&#xa0;; rien n’y est gardé, modifié ni supprimé. Le README explique comment le récupérer.</translation>
     </message>
     <message>
-        <location line="+240"/>
+        <location line="+244"/>
         <source>a copy of it could not be made as %1</source>
         <extracomment>A reason; %1 is the copy&apos;s file.</extracomment>
         <translation>aucune copie n’a pu en être faite sous %1</translation>
