@@ -5,9 +5,6 @@
 
 namespace {
 
-// The fields of JournalStore::List's rows.
-enum Field { IdField, KeptUtcField, OffsetField, QuestionField, NoteField };
-
 // Enough of a note to recognise it by; the view elides what does not fit.
 constexpr int NoteStart = 200;
 // As much of a note as its tooltip shows: all a row keeps of it.
@@ -28,39 +25,54 @@ QString OneLine(const QString& text) {
 
 JournalModel::JournalModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void JournalModel::SetRows(QSqlQuery list) {
+bool JournalModel::SetRows(journal::JournalStore& from, const QString& typed) {
     beginResetModel();
     rows.clear();
-    query = std::move(list);
-    Read(BlockRows, rows);
+    store = &from;
+    search = typed;
+    atEnd = false;
+    lastError.clear();
+    const bool ok = Read(rows);
     endResetModel();
+    return ok;
 }
 
 void JournalModel::Clear() {
     beginResetModel();
     rows.clear();
-    query = QSqlQuery();
+    store = nullptr;
+    atEnd = true;
+    lastError.clear();
     endResetModel();
 }
 
-void JournalModel::Read(int count, QList<Row>& into) {
-    if (!query.isActive()) {
-        return;
+QString JournalModel::LastError() const {
+    return lastError;
+}
+
+bool JournalModel::Read(QList<Row>& into) {
+    if (atEnd || !store) {
+        return true;
     }
-    for (int n = 0; n < count; ++n) {
-        if (!query.next()) {
-            // Done with: SQLite's read lock goes with the statement.
-            query.finish();
-            return;
-        }
-        into.append({query.value(IdField).toLongLong(), query.value(KeptUtcField).toString(),
-                     query.value(OffsetField).toInt(), query.value(QuestionField).toString(),
-                     query.value(NoteField).toString().left(NoteShown), QString()});
+    journal::ListKey after;
+    const QList<Row>& read = rows.isEmpty() ? into : rows;
+    if (!read.isEmpty()) {
+        after = {read.last().chart.keptUtc, read.last().chart.id};
     }
+    journal::ListPage page = store->List(search, after, BlockRows);
+    for (journal::ListedChart& chart : page.rows) {
+        chart.note.truncate(NoteShown);
+        into.append({std::move(chart), QString()});
+    }
+    atEnd = page.atEnd || !page.ok;
+    if (!page.ok) {
+        lastError = store->LastError();
+    }
+    return page.ok;
 }
 
 bool JournalModel::canFetchMore(const QModelIndex& parent) const {
-    return !parent.isValid() && query.isActive();
+    return !parent.isValid() && !atEnd;
 }
 
 void JournalModel::fetchMore(const QModelIndex& parent) {
@@ -68,11 +80,14 @@ void JournalModel::fetchMore(const QModelIndex& parent) {
         return;
     }
     QList<Row> more;
-    Read(BlockRows, more);
+    const bool ok = Read(more);
     if (!more.isEmpty()) {
         beginInsertRows(QModelIndex(), int(rows.size()), int(rows.size() + more.size() - 1));
         rows.append(std::move(more));
         endInsertRows();
+    }
+    if (!ok) {
+        emit Failed(lastError);
     }
 }
 
@@ -94,16 +109,17 @@ QVariant JournalModel::data(const QModelIndex& item, int role) const {
     if (!item.isValid() || item.row() >= rows.size() || item.column() >= ColumnCount) {
         return {};
     }
-    const Row& row = rows.at(item.row());
+    const journal::ListedChart& row = rows.at(item.row()).chart;
+    const QString& date = rows.at(item.row()).date;
     switch (item.column()) {
     case DateColumn:
         if (role == Qt::DisplayRole) {
-            if (row.date.isNull()) {
+            if (date.isNull()) {
                 const QDateTime kept = QDateTime::fromString(row.keptUtc, Qt::ISODate);
-                row.date = QLocale().toString(kept.toOffsetFromUtc(row.offsetSeconds),
-                                              QLocale::ShortFormat);
+                rows.at(item.row()).date = QLocale().toString(
+                    kept.toOffsetFromUtc(row.offsetSeconds), QLocale::ShortFormat);
             }
-            return row.date;
+            return date;
         }
         break;
     case QuestionColumn:
@@ -156,12 +172,12 @@ QVariant JournalModel::headerData(int section, Qt::Orientation orientation, int 
 }
 
 qint64 JournalModel::ChartId(int row) const {
-    return row >= 0 && row < rows.size() ? rows.at(row).id : 0;
+    return row >= 0 && row < rows.size() ? rows.at(row).chart.id : 0;
 }
 
 int JournalModel::RowOf(qint64 id) const {
     for (int row = 0; row < rows.size(); ++row) {
-        if (rows.at(row).id == id) {
+        if (rows.at(row).chart.id == id) {
             return row;
         }
     }

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "journal/JournalStore.h"
+
 #include <QAbstractTableModel>
 #include <QList>
-#include <QSqlQuery>
 
-// The kept charts as the Journal window lists them, over the rows of JournalStore::List (id,
-// keptUtc, offsetSeconds, question, note): three columns, the date in the session's short date
-// and time format at the offset where the chart was kept, the question, and the note's start on
-// one line. Rows are read from the query as the view shows them, a block at a time; the query is
-// finished once its last row is read.
+// The kept charts as the Journal window lists them, from JournalStore::List: three columns, the
+// date in the session's short date and time format at the offset where the chart was kept, the
+// question, and the note's start on one line. Rows are read a page at a time as the view shows
+// them, each page after the last row read, so that no statement (and no read lock) stays open
+// between pages. A page that cannot be read stops the list there: Failed() says why.
 class JournalModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -20,12 +21,15 @@ public:
 
     explicit JournalModel(QObject* parent = nullptr);
 
-    // Lists `rows`, a query of JournalStore::List, reading its first block.
-    void SetRows(QSqlQuery rows);
+    // Lists what `store` has for `search`, reading its first page. False when that page could
+    // not be read (LastError() says why; the rows before the fault are listed).
+    bool SetRows(journal::JournalStore& store, const QString& search);
     // Lists nothing.
     void Clear();
-    // Reads further blocks until row `row` is read or there are no more rows.
+    // Reads further pages until row `row` is read or there are no more rows.
     void FetchTo(int row);
+    // Why the list stopped short; empty when it was read to its end or is still being read.
+    QString LastError() const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -40,20 +44,23 @@ public:
     // The row of chart `id` among those read so far; -1 when it is not there.
     int RowOf(qint64 id) const;
 
+signals:
+    // A page could not be read: `why` names the file and the reason.
+    void Failed(const QString& why);
+
 private:
     struct Row {
-        qint64 id = 0;
-        QString keptUtc;
-        int offsetSeconds = 0;
-        QString question;
-        QString note;
+        journal::ListedChart chart;
         // The date as shown, made when first shown.
         mutable QString date;
     };
 
-    // Reads up to `count` rows from the query into `into`; finishes the query at its end.
-    void Read(int count, QList<Row>& into);
+    // Reads the next page into `into`; false at a fault.
+    bool Read(QList<Row>& into);
 
-    QSqlQuery query;
+    journal::JournalStore* store = nullptr;
+    QString search;
+    bool atEnd = true;
+    QString lastError;
     QList<Row> rows;
 };

@@ -1,5 +1,7 @@
 #include "journal/JournalStore.h"
 
+#include "journal/CsvWriter.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,10 @@
 
 #include <atomic>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace journal {
 
 namespace {
@@ -21,8 +27,10 @@ constexpr qint64 ApplicationId = 0x4B4C5652;
 // SQLite's page cache, fixed, so that memory does not grow with the journal (KiB).
 constexpr int CacheKiB = 1024;
 
-// How long a write waits for another program (the sqlite3 tool) holding the file.
-constexpr int BusyTimeoutMs = 5000;
+// SQLite's primary result codes met here.
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteCorrupt = 11;
 
 // The file's own words for what went wrong: SQLite's message where there is one.
 QString Reason(const QSqlError& error) {
@@ -34,19 +42,44 @@ QString Reason(const QSqlError& error) {
     return reason;
 }
 
-// The columns List() gives. Newest first is the order of keeping, last first: ids only grow.
-// With a search, the full-text index gives its matches in that order itself, so the first rows
-// come without reading every match.
-const char* const ListAll = "SELECT id, kept_utc AS keptUtc, offset_seconds AS offsetSeconds, "
-                            "question, note FROM charts ORDER BY id DESC";
-const char* const ListFound =
-    "SELECT c.id, c.kept_utc AS keptUtc, c.offset_seconds AS offsetSeconds, c.question, c.note "
-    "FROM charts_text t JOIN charts c ON c.id = t.rowid WHERE charts_text MATCH ? "
-    "ORDER BY t.rowid DESC";
+int PrimaryCode(const QSqlError& error) {
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number);
+    return number ? code & 0xff : 0;
+}
 
-// The schema, made inside the first keep's transaction. The full-text index reads its text from
-// the charts table (external content); the triggers keep it in step under every change.
-const char* const Schema[] = {
+// Whether this process may write `file` (its effective user, as SQLite will).
+bool Writable(const QString& file) {
+    return faccessat(AT_FDCWD, QFile::encodeName(file).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// The nearest folder of `file` that exists.
+QString ExistingFolder(const QString& file) {
+    QString folder = QFileInfo(file).absolutePath();
+    while (!QFileInfo::exists(folder) && folder != QDir::rootPath()) {
+        folder = QFileInfo(folder).absolutePath();
+    }
+    return folder;
+}
+
+// The columns List() gives, newest first by the time kept, then by keeping (ids only grow).
+// Each page starts after the last row of the one before, by the same sort key, and is a
+// statement of its own.
+const char* const ListAll = "SELECT id, kept_utc, offset_seconds, question, note FROM charts";
+const char* const ListAllAfter = " WHERE (kept_utc, id) < (?, ?)";
+const char* const ListAllOrder = " ORDER BY kept_utc DESC, id DESC LIMIT ?";
+// A search lists its matches in the order of keeping, which the full-text index gives itself,
+// so that the first rows come without reading every match (sorting the matches by time takes
+// most of a second for a letter found in 100,000 charts). A chart is kept as of the moment it
+// is kept, so this is the order by time too.
+const char* const ListFound =
+    "SELECT c.id, c.kept_utc, c.offset_seconds, c.question, c.note FROM charts_text t "
+    "JOIN charts c ON c.id = t.rowid WHERE charts_text MATCH ?";
+const char* const ListFoundAfter = " AND t.rowid < ?";
+const char* const ListFoundOrder = " ORDER BY t.rowid DESC LIMIT ?";
+
+// The charts table and its index by time.
+const char* const ChartsSchema[] = {
     "CREATE TABLE charts ("
     " id INTEGER PRIMARY KEY,"
     " kept_utc TEXT NOT NULL,"
@@ -55,8 +88,15 @@ const char* const Schema[] = {
     " tableau TEXT NOT NULL,"
     " question TEXT NOT NULL,"
     " note TEXT NOT NULL)",
+    "CREATE INDEX charts_by_time ON charts (kept_utc)",
+};
+
+// The full-text index reads its text from the charts table (external content); the triggers
+// keep it in step under every change. Its prefix indexes of one to three characters answer the
+// first letters of a search without merging the postings of every word they start.
+const char* const TextSchema[] = {
     "CREATE VIRTUAL TABLE charts_text USING fts5 (question, note, content='charts',"
-    " content_rowid='id', tokenize='unicode61 remove_diacritics 2')",
+    " content_rowid='id', tokenize='unicode61 remove_diacritics 2', prefix='1 2 3')",
     "CREATE TRIGGER charts_kept AFTER INSERT ON charts BEGIN"
     " INSERT INTO charts_text (rowid, question, note) VALUES (new.id, new.question, new.note);"
     " END",
@@ -69,6 +109,15 @@ const char* const Schema[] = {
     " VALUES ('delete', old.id, old.question, old.note);"
     " INSERT INTO charts_text (rowid, question, note) VALUES (new.id, new.question, new.note);"
     " END",
+};
+
+// From the first version's schema to this one: the full-text index made again with its prefix
+// indexes, and the index by time.
+const char* const UpgradeFromOne[] = {
+    "DROP TRIGGER charts_kept",
+    "DROP TRIGGER charts_removed",
+    "DROP TRIGGER charts_edited",
+    "DROP TABLE charts_text",
 };
 
 // Whether `c` belongs to a word as SQLite's unicode61 tokenizer sees it: letters, digits,
@@ -89,21 +138,6 @@ bool WordCharacter(char32_t c) {
     default:
         return false;
     }
-}
-
-// One CSV field: quoted when it holds a comma, quote, CR or LF, quotes doubled. A field a
-// spreadsheet would read as a formula (starting with = + - @) gets a leading ' and is quoted, so
-// it shows as text and never runs.
-QString CsvField(const QString& text) {
-    static const QString formulaStarts = QStringLiteral("=+-@");
-    const bool inert = !text.isEmpty() && formulaStarts.contains(text.front());
-    QString field = inert ? QLatin1Char('\'') + text : text;
-    if (inert || field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
-        field.contains(QLatin1Char('\r')) || field.contains(QLatin1Char('\n'))) {
-        field.replace(QLatin1Char('"'), QLatin1String("\"\""));
-        field = QLatin1Char('"') + field + QLatin1Char('"');
-    }
-    return field;
 }
 
 } // namespace
@@ -139,8 +173,42 @@ bool JournalStore::ReadOnly() const {
     return readOnly;
 }
 
+QString JournalStore::Why() const {
+    return why;
+}
+
 QString JournalStore::LastError() const {
     return lastError;
+}
+
+bool JournalStore::Damaged() const {
+    return damaged;
+}
+
+bool JournalStore::Busy() const {
+    return busy;
+}
+
+bool JournalStore::Replaced() const {
+    struct stat file {};
+    return (stage == Stage::Ready || stage == Stage::Unformed) &&
+           stat(QFile::encodeName(path).constData(), &file) == 0 &&
+           (file.st_dev != device || file.st_ino != inode);
+}
+
+bool JournalStore::TakeReplaced() {
+    return std::exchange(replaced, false);
+}
+
+QString JournalStore::TakeNotice() {
+    return std::exchange(notice, QString());
+}
+
+Access JournalStore::State() {
+    if (!Ensure()) {
+        return Access::Unusable; // for now, when Busy()
+    }
+    return readOnly ? Access::ReadOnly : Access::Writable;
 }
 
 QSqlDatabase JournalStore::Database() const {
@@ -156,9 +224,39 @@ bool JournalStore::FailWith(const QString& format, const QString& reason) {
     return Fail(format.arg(QDir::toNativeSeparators(path), reason));
 }
 
-// (Re)opens the connection: on an empty journal in memory, or on the file read-only, read-write
-// or made. The file is opened through a URI so that its mode is exact: "ro" and "rw" never make
-// it, only "rwc" does.
+// Notes what a failure says of the file: another program holding it (a later try may work), or
+// a damaged file, which is then only read: nothing is written into it.
+void JournalStore::NoteFault(const QSqlError& error) {
+    const int code = PrimaryCode(error);
+    busy = code == SqliteBusy || code == SqliteLocked;
+    if (code == SqliteCorrupt && !damaged) {
+        damaged = true;
+        readOnly = true;
+        //: Said in the Journal window, and when a chart is not kept; %1 is the journal's file, %2
+        //: SQLite's reason, in English.
+        why = tr("The journal %1 is damaged (%2): the charts that can be read are listed, opened "
+                 "and exported; nothing is kept, changed or removed in it. The README says how to "
+                 "recover it.")
+                  .arg(QDir::toNativeSeparators(path), Reason(error));
+    }
+}
+
+bool JournalStore::FailRead(const QSqlError& error) {
+    NoteFault(error);
+    if (busy) {
+        //: Said in the Journal window when another program holds the journal's file; %1 is
+        //: the file.
+        return Fail(tr("Another program is using %1: the journal is busy; the list will refresh.")
+                        .arg(QDir::toNativeSeparators(path)));
+    }
+    //: A failure; %1 is the journal's file, %2 the reason (SQLite's, in English, or one of the
+    //: reasons below).
+    return FailWith(tr("Kelvora cannot read the journal %1: %2."), Reason(error));
+}
+
+// (Re)opens the connection: on an empty journal in memory, or on the file read-only or
+// read-write. The file is opened through a URI so that its mode is exact: "ro" and "rw" never
+// make it. Nothing is written: pragmas come later, on a journal this Kelvora owns.
 bool JournalStore::Connect(Mode mode) {
     QSqlDatabase db = Database();
     if (!db.isValid()) {
@@ -169,15 +267,20 @@ bool JournalStore::Connect(Mode mode) {
                            "libqt6sql6-sqlite)"));
     }
     db.close();
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(ReadWaitMs);
     if (mode == Mode::Memory) {
         db.setDatabaseName(QStringLiteral(":memory:"));
     } else {
-        static const char* const modes[] = {"ro", "rw", "rwc"};
         QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-        uri.setQuery(QStringLiteral("mode=") + QLatin1String(modes[static_cast<int>(mode) - 1]));
+        uri.setQuery(mode == Mode::ReadOnly ? QStringLiteral("mode=ro")
+                                            : QStringLiteral("mode=rw"));
         db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
         options += QStringLiteral(";QSQLITE_OPEN_URI");
+        struct stat file {};
+        if (stat(QFile::encodeName(path).constData(), &file) == 0) {
+            device = file.st_dev;
+            inode = file.st_ino;
+        }
     }
     db.setConnectOptions(options);
     if (!db.open()) {
@@ -185,18 +288,20 @@ bool JournalStore::Connect(Mode mode) {
         //: English).
         return FailWith(tr("Kelvora cannot open the journal %1: %2."), Reason(db.lastError()));
     }
-    // Set on every open rather than trusting SQLite's defaults: a rollback journal deleted at
-    // each commit, every commit flushed to the disk, a page cache of a fixed size.
-    QSqlQuery pragma(db);
-    for (const QString& statement :
-         {QStringLiteral("PRAGMA journal_mode=DELETE"), QStringLiteral("PRAGMA synchronous=FULL"),
-          QStringLiteral("PRAGMA cache_size=-%1").arg(CacheKiB)}) {
-        if (!pragma.exec(statement)) {
-            const QString reason = Reason(pragma.lastError());
-            db.close();
-            //: A failure; %1 is the journal's file, %2 the reason (SQLite's, in English, or one of
-            //: the reasons below).
-            return FailWith(tr("Kelvora cannot read the journal %1: %2."), reason);
+    QSqlQuery cache(db);
+    cache.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(CacheKiB));
+    return true;
+}
+
+// Set on a journal this Kelvora owns, rather than trusting SQLite's defaults: a rollback journal
+// deleted at each commit, every commit flushed to the disk.
+bool JournalStore::SetPragmas() {
+    QSqlQuery pragma(Database());
+    for (const char* statement : {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"}) {
+        if (!pragma.exec(QLatin1String(statement))) {
+            const QSqlError error = pragma.lastError();
+            Database().close();
+            return FailRead(error);
         }
     }
     return true;
@@ -209,24 +314,64 @@ bool JournalStore::CheckFullText() {
         query.next() && query.value(0).toInt() == 1) {
         return true;
     }
+    Database().close();
     //: %1 is the journal's file, %2 the reason below.
     return FailWith(tr("Kelvora cannot search the journal %1: %2."),
                     tr("the SQLite library Qt uses here was built without full-text search "
                        "(FTS5)"));
 }
 
+bool JournalStore::ReadHeader(qint64& application, qint64& version, qint64& tables) {
+    QSqlQuery query(Database());
+    for (auto [name, value] : {std::pair<const char*, qint64*>{"application_id", &application},
+                               {"user_version", &version},
+                               {"schema_version", &tables}}) {
+        if (!query.exec(QStringLiteral("PRAGMA %1").arg(QLatin1String(name))) || !query.next()) {
+            NoteFault(query.lastError());
+            lastError = Reason(query.lastError());
+            return false;
+        }
+        *value = query.value(0).toLongLong();
+    }
+    return true;
+}
+
 bool JournalStore::Open() {
     lastError.clear();
+    why.clear();
     readOnly = false;
-    state = State::Closed;
+    busy = false;
+    damaged = false;
+    stage = Stage::Closed;
     const QString unreadable = tr("Kelvora cannot read the journal %1: %2.");
+    //: Why a journal is only read; %1 is the journal's file, %2 the reason below.
+    const QString onlyRead = tr("The journal %1 can be listed and opened, but not kept in, "
+                                "changed or removed from: %2.");
+    const auto writableHere = [&] {
+        const QString folder = ExistingFolder(path);
+        if (!Writable(folder)) {
+            //: A reason (after "... removed from: "); %1 is a folder.
+            why = onlyRead.arg(
+                QDir::toNativeSeparators(path),
+                tr("the folder %1 cannot be written in").arg(QDir::toNativeSeparators(folder)));
+            return false;
+        }
+        if (QFileInfo::exists(path) && !Writable(path)) {
+            //: A reason (after "... removed from: ").
+            why = onlyRead.arg(QDir::toNativeSeparators(path), tr("the file cannot be written"));
+            return false;
+        }
+        return true;
+    };
     if (!Exists()) {
         // No chart kept yet: an empty journal, until the first Keep makes the file.
         if (!Connect(Mode::Memory) || !CheckFullText()) {
             Database().close();
             return false;
         }
-        state = State::Absent;
+        stage = Stage::Absent;
+        readOnly = !writableHere();
+        lastError = why;
         return true;
     }
     // An SQLite file starts with its own header; anything else is refused before SQLite is
@@ -243,96 +388,165 @@ bool JournalStore::Open() {
         //: ").
         return FailWith(unreadable, tr("it is not an SQLite database"));
     }
-    // Read-write first: a keep that was cut short left a -journal, which SQLite plays back here.
-    if (!Connect(Mode::ReadWrite)) {
+    // Read-only first, so that a journal of another version is not changed by being read.
+    qint64 application = 0, version = 0, tables = 0;
+    if (!Connect(Mode::ReadOnly)) {
         return false;
     }
-    QSqlQuery query(Database());
-    const auto pragma = [&](const char* name) -> std::optional<qint64> {
-        if (query.exec(QStringLiteral("PRAGMA %1").arg(QLatin1String(name))) && query.next()) {
-            return query.value(0).toLongLong();
-        }
-        return std::nullopt;
-    };
-    const std::optional<qint64> application = pragma("application_id");
-    const std::optional<qint64> version = pragma("user_version");
-    const std::optional<qint64> tables = pragma("schema_version");
-    if (!application || !version || !tables) {
-        const QString reason = Reason(query.lastError());
+    bool read = ReadHeader(application, version, tables);
+    if (!read && !busy && QFileInfo::exists(path + QStringLiteral("-journal"))) {
+        // A write cut short left its rollback journal, which only a writer may play back:
+        // reading it read-write does, and the journal is as it was before that write.
+        read = Connect(Mode::ReadWrite) && ReadHeader(application, version, tables) &&
+               Connect(Mode::ReadOnly) && ReadHeader(application, version, tables);
+    }
+    if (!read) {
+        const QString reason = lastError;
         Database().close();
+        if (busy) {
+            return FailRead(QSqlError(QString(), reason, QSqlError::StatementError,
+                                      QString::number(SqliteBusy)));
+        }
         return FailWith(unreadable, reason);
     }
-    if (*version == 0 && *application == 0 && *tables == 0) {
-        // An empty file: a first keep that never finished. Its schema is made by the next.
-        if (!CheckFullText()) {
-            Database().close();
-            return false;
-        }
-        state = State::Unformed;
-        return true;
-    }
-    if (*application != ApplicationId || *version == 0) {
+    const bool empty = version == 0 && application == 0 && tables == 0;
+    if (!empty && (application != ApplicationId || version == 0)) {
         Database().close();
         //: The reason a file is not read as a journal (after "Kelvora cannot read the journal %1:
         //: ").
         return FailWith(unreadable, tr("it is an SQLite database, but not a Kelvora journal"));
     }
     if (!CheckFullText()) {
+        return false;
+    }
+    if (version > SchemaVersion) {
+        readOnly = true;
+        //: Said when the journal opens read-only; %1 is the journal's file.
+        why = tr("The journal %1 was made by a newer version of Kelvora: its charts can be "
+                 "listed and opened, but not kept, changed or removed.")
+                  .arg(QDir::toNativeSeparators(path));
+    } else if (!writableHere()) {
+        readOnly = true;
+    } else if (!Connect(Mode::ReadWrite) || !SetPragmas() ||
+               (!empty && version < SchemaVersion && !Upgrade())) {
         Database().close();
         return false;
     }
-    if (*version > SchemaVersion) {
-        if (!Connect(Mode::ReadOnly)) {
-            return false;
-        }
-        readOnly = true;
-        query = QSqlQuery(Database());
+    if (empty) {
+        // A first keep that never finished. Its schema is made by the next.
+        stage = Stage::Unformed;
+        lastError = why;
+        return true;
     }
     // The tables are read once, so that a damaged schema is said here rather than at a search.
+    QSqlQuery query(Database());
     if (!query.exec(QStringLiteral("SELECT (SELECT count(*) FROM charts_text WHERE charts_text "
                                    "MATCH 'x'), (SELECT max(id) FROM charts)")) ||
         !query.next()) {
-        const QString reason = Reason(query.lastError());
+        const QSqlError error = query.lastError();
+        query.finish();
         Database().close();
         readOnly = false;
-        return FailWith(unreadable, reason);
+        return FailRead(error);
     }
     query.finish();
-    state = State::Ready;
-    if (readOnly) {
-        //: Said when the journal opens read-only; %1 is the journal's file.
-        lastError = tr("The journal %1 was made by a newer version of Kelvora: its charts can be "
-                       "listed and opened, but not kept, changed or removed.")
-                        .arg(QDir::toNativeSeparators(path));
-    }
+    stage = Stage::Ready;
+    lastError = why;
     return true;
 }
 
-// Opens the journal unless it is open on what is there now: a file removed or made by someone
-// else since is opened again, so that nothing is kept into a file no longer in its place.
-bool JournalStore::Ensure() {
-    if (state != State::Closed && Database().isOpen() && (state == State::Absent) != Exists()) {
-        lastError.clear();
-        if (readOnly) {
-            // The reason stays said.
-            lastError = tr("The journal %1 was made by a newer version of Kelvora: its charts "
-                           "can be listed and opened, but not kept, changed or removed.")
-                            .arg(QDir::toNativeSeparators(path));
+// Brings a journal of the first version to this one, in one transaction, after copying it beside
+// itself as it is (".v1"), so that the earlier Kelvora's journal stays at hand.
+bool JournalStore::Upgrade() {
+    //: A failure; %1 is the journal's file, %2 the reason.
+    const QString failed = tr("Kelvora could not bring the journal %1 to this version: %2. The "
+                              "journal is as it was.");
+    if (!Begin(failed)) {
+        return false;
+    }
+    // A copy left by an earlier upgrade (of a journal restored since) is kept too.
+    QString copy = path + QStringLiteral(".v1");
+    for (int n = 2; QFileInfo::exists(copy); ++n) {
+        copy = path + QStringLiteral(".v1.%1").arg(n);
+    }
+    {
+        QFile::remove(copy + QStringLiteral(".part"));
+        if (!QFile::copy(path, copy + QStringLiteral(".part")) ||
+            !QFile::setPermissions(copy + QStringLiteral(".part"),
+                                   QFile::ReadOwner | QFile::WriteOwner) ||
+            !QFile::rename(copy + QStringLiteral(".part"), copy)) {
+            QFile::remove(copy + QStringLiteral(".part"));
+            //: A reason; %1 is the copy's file.
+            return Finish(false,
+                          QSqlError(QString(), tr("a copy of it could not be made as %1")
+                                                   .arg(QDir::toNativeSeparators(copy))),
+                          failed);
         }
+    }
+    QSqlQuery query(Database());
+    bool ok = true;
+    for (const char* statement : UpgradeFromOne) {
+        ok = ok && query.exec(QLatin1String(statement));
+    }
+    for (const char* statement : TextSchema) {
+        ok = ok && query.exec(QLatin1String(statement));
+    }
+    ok = ok &&
+         query.exec(QStringLiteral("INSERT INTO charts_text (charts_text) VALUES ('rebuild')"));
+    ok = ok && query.exec(QLatin1String(ChartsSchema[1])) &&
+         query.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion));
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (!Finish(ok, error, failed)) {
+        return false;
+    }
+    //: Said once, after a journal of an earlier Kelvora was brought to this version; %1 is the
+    //: journal's file, %2 the copy of it as it was.
+    notice = tr("The journal %1 was brought to this version of Kelvora; a copy of it as it was is "
+                "kept as %2.")
+                 .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(copy));
+    return true;
+}
+
+// Opens the journal unless it is open on what is there now: a file removed, made or replaced by
+// someone else since is opened again, so that nothing is kept into a file no longer in its place.
+bool JournalStore::Ensure() {
+    if (stage != Stage::Closed && Database().isOpen() && (stage == Stage::Absent) != Exists()) {
+        bool same = stage == Stage::Absent;
+        struct stat file {};
+        if (!same && stat(QFile::encodeName(path).constData(), &file) == 0) {
+            same = file.st_dev == device && file.st_ino == inode;
+        }
+        if (same) {
+            lastError = readOnly ? why : QString();
+            busy = false;
+            return true;
+        }
+        if (!Open()) {
+            return false;
+        }
+        replaced = true;
         return true;
     }
-    return Open();
+    const bool wasOpen = stage != Stage::Closed && stage != Stage::Absent;
+    const bool opened = Open();
+    replaced = replaced || (wasOpen && opened && stage != Stage::Absent);
+    return opened;
 }
 
 bool JournalStore::Begin(const QString& failed) {
     if (readOnly) {
-        //: The reason a chart is not kept, changed or removed (after "... in the journal %1: ").
-        return FailWith(failed, tr("it was made by a newer version of Kelvora, which this one can "
-                                   "read but not change"));
+        //: Why a chart is not kept, changed or removed; %1 says why the journal is only read.
+        return Fail(tr("%1 Nothing was written.").arg(why));
     }
+    // A write may wait longer than a read for another program to let go of the file.
     QSqlQuery begin(Database());
+    begin.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(WriteWaitMs));
     if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        return FailWith(failed, Reason(begin.lastError()));
+        const QSqlError error = begin.lastError();
+        begin.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(ReadWaitMs));
+        NoteFault(error);
+        return FailWith(failed, busy ? tr("another program is using it") : Reason(error));
     }
     return true;
 }
@@ -341,12 +555,39 @@ bool JournalStore::Begin(const QString& failed) {
 // journal is as it was (a rollback cut short is finished at the next opening).
 bool JournalStore::Finish(bool ok, const QSqlError& error, const QString& failed) {
     QSqlQuery end(Database());
-    if (ok && end.exec(QStringLiteral("COMMIT"))) {
+    const bool committed = ok && end.exec(QStringLiteral("COMMIT"));
+    const QSqlError fault = ok ? end.lastError() : error;
+    if (!committed) {
+        end.exec(QStringLiteral("ROLLBACK"));
+    }
+    end.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(ReadWaitMs));
+    if (committed) {
         return true;
     }
-    const QString reason = Reason(ok ? end.lastError() : error);
-    end.exec(QStringLiteral("ROLLBACK"));
-    return FailWith(failed, reason);
+    NoteFault(fault);
+    return FailWith(failed, busy ? tr("another program is using it") : Reason(fault));
+}
+
+// The first keep's folder (mode 0700) and file (0600, made before SQLite opens it, so that no
+// umask makes it readable by others).
+bool JournalStore::MakeFile(const QString& failed) {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        //: The reason a first keep failed; %1 is the folder the journal goes in.
+        return FailWith(failed,
+                        tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
+    }
+    chmod(QFile::encodeName(folder).constData(), 0700);
+    const int made =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (made < 0 && errno != EEXIST) {
+        return FailWith(failed, QString::fromLocal8Bit(strerror(errno)));
+    }
+    if (made >= 0) {
+        fchmod(made, 0600);
+        ::close(made);
+    }
+    return true;
 }
 
 std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
@@ -355,31 +596,29 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
     const QString failed = tr("Kelvora could not keep the chart in the journal %1: %2. The "
                               "journal is as it was.");
     if (!Ensure()) {
+        if (busy) {
+            FailWith(failed, tr("another program is using it"));
+        }
         return std::nullopt;
     }
     lastError.clear();
     bool madeFile = false;
-    if (state == State::Absent) {
+    if (stage == Stage::Absent && !readOnly) {
         // The first keep makes the folder and the file; the schema comes inside its transaction.
-        const QString folder = QFileInfo(path).absolutePath();
-        if (!QDir().mkpath(folder)) {
-            FailWith(failed,
-                     //: The reason a first keep failed; %1 is the folder the journal goes in.
-                     tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder)));
+        const bool existed = Exists();
+        if (!MakeFile(failed)) {
             return std::nullopt;
         }
-        if (Exists()) {
-            // Made meanwhile by another Kelvora: read it as it is.
-            if (!Open()) {
-                return std::nullopt;
-            }
-        } else {
-            if (!Connect(Mode::Create)) {
-                return std::nullopt;
-            }
-            madeFile = true;
-            state = State::Unformed;
+        madeFile = !existed;
+        // Made meanwhile by another Kelvora, it is read as it is.
+        if (!Open()) {
+            ForgetMadeFile(madeFile);
+            return std::nullopt;
         }
+    } else if (!readOnly) {
+        // Private, also when made by an earlier Kelvora.
+        chmod(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), 0700);
+        chmod(QFile::encodeName(path).constData(), 0600);
     }
     if (!Begin(failed)) {
         ForgetMadeFile(madeFile);
@@ -387,8 +626,11 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
     }
     QSqlQuery query(Database());
     bool ok = true;
-    if (state == State::Unformed) {
-        for (const char* statement : Schema) {
+    if (stage == Stage::Unformed) {
+        for (const char* statement : ChartsSchema) {
+            ok = ok && query.exec(QLatin1String(statement));
+        }
+        for (const char* statement : TextSchema) {
             ok = ok && query.exec(QLatin1String(statement));
         }
         ok = ok && query.exec(QStringLiteral("PRAGMA application_id=%1").arg(ApplicationId)) &&
@@ -416,7 +658,7 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
         ForgetMadeFile(madeFile);
         return std::nullopt;
     }
-    state = State::Ready;
+    stage = Stage::Ready;
     return id;
 }
 
@@ -427,7 +669,7 @@ void JournalStore::ForgetMadeFile(bool madeFile) {
         return;
     }
     Database().close();
-    state = State::Closed;
+    stage = Stage::Closed;
     if (QFileInfo(path).size() == 0 && !QFileInfo::exists(path + QStringLiteral("-journal"))) {
         QFile::remove(path);
     }
@@ -456,9 +698,9 @@ bool JournalStore::ChangeOne(const QString& failed, qint64 id, const QString& sq
     //: A reason; %1 is the chart's number in the journal.
     const QString missing = tr("there is no chart %1 in it").arg(id);
     if (!Ensure()) {
-        return false;
+        return busy ? FailWith(failed, tr("another program is using it")) : false;
     }
-    if (state != State::Ready) {
+    if (stage != Stage::Ready) {
         return FailWith(failed, missing);
     }
     if (!Begin(failed)) {
@@ -487,8 +729,8 @@ std::optional<KeptChart> JournalStore::ChartFrom(const QSqlQuery& row) {
     chart.id = row.value(0).toLongLong();
     chart.keptUtc = QDateTime::fromString(row.value(1).toString(), Qt::ISODate).toUTC();
     chart.offsetSeconds = row.value(2).toInt();
-    QString why;
-    const std::optional<Mothers> mothers = ReadMothers(row.value(3).toString(), &why);
+    QString reason;
+    const std::optional<Mothers> mothers = ReadMothers(row.value(3).toString(), &reason);
     const std::optional<Tableau> tableau = ReadTableau(row.value(4).toString());
     if (!mothers || !tableau || !chart.keptUtc.isValid()) {
         FailWith(tr("Kelvora cannot read the journal %1: %2."),
@@ -507,7 +749,7 @@ std::optional<KeptChart> JournalStore::Find(qint64 id) {
     if (!Ensure()) {
         return std::nullopt;
     }
-    if (state != State::Ready) {
+    if (stage != Stage::Ready) {
         FailWith(tr("Kelvora cannot read the journal %1: %2."),
                  tr("there is no chart %1 in it").arg(id));
         return std::nullopt;
@@ -518,13 +760,16 @@ std::optional<KeptChart> JournalStore::Find(qint64 id) {
                                  "question, note FROM charts WHERE id = ?"));
     query.addBindValue(id);
     if (!query.exec()) {
-        FailWith(tr("Kelvora cannot read the journal %1: %2."), Reason(query.lastError()));
+        FailRead(query.lastError());
         return std::nullopt;
     }
     if (!query.next()) {
-        FailWith(tr("Kelvora cannot read the journal %1: %2."),
-                 query.lastError().isValid() ? Reason(query.lastError())
-                                             : tr("there is no chart %1 in it").arg(id));
+        if (query.lastError().isValid()) {
+            FailRead(query.lastError());
+        } else {
+            FailWith(tr("Kelvora cannot read the journal %1: %2."),
+                     tr("there is no chart %1 in it").arg(id));
+        }
         return std::nullopt;
     }
     return ChartFrom(query);
@@ -551,87 +796,179 @@ QString JournalStore::MatchExpression(const QString& search) {
     return words.join(QLatin1Char(' '));
 }
 
-QSqlQuery JournalStore::List(const QString& search) {
+ListPage JournalStore::List(const QString& search, const ListKey& after, int count) {
+    ListPage page;
     if (!Ensure()) {
-        return QSqlQuery();
+        page.ok = false;
+        return page;
+    }
+    if (stage != Stage::Ready) {
+        return page; // no chart kept yet
     }
     const QString match = MatchExpression(search);
-    // Forward only: rows are read from the file as they are asked for, and none is kept twice.
+    const bool paged = after.id != 0;
+    QString sql;
+    if (match.isEmpty()) {
+        sql = QLatin1String(ListAll) + QLatin1String(paged ? ListAllAfter : "") +
+              QLatin1String(ListAllOrder);
+    } else {
+        sql = QLatin1String(ListFound) + QLatin1String(paged ? ListFoundAfter : "") +
+              QLatin1String(ListFoundOrder);
+    }
     QSqlQuery query(Database());
     query.setForwardOnly(true);
-    if (state != State::Ready) {
-        // No chart kept yet: the same columns, no rows.
-        query.exec(QStringLiteral("SELECT 0 AS id, '' AS keptUtc, 0 AS offsetSeconds, '' AS "
-                                  "question, '' AS note WHERE 0"));
-        return query;
-    }
-    query.prepare(QLatin1String(match.isEmpty() ? ListAll : ListFound));
+    query.prepare(sql);
     if (!match.isEmpty()) {
         query.addBindValue(match);
     }
-    if (!query.exec()) {
-        FailWith(tr("Kelvora cannot read the journal %1: %2."), Reason(query.lastError()));
-        return QSqlQuery();
+    if (paged && match.isEmpty()) {
+        query.addBindValue(after.keptUtc);
     }
-    return query;
+    if (paged) {
+        query.addBindValue(after.id);
+    }
+    query.addBindValue(count);
+    if (!query.exec()) {
+        page.ok = FailRead(query.lastError());
+        return page;
+    }
+    lastError.clear();
+    while (query.next()) {
+        page.rows.append({query.value(0).toLongLong(), query.value(1).toString(),
+                          query.value(2).toInt(), query.value(3).toString(),
+                          query.value(4).toString()});
+    }
+    if (query.lastError().isValid()) {
+        page.ok = FailRead(query.lastError());
+        page.atEnd = true;
+        return page;
+    }
+    page.atEnd = page.rows.size() < count;
+    return page;
 }
 
-bool JournalStore::ExportCsv(const QString& file) {
-    if (!Ensure()) {
-        return false;
+bool JournalStore::IsJournalFile(const QString& file) const {
+    const QFileInfo target(file);
+    struct stat targetStat {};
+    const bool targetExists = stat(QFile::encodeName(file).constData(), &targetStat) == 0;
+    const QString targetFolder = QDir(target.absolutePath()).canonicalPath();
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+        const QString mine = path + QLatin1String(suffix);
+        struct stat mineStat {};
+        if (targetExists && stat(QFile::encodeName(mine).constData(), &mineStat) == 0) {
+            if (targetStat.st_dev == mineStat.st_dev && targetStat.st_ino == mineStat.st_ino) {
+                return true;
+            }
+            continue;
+        }
+        const QFileInfo ours(mine);
+        if (!targetFolder.isEmpty() && target.fileName() == ours.fileName() &&
+            targetFolder == QDir(ours.absolutePath()).canonicalPath()) {
+            return true;
+        }
     }
+    return false;
+}
+
+bool JournalStore::ExportCsv(const QString& file,
+                             const std::function<bool(qint64, qint64)>& progress) {
     //: A failed CSV export; %1 is the file written, %2 the system's reason.
     const QString cannotWrite = tr("Kelvora could not write the file %1: %2.");
     const auto failWrite = [&](const QString& reason) {
         return Fail(cannotWrite.arg(QDir::toNativeSeparators(file), reason));
     };
+    if (IsJournalFile(file)) {
+        //: The reason an export is refused (after "Kelvora could not write the file %1: ").
+        return failWrite(tr("it is the journal itself, which the export would destroy"));
+    }
+    if (!Ensure()) {
+        return false;
+    }
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly)) {
         return failWrite(out.errorString());
     }
-    // Column names stay English whatever the language: they name data for other programs.
-    QStringList header{QStringLiteral("time"), QStringLiteral("question"), QStringLiteral("note"),
-                       QStringLiteral("mothers"), QStringLiteral("tableau")};
-    for (int h = 1; h <= HouseCount; ++h) {
-        header.append(QStringLiteral("house %1").arg(h));
-    }
-    QByteArray csv("\xEF\xBB\xBF");
-    csv += header.join(QLatin1Char(',')).toUtf8() + "\r\n";
-    if (state == State::Ready) {
+    QByteArray csv = csv::Header();
+    qint64 done = 0;
+    QString readFault;
+    if (stage == Stage::Ready) {
         QSqlQuery query(Database());
         query.setForwardOnly(true);
-        if (!query.exec(QStringLiteral("SELECT id, kept_utc, offset_seconds, mothers, tableau, "
-                                       "question, note FROM charts ORDER BY id DESC"))) {
-            out.cancelWriting();
-            return FailWith(tr("Kelvora cannot read the journal %1: %2."),
-                            Reason(query.lastError()));
+        qint64 total = 0;
+        if (query.exec(QStringLiteral("SELECT count(*) FROM charts")) && query.next()) {
+            total = query.value(0).toLongLong();
         }
+        query.finish();
+        if (!query.exec(QStringLiteral("SELECT id, kept_utc, offset_seconds, mothers, tableau, "
+                                       "question, note FROM charts ORDER BY kept_utc DESC, "
+                                       "id DESC"))) {
+            out.cancelWriting();
+            return FailRead(query.lastError());
+        }
+        // Written a block at a time, so that memory stays flat whatever the journal holds. A
+        // row that does not read as a chart is left out and said.
+        constexpr int Block = 1 << 16;
+        ListKey last;
         while (query.next()) {
             const std::optional<KeptChart> chart = ChartFrom(query);
             if (!chart) {
+                readFault = lastError;
+                continue;
+            }
+            last = {query.value(1).toString(), chart->id};
+            csv += csv::Row(*chart);
+            ++done;
+            if (csv.size() >= Block) {
+                if (out.write(csv) != csv.size()) {
+                    return failWrite(out.errorString());
+                }
+                csv.clear();
+            }
+            if (progress && done % 1000 == 0 && !progress(done, total)) {
                 out.cancelWriting();
+                lastError.clear();
                 return false;
             }
-            QStringList row{
-                chart->keptUtc.toOffsetFromUtc(chart->offsetSeconds).toString(Qt::ISODate),
-                chart->question, chart->note, MothersText(chart->mothers),
-                TableauName(chart->tableau)};
-            for (const Figure& house : ChartOf(chart->mothers, chart->tableau)) {
-                row.append(FigureDigits(house));
-            }
-            for (QString& field : row) {
-                field = CsvField(field);
-            }
-            csv += row.join(QLatin1Char(',')).toUtf8() + "\r\n";
         }
         if (query.lastError().isValid()) {
-            out.cancelWriting();
-            return FailWith(tr("Kelvora cannot read the journal %1: %2."),
-                            Reason(query.lastError()));
+            FailRead(query.lastError());
+            readFault = lastError;
+            // Stopped by a damaged part of the file: the charts beyond it are read from the
+            // oldest up to it, and written after the others, newest first.
+            QSqlQuery back(Database());
+            back.setForwardOnly(true);
+            back.prepare(
+                QStringLiteral("SELECT id, kept_utc, offset_seconds, mothers, tableau, "
+                               "question, note FROM charts%1 ORDER BY kept_utc, id")
+                    .arg(last.id ? QStringLiteral(" WHERE (kept_utc, id) < (?, ?)") : QString()));
+            if (last.id) {
+                back.addBindValue(last.keptUtc);
+                back.addBindValue(last.id);
+            }
+            QByteArrayList older;
+            if (back.exec()) {
+                while (back.next()) {
+                    if (const std::optional<KeptChart> chart = ChartFrom(back)) {
+                        older.append(csv::Row(*chart));
+                    }
+                }
+            }
+            for (auto row = older.crbegin(); row != older.crend(); ++row) {
+                csv += *row;
+            }
+            done += older.size();
         }
     }
     if (out.write(csv) != csv.size() || !out.commit()) {
         return failWrite(out.errorString());
+    }
+    if (!readFault.isEmpty()) {
+        // What could be read is written; the rest is said.
+        //: After an export met charts it could not read; %1 is the number written, %2 the
+        //: file, %3 why the rest could not be read.
+        return Fail(tr("Only %1 charts could be written to %2. %3")
+                        .arg(done)
+                        .arg(QDir::toNativeSeparators(file), readFault));
     }
     return true;
 }

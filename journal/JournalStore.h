@@ -4,12 +4,16 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QList>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 
+#include <functional>
 #include <optional>
+
+#include <sys/types.h>
 
 namespace journal {
 
@@ -25,16 +29,46 @@ struct KeptChart {
     int offsetSeconds = 0; // the local offset from UTC at that moment
 };
 
+// A chart as the journal lists it: no mothers, the time as kept (ISO 8601, UTC).
+struct ListedChart {
+    qint64 id = 0;
+    QString keptUtc;
+    int offsetSeconds = 0;
+    QString question;
+    QString note;
+};
+
+// Where a page of the list starts: after the row with this time and id (newest first). The
+// default starts at the newest chart.
+struct ListKey {
+    QString keptUtc;
+    qint64 id = 0;
+};
+
+// A page of the list. `ok` false: reading stopped at a fault, LastError() says it, and `rows`
+// holds what was read before it.
+struct ListPage {
+    QList<ListedChart> rows;
+    bool ok = true;
+    bool atEnd = true;
+};
+
+// What the journal lets be done.
+enum class Access {
+    Writable, // charts can be kept, changed and removed (a missing file is an empty journal)
+    ReadOnly, // charts can be listed, opened and exported, not changed: Why() says why
+    Unusable, // nothing can be read: Why() says why
+};
+
 // The journal of kept charts: one SQLite file (journal.sqlite in the application's data folder)
 // through Qt SQL's QSQLITE driver. Nothing is thrown: every failure returns false or nothing and
 // leaves LastError(), one sentence naming the file and the reason. The file is made by the first
-// Keep, never by opening; it and its -journal are never overwritten, emptied or deleted to
-// recover from a fault.
+// Keep (mode 0600, in a folder of mode 0700), never by opening; it and its -journal are never
+// overwritten, emptied, repaired or deleted to recover from a fault.
 //
-// Every method opens the file itself when it is not open yet. Use one store for everything that
-// reads and writes the journal at the same time (the Journal window and Keep): a list still
-// being fetched holds SQLite's shared lock, so a second connection's write would wait for it
-// and then fail as "database is locked". Destroy models over List() before the store.
+// One store serves the whole program (the main window owns it; Keep and the Journal window use
+// it). No statement stays open between calls, so no read lock is held while the program is idle.
+// Reads wait at most ReadWaitMs for another program holding the file; writes up to WriteWaitMs.
 class JournalStore {
     Q_DECLARE_TR_FUNCTIONS(journal::JournalStore)
 
@@ -50,13 +84,28 @@ public:
     QString Path() const;
     // Whether the file exists yet (no chart was ever kept when it does not).
     bool Exists() const;
-    // Opens an existing file and checks it is a journal Kelvora can read. A journal made by a
-    // newer Kelvora opens read-only: listing and finding work, Keep, Edit and Remove refuse, and
-    // LastError() says why even though Open() returns true. A missing file is an empty journal
-    // (true, and List() has no rows); it is not made.
+    // Opens the file (again) and checks it is a journal Kelvora can read. True when it can be
+    // read, also read-only; a missing file is an empty journal (true; it is not made).
     bool Open();
+    // What the journal lets be done now, opening it when needed; Why() or LastError() says why
+    // not everything (Unusable while Busy() may pass).
+    Access State();
+    // Why the journal is read-only or unusable; empty when it is writable.
+    QString Why() const;
     bool ReadOnly() const;
     QString LastError() const;
+    // Whether part of the file was found damaged (it is then only read; Why() says so).
+    bool Damaged() const;
+    // Whether the last failure was another program holding the file (a later try may work).
+    bool Busy() const;
+    // Whether the file in the journal's place is not the one open (a backup restored, a sync
+    // tool's rename): the next call opens it again.
+    bool Replaced() const;
+    // True once after the file was found replaced by another (a backup restored) and opened
+    // again: ids read before belong to the old file.
+    bool TakeReplaced();
+    // Something said once (the journal was brought to this version's schema); empty after.
+    QString TakeNotice();
 
     // Keeps a chart in one transaction (the file, schema and user_version made inside the first
     // one). Returns its id. A chart without a valid keptUtc is kept as of now, with the local
@@ -68,34 +117,42 @@ public:
     bool Remove(qint64 id);
     std::optional<KeptChart> Find(qint64 id);
 
-    // The kept charts, newest first (the last kept first), as a forward-only query (rows are
-    // read from the file as they are asked for; finish it, or read it to its end, to let go of
-    // SQLite's read lock): columns
-    // id, keptUtc (ISO 8601), offsetSeconds, question, note. With `search` not blank, only the
-    // charts whose question or note has, for every word typed, a word starting with it, case and
-    // accents ignored (SQLite FTS5, unicode61 remove_diacritics 2); what is typed is never read as
-    // query syntax. An inactive query, with LastError(), when the file cannot be read.
-    QSqlQuery List(const QString& search);
+    // Up to `count` kept charts after `after`, newest first by the time kept (then the last kept
+    // first; a search, in the order of keeping), each page one finished statement. With
+    // `search` not blank, only the charts whose
+    // question or note has, for every word typed, a word starting with it, case and accents
+    // ignored (SQLite FTS5, unicode61 remove_diacritics 2); what is typed is never read as query
+    // syntax.
+    ListPage List(const QString& search, const ListKey& after = {}, int count = 256);
 
-    // Writes the whole journal as CSV to `file` (UTF-8 with a byte-order mark, header row, RFC
-    // 4180 quoting, a cell starting with = + - @ made inert for spreadsheets): time in ISO 8601
-    // with offset, question, note, mothers, tableau, houses 1 to 16 as four digits.
-    bool ExportCsv(const QString& file);
+    // Writes the whole journal as CSV (journal/CsvWriter.h) to `file`, row by row, newest first.
+    // `progress` is told the rows written and the rows in all, now and then; when it returns
+    // false the export stops and `file` is left as it was (or absent). A file that is the
+    // journal itself (or one of SQLite's files beside it) is refused.
+    bool ExportCsv(const QString& file,
+                   const std::function<bool(qint64 done, qint64 total)>& progress = {});
+    // Whether `file` is the journal or one of SQLite's files beside it (-journal, -wal, -shm):
+    // the same file on the disk, or the same path when it does not exist yet.
+    bool IsJournalFile(const QString& file) const;
 
-    // The connection, for models and tests.
+    // The connection, for tests and benchmarks.
     QSqlDatabase Database() const;
 
     // The FTS5 query List() runs for `search`: each word typed (letters and digits; everything
     // else separates) as a quoted prefix, all of them required. Empty when nothing is typed.
     static QString MatchExpression(const QString& search);
 
-    // The schema version this Kelvora writes (PRAGMA user_version).
-    static constexpr int SchemaVersion = 1;
+    // The schema version this Kelvora writes (PRAGMA user_version); a journal of version 1 is
+    // brought to it at its first opening, after a copy of it is left beside it (".v1").
+    static constexpr int SchemaVersion = 2;
+    // How long a read waits for another program holding the file, and a write.
+    static constexpr int ReadWaitMs = 100;
+    static constexpr int WriteWaitMs = 5000;
 
 private:
     // What the connection is open on.
-    enum class State {
-        Closed,   // not opened yet
+    enum class Stage {
+        Closed,   // not opened yet, or could not be
         Absent,   // no file yet: an empty journal in memory, until the first Keep
         Unformed, // an empty file (a first keep that never finished): no schema yet
         Ready,    // a journal with its schema
@@ -103,22 +160,36 @@ private:
     enum class Mode { Memory, ReadOnly, ReadWrite, Create };
 
     bool Connect(Mode mode);
+    bool SetPragmas();
     bool CheckFullText();
+    bool ReadHeader(qint64& application, qint64& version, qint64& tables);
+    bool Upgrade();
     bool Ensure();
     bool Begin(const QString& failed);
     bool Finish(bool ok, const QSqlError& error, const QString& failed);
     bool ChangeOne(const QString& failed, qint64 id, const QString& sql,
                    const QVariantList& values);
+    bool MakeFile(const QString& failed);
     void ForgetMadeFile(bool madeFile);
     std::optional<KeptChart> ChartFrom(const QSqlQuery& row);
+    void NoteFault(const QSqlError& error);
     bool Fail(const QString& message);
     bool FailWith(const QString& format, const QString& reason);
+    bool FailRead(const QSqlError& error);
 
     QString path;
     QString connectionName;
+    Stage stage = Stage::Closed;
     bool readOnly = false;
+    bool busy = false;
+    bool damaged = false;
+    bool replaced = false;
+    // The file the connection is open on (device and inode), to notice it replaced.
+    dev_t device = 0;
+    ino_t inode = 0;
+    QString why;
     QString lastError;
-    State state = State::Closed;
+    QString notice;
 };
 
 } // namespace journal

@@ -10,16 +10,25 @@
 #include "platform/AppTitle.h"
 #include "platform/MsgBox.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCache>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 
 using controls::TwipsRect;
 
@@ -142,13 +151,58 @@ bool EnterKey(const QKeyEvent* key) {
            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+// Save As for the export, which refuses the journal's own files in the dialog, saying why: a CSV
+// written over them would destroy every kept chart.
+class ExportDialog : public controls::SaveAsDialog {
+public:
+    ExportDialog(QWidget* owner, const journal::JournalStore& store)
+        : controls::SaveAsDialog(owner), store(store) {}
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (!files.isEmpty()) {
+            QString file = files.first();
+            if (QFileInfo(file).suffix().isEmpty() && !QFileInfo(file).isDir()) {
+                file += QStringLiteral(".csv");
+            }
+            if (store.IsJournalFile(files.first()) || store.IsJournalFile(file)) {
+                QMessageBox::warning(
+                    this, windowTitle(),
+                    //: %1 is the file's full path, on a line of its own.
+                    frmJournal::tr("%1\nThis is the journal itself: the export would destroy "
+                                   "every kept chart. Choose another name.")
+                        .arg(QDir::toNativeSeparators(file)));
+                return;
+            }
+        }
+        controls::SaveAsDialog::accept();
+    }
+
+private:
+    const journal::JournalStore& store;
+};
+
+// Screen readers are told the Journal window is a window, with its title, as the main window is
+// (a plain widget would be a "filler").
+QAccessibleInterface* JournalAccessible(const QString&, QObject* object) {
+    if (auto* window = qobject_cast<frmJournal*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+QSettings Settings() {
+    return QSettings(QSettings::UserScope, QStringLiteral("Kelvora"), QStringLiteral("Kelvora"));
+}
+
 } // namespace
 
-frmJournal* frmJournal::ShowJournal(CastingBoard* board, QWidget* owner) {
+frmJournal* frmJournal::ShowJournal(CastingBoard* board, QWidget* owner,
+                                    journal::JournalStore& store) {
     if (!openWindow) {
-        openWindow = new frmJournal(board, owner);
+        openWindow = new frmJournal(board, owner, store);
         openWindow->setAttribute(Qt::WA_DeleteOnClose);
-        controls::CenterOnScreen(openWindow);
+        openWindow->Place();
     }
     openWindow->show();
     openWindow->raise();
@@ -160,60 +214,54 @@ frmJournal* frmJournal::OpenWindow() {
     return openWindow;
 }
 
-bool frmJournal::KeepBoardChart(QWidget* owner, const QString& path) {
-    const std::optional<Mothers> mothers = CastingBoard::BoardMothers();
-    if (intPressCount < 12 || !mothers) {
-        return false;
-    }
-    const Tableau tableau = chartTableau;
-    // The open window's connection, so that its list and the keep never wait on each other.
-    std::optional<journal::JournalStore> own;
-    frmJournal* window =
-        openWindow && openWindow->store.Path() == path ? openWindow.data() : nullptr;
-    journal::JournalStore& store = window ? window->store : own.emplace(path);
-    if (store.Exists() && !(window && window->opened)) {
-        if (!store.Open()) {
-            platform::MsgBox(store.LastError(), QMessageBox::Ok, QMessageBox::Warning);
-            return false;
-        }
-        if (window) {
-            window->opened = true;
-            window->readOnlyWhy = store.ReadOnly() ? store.LastError() : QString();
-        }
-    }
-    // Said before asking, so that nothing is typed in vain: the store says why.
-    if (store.ReadOnly()) {
-        platform::MsgBox(window ? window->readOnlyWhy : store.LastError(), QMessageBox::Ok,
+bool frmJournal::KeepChart(QWidget* owner, journal::JournalStore& store, const Mothers& mothers,
+                           Tableau tableau) {
+    // Said before asking, so that nothing is typed in vain. Another program holding the file
+    // may let go while the question is typed: the keep waits for it, and says so if it did not.
+    if (store.State() != journal::Access::Writable && !store.Busy()) {
+        platform::MsgBox(store.Why().isEmpty() ? store.LastError() : store.Why(), QMessageBox::Ok,
                          QMessageBox::Warning);
         return false;
     }
-
     //: Title of the window that asks for the question and note of a chart to keep.
-    frmKeep ask(owner, tr("Keep in Journal"), ChartLine(*mothers, tableau));
+    frmKeep ask(owner, tr("Keep in Journal"), ChartLine(mothers, tableau));
+    ask.SetWrite([&](const QString& question, const QString& note) {
+        const QDateTime now = QDateTime::currentDateTime();
+        journal::KeptChart chart;
+        chart.mothers = mothers;
+        chart.tableau = tableau;
+        chart.question = question;
+        chart.note = note;
+        chart.keptUtc = now.toUTC();
+        chart.offsetSeconds = now.offsetFromUtc();
+        return store.Keep(chart) ? QString() : store.LastError();
+    });
     controls::CenterOnScreen(&ask);
     if (ask.exec() != QDialog::Accepted) {
         return false;
     }
-    const QDateTime now = QDateTime::currentDateTime();
-    journal::KeptChart chart;
-    chart.mothers = *mothers;
-    chart.tableau = tableau;
-    chart.question = ask.Question();
-    chart.note = ask.Note();
-    chart.keptUtc = now.toUTC();
-    chart.offsetSeconds = now.offsetFromUtc();
-    if (!store.Keep(chart)) {
-        platform::MsgBox(store.LastError(), QMessageBox::Ok, QMessageBox::Warning);
-        return false;
-    }
-    if (window) {
-        window->Refresh();
+    if (openWindow && &openWindow->store == &store) {
+        openWindow->Refresh();
     }
     return true;
 }
 
+frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStore& store)
+    : frmJournal(board, owner, &store, nullptr) {}
+
 frmJournal::frmJournal(CastingBoard* board, QWidget* owner, const QString& path)
-    : QWidget(owner), board(board), store(path) {
+    : frmJournal(board, owner, nullptr, std::make_unique<journal::JournalStore>(path)) {}
+
+frmJournal::~frmJournal() = default;
+
+frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStore* given,
+                       std::unique_ptr<journal::JournalStore> own)
+    : QWidget(owner), board(board), ownStore(std::move(own)), store(given ? *given : *ownStore) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(JournalAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     //: Title of the Journal window.
     controls::SetUpForm(this, "frmJournal", tr("Kelvora Journal"), 9000, 6030);
 
@@ -293,58 +341,145 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, const QString& path)
         owner->installEventFilter(this);
     }
 
+    // Reads wait briefly for another program holding the file, then try again a moment later.
+    retry = new QTimer(this);
+    retry->setSingleShot(true);
+    retry->setInterval(1000);
+    connect(retry, &QTimer::timeout, this, &frmJournal::Refresh);
+    connect(model, &JournalModel::Failed, this, [this](const QString& why) {
+        // A damaged file is said by the reason it is only read.
+        Say(store.Damaged() ? QString() : why);
+        if (store.Busy()) {
+            retry->start();
+        }
+    });
+
     controls::TabChain({txtSearch, grdJournal, cmdOpen, cmdEdit, cmdDelete, cmdExport, cmdClose});
     Refresh();
     txtSearch->setFocus();
 }
 
-bool frmJournal::Ready() {
-    if (!store.Exists()) {
-        //: One line in the Journal window, below the empty list.
-        lblStatus->setText(tr("No chart has been kept yet: Keep in Journal (Ctrl+K) keeps the "
-                              "chart on the board."));
-        return false;
+void frmJournal::Say(const QString& text) {
+    QStringList said;
+    for (const QString& part : {once, text, store.ReadOnly() ? store.Why() : QString()}) {
+        if (!part.isEmpty() && !said.contains(part)) {
+            said.append(part);
+        }
     }
-    if (!opened && !store.Open()) {
-        lblStatus->setText(store.LastError());
-        return false;
-    }
-    opened = true;
-    readOnlyWhy = store.ReadOnly() ? store.LastError() : QString();
-    return true;
+    lblStatus->setText(said.join(u' ')); // unchanged when already empty, unlike clear()
 }
 
 void frmJournal::Refresh() {
-    const qint64 chosen = ChosenId();
-    const int chosenRow = grdJournal->currentIndex().row();
-    if (!Ready()) {
+    retry->stop();
+    // What was said once goes at the next listing.
+    once.clear();
+    qint64 chosen = ChosenId();
+    int chosenRow = grdJournal->currentIndex().row();
+    if (!store.Exists() && store.State() != journal::Access::Unusable && !store.ReadOnly()) {
         model->Clear();
+        //: One line in the Journal window, below the empty list.
+        Say(tr("No chart has been kept yet: Keep in Journal (Ctrl+K) keeps the chart on the "
+               "board."));
         ShowButtons();
         return;
     }
-    QSqlQuery rows = store.List(txtSearch->text());
-    if (!rows.isActive()) {
+    const journal::Access access = store.State();
+    if (store.TakeReplaced()) {
+        // The chosen id belongs to the old file.
+        chosen = 0;
+        chosenRow = -1;
+        grdJournal->setCurrentIndex(QModelIndex());
+        //: Said in the Journal window; %1 is the journal's file.
+        once = tr("The journal %1 was replaced by another file since it was listed: it is listed "
+                  "again.")
+                   .arg(QDir::toNativeSeparators(store.Path()));
+    }
+    if (const QString notice = store.TakeNotice(); !notice.isEmpty()) {
+        once = notice;
+    }
+    if (access == journal::Access::Unusable || (store.Busy() && !store.LastError().isEmpty())) {
         model->Clear();
-        lblStatus->setText(store.LastError());
+        Say(store.LastError());
+        if (store.Busy()) {
+            retry->start();
+        }
         ShowButtons();
         return;
     }
-    model->SetRows(std::move(rows));
-    if (model->rowCount() > 0) {
-        lblStatus->setText(QString()); // unchanged when already empty, unlike clear()
+    const bool listed = model->SetRows(store, txtSearch->text());
+    if (txtSearch->text().isEmpty()) {
+        // Fitted to the whole list's first rows, and kept while searching: a column that moved
+        // at each key would be hard to read (and every line drawn again).
+        FitColumns();
+    }
+    if (!listed) {
+        Say(store.Damaged() ? QString() : model->LastError());
+        if (store.Busy()) {
+            retry->start();
+        }
+    } else if (model->rowCount() > 0) {
+        Say(QString());
     } else if (txtSearch->text().trimmed().isEmpty()) {
         //: One line in the Journal window, below the empty list.
-        lblStatus->setText(tr("No chart has been kept yet."));
+        Say(tr("No chart has been kept yet."));
     } else {
         //: One line in the Journal window, below the empty list.
-        lblStatus->setText(tr("No kept chart has these words."));
-    }
-    if (store.ReadOnly()) {
-        // Why nothing can be kept, changed or deleted here.
-        lblStatus->setText(lblStatus->text().isEmpty() ? readOnlyWhy
-                                                       : lblStatus->text() + u' ' + readOnlyWhy);
+        Say(tr("No kept chart has these words."));
     }
     Choose(chosen, chosenRow);
+}
+
+void frmJournal::FitColumns() {
+    const int room = grdJournal->viewport()->width() - grdJournal->columnWidth(0);
+    const int margin = controls::Twips(120) + 2;
+    int widest = 0;
+    const QFontMetrics metrics(grdJournal->font());
+    for (int row = 0; row < model->rowCount(); ++row) {
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(
+                              model->index(row, JournalModel::QuestionColumn).data().toString()) +
+                              margin);
+    }
+    // The note's start keeps at least a quarter of the room.
+    grdJournal->setColumnWidth(JournalModel::QuestionColumn,
+                               std::clamp(widest, room / 2, room * 3 / 4));
+}
+
+void frmJournal::Place() {
+    const QVariant kept = Settings().value(QStringLiteral("Journal/Position"));
+    QWidget* owner = parentWidget();
+    if (kept.canConvert<QPoint>() && QGuiApplication::screenAt(kept.toPoint() + QPoint(40, 40))) {
+        // Where the person left it, while that is on a screen.
+        move(kept.toPoint());
+        return;
+    }
+    QScreen* screen = owner ? owner->screen() : nullptr;
+    if (!owner || !owner->isVisible() || !screen) {
+        controls::CenterOnScreen(this);
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    const QRect beside = owner->frameGeometry();
+    const QMargins frame(
+        owner->geometry().left() - beside.left(), owner->geometry().top() - beside.top(),
+        beside.right() - owner->geometry().right(), beside.bottom() - owner->geometry().bottom());
+    const int width = this->width() + frame.left() + frame.right();
+    int left = beside.right() + 1;
+    if (left + width > room.right() + 1) {
+        // No room on the right: on the left, or as far right as the screen goes.
+        left =
+            beside.left() - width >= room.left() ? beside.left() - width : room.right() + 1 - width;
+    }
+    const int top = std::clamp(
+        beside.top(), room.top(),
+        std::max(room.top(), room.bottom() + 1 - this->height() - frame.top() - frame.bottom()));
+    move(left, top);
+}
+
+void frmJournal::closeEvent(QCloseEvent* event) {
+    // Where the person put it, for the next time.
+    Settings().setValue(QStringLiteral("Journal/Position"), pos());
+    QWidget::closeEvent(event);
 }
 
 qint64 frmJournal::ChosenId() const {
@@ -356,7 +491,7 @@ void frmJournal::Choose(qint64 id, int fallbackRow) {
     // The chosen chart is listed about where it was: one row lower after a keep.
     model->FetchTo(fallbackRow + 1);
     int row = id ? model->RowOf(id) : -1;
-    if (row < 0) {
+    if (row < 0 && fallbackRow >= 0) {
         row = std::clamp(fallbackRow, 0, model->rowCount() - 1);
     }
     if (row >= 0) {
@@ -368,11 +503,11 @@ void frmJournal::Choose(qint64 id, int fallbackRow) {
 
 void frmJournal::ShowButtons() {
     const bool chosen = grdJournal->currentIndex().isValid();
-    const bool writable = opened && !store.ReadOnly();
+    const bool writable = store.Exists() && !store.ReadOnly() && !store.Busy();
     cmdOpen->setEnabled(chosen);
     cmdEdit->setEnabled(chosen && writable);
     cmdDelete->setEnabled(chosen && writable);
-    cmdExport->setEnabled(opened);
+    cmdExport->setEnabled(store.Exists());
 }
 
 void frmJournal::Fail(const QString& why) {
@@ -384,6 +519,14 @@ std::optional<journal::KeptChart> frmJournal::Read(qint64 id) {
     if (!chart) {
         Fail(store.LastError());
         Refresh();
+    } else if (store.TakeReplaced()) {
+        // The id chosen was one of the old file's: the list is read again instead.
+        Fail(tr("The journal %1 was replaced by another file since it was listed: it is listed "
+                "again.")
+                 .arg(QDir::toNativeSeparators(store.Path())));
+        grdJournal->setCurrentIndex(QModelIndex());
+        Refresh();
+        return std::nullopt;
     }
     return chart;
 }
@@ -415,16 +558,19 @@ void frmJournal::cmdEdit_Click() {
     if (!chart) {
         return;
     }
+    if (store.State() != journal::Access::Writable && !store.Busy()) {
+        Fail(store.Why().isEmpty() ? store.LastError() : store.Why());
+        Refresh();
+        return;
+    }
     //: Title of the window that changes a kept chart's question and note.
     frmKeep ask(this, tr("Edit Kept Chart"), ChartLine(chart->mothers, chart->tableau),
                 chart->question, chart->note);
+    ask.SetWrite([&](const QString& question, const QString& note) {
+        return store.Edit(id, question, note) ? QString() : store.LastError();
+    });
     controls::CenterOnScreen(&ask);
-    if (ask.exec() != QDialog::Accepted) {
-        return;
-    }
-    if (!store.Edit(id, ask.Question(), ask.Note())) {
-        Fail(store.LastError());
-    }
+    ask.exec();
     Refresh();
 }
 
@@ -460,7 +606,7 @@ void frmJournal::cmdExport_Click() {
     if (!cmdExport->isEnabled()) {
         return;
     }
-    controls::SaveAsDialog dialog(this);
+    ExportDialog dialog(this, store);
     //: The file type in Save As; "(*.csv)" picks the files shown and stays as it is.
     dialog.setNameFilter(tr("CSV files (*.csv)"));
     dialog.setDefaultExtension(QStringLiteral("csv"));
@@ -471,9 +617,31 @@ void frmJournal::cmdExport_Click() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
-    if (!store.ExportCsv(dialog.selectedFiles().constFirst())) {
+    // Written row by row, with its progress and Cancel; a cancelled export leaves the file as
+    // it was.
+    //: Said while the journal is exported; Cancel stops it.
+    QProgressDialog progress(tr("Exporting the journal…"), tr("Cancel"), 0, 0, this);
+    progress.setWindowTitle(platform::AppTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const bool written =
+        store.ExportCsv(dialog.selectedFiles().constFirst(), [&](qint64 done, qint64 total) {
+            progress.setMaximum(int(std::min<qint64>(total, std::numeric_limits<int>::max())));
+            progress.setValue(int(std::min<qint64>(done, progress.maximum())));
+            return !progress.wasCanceled();
+        });
+    progress.reset();
+    if (!written && !store.LastError().isEmpty()) {
         Fail(store.LastError());
     }
+}
+
+bool frmJournal::event(QEvent* event) {
+    // A journal replaced while the person was in another window is listed again on return.
+    if (event->type() == QEvent::WindowActivate && store.Replaced()) {
+        Refresh();
+    }
+    return QWidget::event(event);
 }
 
 bool frmJournal::eventFilter(QObject* watched, QEvent* event) {

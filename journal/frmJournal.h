@@ -4,12 +4,15 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class CastingBoard;
 class JournalModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QTimer;
 
 // The Journal window: the kept charts, newest first, narrowed at each keystroke by the search
 // box; Open puts the chosen chart on the casting board, Edit changes its question and note,
@@ -19,19 +22,24 @@ class frmJournal : public QWidget {
     Q_OBJECT
 
 public:
-    // Raises the Journal window that is open, or opens one over `owner` for `board`.
-    static frmJournal* ShowJournal(CastingBoard* board, QWidget* owner);
+    // Raises the Journal window that is open, or opens one beside `owner` for `board`, over
+    // `store` (which outlives it).
+    static frmJournal* ShowJournal(CastingBoard* board, QWidget* owner,
+                                   journal::JournalStore& store);
     // The Journal window that is open, if any.
     static frmJournal* OpenWindow();
-    // Keeps the chart on the board, once its twelve figures are there: asks for its question and
-    // note, then keeps it, through the open Journal window's journal when there is one (which
-    // then lists it). A journal that cannot take it is said in a message box and nothing
-    // changes. Whether the chart was kept.
-    static bool KeepBoardChart(QWidget* owner,
-                               const QString& path = journal::JournalStore::DefaultPath());
+    // Keeps a chart of `mothers` in `tableau`: asks for its question and note, then keeps it in
+    // `store`; the open Journal window then lists it. A journal that cannot take it is said
+    // before anything is typed; a keep that fails leaves the window open with its text, saying
+    // why. Whether the chart was kept.
+    static bool KeepChart(QWidget* owner, journal::JournalStore& store, const Mothers& mothers,
+                          Tableau tableau);
 
+    frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStore& store);
+    // Over a journal of its own at `path`.
     frmJournal(CastingBoard* board, QWidget* owner,
                const QString& path = journal::JournalStore::DefaultPath());
+    ~frmJournal() override;
 
     // Lists again what the search box asks for, keeping the chosen chart chosen when it is
     // still listed.
@@ -55,25 +63,35 @@ public slots:
     void cmdExport_Click();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Return or Enter presses the focused button; Esc closes the window.
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Opens the file once it exists; false (with the reason in the window) when it cannot be.
-    bool Ready();
+    frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStore* store,
+               std::unique_ptr<journal::JournalStore> own);
     // The id of the chosen chart; 0 for none.
     qint64 ChosenId() const;
     void Choose(qint64 id, int fallbackRow);
     void ShowButtons();
+    // Says `text` below the list, with what is said whatever is listed.
+    void Say(const QString& text);
+    // Gives the question column the room its questions need, the note's start the rest.
+    void FitColumns();
+    // Puts the window beside its owner where the screen has room, or where it was left.
+    void Place();
     // Reads chart `id` in full, saying so when it cannot.
     std::optional<journal::KeptChart> Read(qint64 id);
     void Fail(const QString& why);
 
     CastingBoard* board;
-    journal::JournalStore store;
-    bool opened = false;
-    // Why a journal made by a newer Kelvora can only be read, as the store said it.
-    QString readOnlyWhy;
+    std::unique_ptr<journal::JournalStore> ownStore;
+    journal::JournalStore& store;
     JournalModel* model = nullptr;
+    // Lists again once another program has let go of the file.
+    QTimer* retry = nullptr;
+    // Said once, until the next listing: the file was replaced, or brought to this version.
+    QString once;
 };

@@ -4,6 +4,7 @@
 #include "controls/Look.h"
 #include "controls/Twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -55,11 +56,16 @@ frmKeep::frmKeep(QWidget* owner, const QString& caption, const QString& chart,
     QLabel* lblNote = Caption(this, "lblNote", tr("&Note:"), TwipsRect(120, 1200, 6585, 255));
     txtNote = new QPlainTextEdit(note, this);
     txtNote->setObjectName(QStringLiteral("txtNote"));
-    txtNote->setGeometry(TwipsRect(120, 1470, 6585, 2175));
+    txtNote->setGeometry(TwipsRect(120, 1470, 6585, 1575));
     // Tab goes on to the buttons rather than typing a tab, so the keyboard never gets caught.
     txtNote->setTabChangesFocus(true);
     WhiteBox(txtNote);
     lblNote->setBuddy(txtNote);
+
+    lblFailure = new QLabel(this);
+    controls::PlaceLabel(lblFailure, "lblFailure", controls::Verdana(8.25), Qt::white,
+                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 3105, 6585, 615));
+    lblFailure->setWordWrap(true);
 
     //: Button 84 pixels wide.
     cmdOK = controls::GreyButton(this, "cmdOK", tr("OK"), controls::Verdana(8.25, true),
@@ -69,11 +75,29 @@ frmKeep::frmKeep(QWidget* owner, const QString& caption, const QString& chart,
                                      TwipsRect(5445, 3780, 1260, 345));
     // Return in the question box keeps; Esc cancels (QDialog's own).
     cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdOK, &QPushButton::clicked, this, &frmKeep::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     controls::TabChain({txtQuestion, txtNote, cmdOK, cmdCancel});
     txtQuestion->setFocus();
+}
+
+void frmKeep::SetWrite(Write how) {
+    write = std::move(how);
+}
+
+void frmKeep::accept() {
+    if (write) {
+        // A write may wait for another program that holds the journal.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const QString failure = write(Question(), Note());
+        QApplication::restoreOverrideCursor();
+        lblFailure->setText(failure);
+        if (!failure.isEmpty()) {
+            return;
+        }
+    }
+    QDialog::accept();
 }
 
 QString frmKeep::Question() const {

@@ -262,12 +262,31 @@ void frmMain::mnuReading_Click() {
     frmReading::ShowReading(Frame3, this);
 }
 
+frmMain::~frmMain() {
+    // The Journal window goes before the journal it lists.
+    if (frmJournal* window = frmJournal::OpenWindow(); window && window->parent() == this) {
+        delete window;
+    }
+}
+
+journal::JournalStore& frmMain::Journal() {
+    if (!journal) {
+        journal = std::make_unique<journal::JournalStore>();
+    }
+    return *journal;
+}
+
 void frmMain::mnuKeep_Click() {
-    frmJournal::KeepBoardChart(this);
+    // The chart on the board, once its twelve figures are there.
+    const std::optional<Mothers> mothers = CastingBoard::BoardMothers();
+    if (intPressCount < 12 || !mothers) {
+        return;
+    }
+    frmJournal::KeepChart(this, Journal(), *mothers, chartTableau);
 }
 
 void frmMain::mnuJournal_Click() {
-    frmJournal::ShowJournal(Frame3, this);
+    frmJournal::ShowJournal(Frame3, this, Journal());
 }
 
 void frmMain::mnuExit_Click() {

@@ -4,11 +4,17 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class CastingBoard;
 class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
+
+namespace journal {
+class JournalStore;
+} // namespace journal
 
 namespace controls {
 class LinkLabel;
@@ -25,6 +31,7 @@ class frmMain : public QMainWindow {
 
 public:
     explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
 
     // Draws 1 to 6 and brings lblCobrand (odd) or lblFullBrand (even) to the front of the
     // footer. The last step of start-up.
@@ -84,6 +91,9 @@ private slots:
     void lblFullBrand_Click();
 
 private:
+    // The journal of kept charts, made when first needed (not at start-up), for Keep and the
+    // Journal window alike.
+    journal::JournalStore& Journal();
     void BuildMenus();
     // The tableau item's check and caption: the choice for the castings to come, and while a
     // casting is on the board, that the choice waits for the next one.
@@ -91,4 +101,6 @@ private:
     void BuildFooter(QWidget* client);
     void Form_Load();
     void Form_Unload();
+
+    std::unique_ptr<journal::JournalStore> journal;
 };

@@ -24,10 +24,9 @@ inline journal::KeptChart Chart(const QString& question, const QString& note = {
 // The questions the journal at `path` lists for `search`, newest first.
 inline QStringList Questions(const QString& path, const QString& search = {}) {
     journal::JournalStore store(path);
-    QSqlQuery query = store.List(search);
     QStringList questions;
-    while (query.next()) {
-        questions.append(query.value(QStringLiteral("question")).toString());
+    for (const journal::ListedChart& chart : store.List(search, {}, 100000).rows) {
+        questions.append(chart.question);
     }
     return questions;
 }

@@ -365,7 +365,7 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
 <context>
     <name>JournalModel</name>
     <message>
-        <location filename="../journal/JournalModel.cpp" line="+118"/>
+        <location filename="../journal/JournalModel.cpp" line="+134"/>
         <source>no question</source>
         <extracomment>Said by a screen reader for the empty question of a kept chart.</extracomment>
         <translation>pas de question</translation>
@@ -767,7 +767,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>frmJournal</name>
     <message>
-        <location filename="../journal/frmJournal.cpp" line="+35"/>
+        <location filename="../journal/frmJournal.cpp" line="+44"/>
         <source>Mothers %1, classic tableau</source>
         <extracomment>One line saying which chart the window is about; %1 is its mothers, &quot;1112/1112/1211/2121&quot;.</extracomment>
         <translation>Mères %1, tableau classique</translation>
@@ -779,13 +779,21 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Mères %1, tableau des devins</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+125"/>
+        <source>%1
+This is the journal itself: the export would destroy every kept chart. Choose another name.</source>
+        <extracomment>%1 is the file&apos;s full path, on a line of its own.</extracomment>
+        <translation>%1
+C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gardés. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>Keep in Journal</source>
         <extracomment>Title of the window that asks for the question and note of a chart to keep.</extracomment>
         <translation>Garder dans le journal</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+39"/>
         <source>Kelvora Journal</source>
         <extracomment>Title of the Journal window.</extracomment>
         <translation>Journal de Kelvora</translation>
@@ -833,13 +841,20 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+57"/>
         <source>No chart has been kept yet: Keep in Journal (Ctrl+K) keeps the chart on the board.</source>
         <extracomment>One line in the Journal window, below the empty list.</extracomment>
         <translation>Aucun thème n&apos;a encore été gardé : Garder dans le journal (Ctrl+K) garde le thème affiché.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+12"/>
+        <location line="+131"/>
+        <source>The journal %1 was replaced by another file since it was listed: it is listed again.</source>
+        <extracomment>Said in the Journal window; %1 is the journal&apos;s file.</extracomment>
+        <translation>Le journal %1 a été remplacé par un autre fichier depuis qu’il a été listé&#xa0;: il est listé à nouveau.</translation>
+    </message>
+    <message>
+        <location line="-100"/>
         <source>No chart has been kept yet.</source>
         <extracomment>One line in the Journal window, below the empty list.</extracomment>
         <translation>Aucun thème n&apos;a encore été gardé.</translation>
@@ -851,13 +866,13 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Aucun thème gardé n&apos;a ces mots.</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+140"/>
         <source>Edit Kept Chart</source>
         <extracomment>Title of the window that changes a kept chart&apos;s question and note.</extracomment>
         <translation>Modifier le thème gardé</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+22"/>
         <source>Delete the chart kept on %1 from the journal?</source>
         <translation>Supprimer du journal le thème gardé le %1 ?</translation>
     </message>
@@ -882,11 +897,22 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <extracomment>The file name Save As proposes for the journal&apos;s export.</extracomment>
         <translation>journal.csv</translation>
     </message>
+    <message>
+        <location line="+7"/>
+        <source>Exporting the journal…</source>
+        <extracomment>Said while the journal is exported; Cancel stops it.</extracomment>
+        <translation>Export du journal…</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>frmKeep</name>
     <message>
-        <location filename="../journal/frmKeep.cpp" line="+47"/>
+        <location filename="../journal/frmKeep.cpp" line="+48"/>
         <source>&amp;Question:</source>
         <extracomment>The label of a one-line text box, 439 pixels wide.</extracomment>
         <translation>&amp;Question :</translation>
@@ -898,7 +924,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>&amp;Note :</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>OK</source>
         <extracomment>Button 84 pixels wide.</extracomment>
         <translation>OK</translation>
@@ -1229,8 +1255,8 @@ Rien n’a été imprimé.</translation>
 <context>
     <name>journal::JournalStore</name>
     <message>
-        <location filename="../journal/JournalStore.cpp" line="+167"/>
-        <location line="+19"/>
+        <location filename="../journal/JournalStore.cpp" line="+265"/>
+        <location line="+24"/>
         <source>Kelvora cannot open the journal %1: %2.</source>
         <extracomment>The reason the journal cannot be opened (after &quot;Kelvora cannot open the journal %1: &quot;).
 ----------
@@ -1238,26 +1264,34 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora ne peut pas ouvrir le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-23"/>
         <source>Qt&apos;s SQLite driver is missing (on Debian, the package libqt6sql6-sqlite)</source>
         <translation>le pilote SQLite de Qt manque (sous Debian, le paquet libqt6sql6-sqlite)</translation>
     </message>
     <message>
-        <location line="+31"/>
-        <location line="+23"/>
-        <location line="+272"/>
+        <location line="-12"/>
+        <location line="+92"/>
+        <location line="+390"/>
         <location line="+17"/>
-        <location line="+10"/>
-        <location line="+4"/>
-        <location line="+48"/>
-        <location line="+33"/>
-        <location line="+23"/>
+        <location line="+17"/>
         <source>Kelvora cannot read the journal %1: %2.</source>
         <extracomment>A failure; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of the reasons below).</extracomment>
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-416"/>
+        <location line="-533"/>
+        <source>The journal %1 is damaged (%2): the charts that can be read are listed, opened and exported; nothing is kept, changed or removed in it. The README says how to recover it.</source>
+        <extracomment>Said in the Journal window, and when a chart is not kept; %1 is the journal&apos;s file, %2 SQLite&apos;s reason, in English.</extracomment>
+        <translation>Le journal %1 est endommagé (%2)&#xa0;: les tableaux lisibles sont listés, ouverts et exportés&#xa0;; rien n’y est gardé, modifié ni supprimé. Le README explique comment le récupérer.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Another program is using %1: the journal is busy; the list will refresh.</source>
+        <extracomment>Said in the Journal window when another program holds the journal&apos;s file; %1 is the file.</extracomment>
+        <translation>Un autre programme utilise %1&#xa0;: le journal est occupé&#xa0;; la liste se mettra à jour.</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>Kelvora cannot search the journal %1: %2.</source>
         <extracomment>%1 is the journal&apos;s file, %2 the reason below.</extracomment>
         <translation>Kelvora ne peut pas chercher dans le journal %1&#xa0;: %2.</translation>
@@ -1268,44 +1302,99 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>la bibliothèque SQLite qu’utilise Qt ici a été construite sans la recherche plein texte (FTS5)</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+28"/>
+        <source>The journal %1 can be listed and opened, but not kept in, changed or removed from: %2.</source>
+        <extracomment>Why a journal is only read; %1 is the journal&apos;s file, %2 the reason below.</extracomment>
+        <translation>Le journal %1 peut être listé et ouvert, mais on ne peut rien y garder, modifier ni supprimer&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the folder %1 cannot be written in</source>
+        <extracomment>A reason (after &quot;... removed from: &quot;); %1 is a folder.</extracomment>
+        <translation>le dossier %1 n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the file cannot be written</source>
+        <extracomment>A reason (after &quot;... removed from: &quot;).</extracomment>
+        <translation>le fichier n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>it is not an SQLite database</source>
         <extracomment>The reason a file is not read as a journal (after &quot;Kelvora cannot read the journal %1: &quot;).</extracomment>
         <translation>ce n’est pas une base de données SQLite</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+28"/>
         <source>it is an SQLite database, but not a Kelvora journal</source>
         <extracomment>The reason a file is not read as a journal (after &quot;Kelvora cannot read the journal %1: &quot;).</extracomment>
         <translation>c’est une base de données SQLite, mais pas un journal de Kelvora</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <location line="+14"/>
+        <location line="+8"/>
         <source>The journal %1 was made by a newer version of Kelvora: its charts can be listed and opened, but not kept, changed or removed.</source>
         <extracomment>Said when the journal opens read-only; %1 is the journal&apos;s file.</extracomment>
         <translation>Le journal %1 a été créé par une version plus récente de Kelvora&#xa0;: ses tableaux peuvent être listés et ouverts, mais pas gardés, modifiés ni supprimés.</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <source>it was made by a newer version of Kelvora, which this one can read but not change</source>
-        <extracomment>The reason a chart is not kept, changed or removed (after &quot;... in the journal %1: &quot;).</extracomment>
-        <translation>il a été créé par une version plus récente de Kelvora, que celle-ci peut lire mais pas modifier</translation>
+        <location line="+457"/>
+        <source>it is the journal itself, which the export would destroy</source>
+        <extracomment>The reason an export is refused (after &quot;Kelvora could not write the file %1: &quot;).</extracomment>
+        <translation>c’est le journal lui-même, que l’export détruirait</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+87"/>
+        <source>Only %1 charts could be written to %2. %3</source>
+        <extracomment>After an export met charts it could not read; %1 is the number written, %2 the file, %3 why the rest could not be read.</extracomment>
+        <translation>Seuls %1 tableaux ont pu être écrits dans %2. %3</translation>
+    </message>
+    <message>
+        <location line="-373"/>
         <source>Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.</source>
         <extracomment>A failed keep; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of these).</extracomment>
         <translation>Kelvora n’a pas pu garder le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-18"/>
         <source>the folder %1 cannot be made</source>
         <extracomment>The reason a first keep failed; %1 is the folder the journal goes in.</extracomment>
         <translation>le dossier %1 ne peut pas être créé</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="-116"/>
+        <source>Kelvora could not bring the journal %1 to this version: %2. The journal is as it was.</source>
+        <extracomment>A failure; %1 is the journal&apos;s file, %2 the reason.</extracomment>
+        <translation>Kelvora n’a pas pu mettre le journal %1 à cette version&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>a copy of it could not be made as %1</source>
+        <extracomment>A reason; %1 is the copy&apos;s file.</extracomment>
+        <translation>aucune copie n’a pu en être faite sous %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The journal %1 was brought to this version of Kelvora; a copy of it as it was is kept as %2.</source>
+        <extracomment>Said once, after a journal of an earlier Kelvora was brought to this version; %1 is the journal&apos;s file, %2 the copy of it as it was.</extracomment>
+        <translation>Le journal %1 a été mis à cette version de Kelvora&#xa0;; une copie de son état précédent est gardée sous %2.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>%1 Nothing was written.</source>
+        <extracomment>Why a chart is not kept, changed or removed; %1 says why the journal is only read.</extracomment>
+        <translation>%1 Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+19"/>
+        <location line="+32"/>
+        <location line="+101"/>
+        <source>another program is using it</source>
+        <translation>un autre programme l’utilise</translation>
+    </message>
+    <message>
+        <location line="-21"/>
         <source>Kelvora could not change the chart in the journal %1: %2. The journal is as it was.</source>
         <extracomment>A failed edit; %1 is the journal&apos;s file, %2 the reason.</extracomment>
         <translation>Kelvora n’a pas pu modifier le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
@@ -1313,13 +1402,13 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="+19"/>
         <location line="+55"/>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>there is no chart %1 in it</source>
         <extracomment>A reason; %1 is the chart&apos;s number in the journal.</extracomment>
         <translation>il ne contient pas de tableau %1</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-82"/>
         <source>Kelvora could not remove the chart from the journal %1: %2. The journal is as it was.</source>
         <extracomment>A failed removal; %1 is the journal&apos;s file, %2 the reason.</extracomment>
         <translation>Kelvora n’a pas pu supprimer le tableau du journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
@@ -1331,7 +1420,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>son tableau %1 est endommagé</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+138"/>
         <source>Kelvora could not write the file %1: %2.</source>
         <extracomment>A failed CSV export; %1 is the file written, %2 the system&apos;s reason.</extracomment>
         <translation>Kelvora n’a pas pu écrire le fichier %1&#xa0;: %2.</translation>
