@@ -1,6 +1,6 @@
 #pragma once
 
-#include "journal/JournalStore.h"
+#include "journal/KeptChart.h"
 
 #include <QByteArray>
 #include <QString>
