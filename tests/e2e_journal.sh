@@ -18,10 +18,11 @@ shown_window() { # shown_window NAME: the id of kelvora's visible window NAME
     xdotool search --all --onlyvisible --pid "$app" --name "^$1\$" 2>/dev/null | head -1 | grep .
 }
 wait_window() { wait_for 15 shown_window "$@"; }
-keys() { # keys WINDOW KEY...: focuses WINDOW and types the keys
-    xdotool windowfocus --sync "$1" 2>/dev/null
-    xdotool key --delay 100 "${@:2}"
+keys() { # keys WINDOW KEY...: types the keys once WINDOW has the keyboard
+    wait_active "$1" && xdotool key --delay 100 "${@:2}"
 }
+# typed WINDOW TEXT: types TEXT once WINDOW has the keyboard.
+typed() { wait_active "$1" && xdotool type --delay 60 "$2"; }
 must() { check "$@" || exit 1; }
 # board NAME: a picture of the casting board (its dots, captions and button) in NAME.png, once
 # two pictures in a row agree, so that a board still being drawn on a busy machine is not taken.
@@ -51,6 +52,7 @@ start() {
     pids+=("$app")
     main=$(wait_window "Kelvora v[0-9.]*")
     must "Kelvora is up" test -n "$main"
+    focus "$main"
 }
 
 questions=("Faut-il partir en voyage cet été ?" "Quelle énergie pour demain ?"
@@ -62,11 +64,13 @@ for n in 0 1 2; do
     keys "$main" ctrl+k
     keep=$(wait_window "Keep in Journal")
     must "Ctrl+K asks for the question of chart $((n + 1))" test -n "$keep"
-    xdotool type --delay 60 "${questions[$n]}"
+    typed "$keep" "${questions[$n]}"
     keys "$keep" Tab
-    xdotool type --delay 60 "Note $((n + 1))"
+    typed "$keep" "Note $((n + 1))"
     keys "$keep" Tab Return
     must "... and OK keeps it" wait_for 10 eval '! shown_window "Keep in Journal" >/dev/null'
+    # A bare X server gives the window a modal window blocked no keyboard back.
+    focus "$main"
     keys "$main" space
     panel "panel$n"
     keys "$main" space
@@ -77,7 +81,11 @@ command -v sqlite3 >/dev/null && check "the journal holds the three questions as
     test "$(sqlite3 "$file" 'SELECT question FROM charts ORDER BY id')" = "$(printf '%s\n' "${questions[@]}")"
 
 keys "$main" alt+f x
-keys "$(wait_window "Kelvora v[0-9.]*")" alt+x
+# The exit window comes up in place of the main window, with the same title.
+exit_window() { [ "$(shown_window "Kelvora v[0-9.]*")" != "$main" ] && shown_window "Kelvora v[0-9.]*"; }
+exit_window=$(wait_for 10 exit_window)
+focus "$exit_window"
+keys "$exit_window" alt+x
 must "Kelvora ends through its exit window" wait_for 10 test ! -e /proc/$app
 
 start
@@ -87,6 +95,7 @@ must "Ctrl+J opens the Journal window" test -n "$journal"
 keys "$journal" e n e r g
 sleep 0.5
 keys "$journal" Down Return
+focus "$main"
 board opened
 check "the board shows the kept chart dot for dot (the three differ)" same_picture board1 opened
 keys "$main" space
