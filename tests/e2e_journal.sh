@@ -6,9 +6,10 @@
 # accents, and Return opens it: the board shows its dots as when it was kept, and the next press
 # writes the same interpretation. The questions in the file are read back with sqlite3 where it is
 # installed.
-# usage: e2e_journal.sh path/to/kelvora
+# usage: e2e_journal.sh path/to/kelvora path/to/xkeymap
 set -u
 kelvora=$(realpath "$1")
+xkeymap=$2
 source "$(dirname "$0")/e2e_common.sh"
 command -v xclip >/dev/null || { echo "SKIP: no xclip"; exit 77; }
 command -v import >/dev/null && command -v compare >/dev/null || { echo "SKIP: no ImageMagick"; exit 77; }
@@ -24,6 +25,7 @@ keys() { # keys WINDOW KEY...: types the keys once WINDOW has the keyboard
 # typed WINDOW TEXT: types TEXT once WINDOW has the keyboard.
 typed() { wait_active "$1" && xdotool type --delay 60 "$2"; }
 must() { check "$@" || exit 1; }
+same() { [ "$1" == "$2" ] || { printf 'expected:\n%s\nactual:\n%s\n' "$1" "$2"; return 1; }; }
 # board NAME: a picture of the casting board (its dots, captions and button) in NAME.png, once
 # two pictures in a row agree, so that a board still being drawn on a busy machine is not taken.
 board() {
@@ -57,6 +59,8 @@ start() {
 
 questions=("Faut-il partir en voyage cet été ?" "Quelle énergie pour demain ?"
            "L'enfant guérira-t-il bientôt ?")
+# Each accented letter on a key of its own, as on a French keyboard, before Kelvora reads the map.
+must "the accented letters have keys" "$xkeymap" "${questions[*]}"
 start
 for n in 0 1 2; do
     keys "$main" $(printf 'space %.0s' $(seq 12))
@@ -78,7 +82,7 @@ done
 check "the three charts differ" test "$(md5sum "$work"/board?.png | cut -d' ' -f1 | sort -u | wc -l)" -eq 3
 file=$(find "$XDG_DATA_HOME" -name journal.sqlite)
 command -v sqlite3 >/dev/null && check "the journal holds the three questions as typed, accents and all" \
-    test "$(sqlite3 "$file" 'SELECT question FROM charts ORDER BY id')" = "$(printf '%s\n' "${questions[@]}")"
+    same "$(printf '%s\n' "${questions[@]}")" "$(sqlite3 "$file" 'SELECT question FROM charts ORDER BY id')"
 
 keys "$main" alt+f x
 # The exit window comes up in place of the main window, with the same title.
