@@ -6,10 +6,10 @@
 # accents, and Return opens it: the board shows its dots as when it was kept, and the next press
 # writes the same interpretation. The questions in the file are read back with sqlite3 where it is
 # installed.
-# usage: e2e_journal.sh path/to/kelvora path/to/xkeymap
+# usage: e2e_journal.sh path/to/kelvora [path/to/xkeymap]
 set -u
 kelvora=$(realpath "$1")
-xkeymap=$2
+xkeymap=${2:-}
 source "$(dirname "$0")/e2e_common.sh"
 command -v xclip >/dev/null || { echo "SKIP: no xclip"; exit 77; }
 command -v import >/dev/null && command -v compare >/dev/null || { echo "SKIP: no ImageMagick"; exit 77; }
@@ -60,7 +60,9 @@ start() {
 questions=("Faut-il partir en voyage cet été ?" "Quelle énergie pour demain ?"
            "L'enfant guérira-t-il bientôt ?")
 # Each accented letter on a key of its own, as on a French keyboard, before Kelvora reads the map.
-must "the accented letters have keys" "$xkeymap" "${questions[*]}"
+# Without xkeymap (the installed package's check) xdotool binds each for the one press, which a
+# program that reads the map late can miss.
+[ -z "$xkeymap" ] || must "the accented letters have keys" "$xkeymap" "${questions[*]}"
 start
 for n in 0 1 2; do
     keys "$main" $(printf 'space %.0s' $(seq 12))
