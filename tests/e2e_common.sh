@@ -1,7 +1,8 @@
 # Sourced by the end-to-end scripts: a private work folder and X server, the clean-up of both and
 # of every process listed in `pids`, and `check`, which counts failures.
 # After sourcing: $work (mode 700, also XDG_RUNTIME_DIR; $work/config is XDG_CONFIG_HOME),
-# DISPLAY set, `pids` empty, `failures` 0, and `wait_for`, which waits on a condition.
+# DISPLAY set, `pids` empty, `failures` 0, `wait_for`, which waits on a condition, and
+# `wait_active` and `focus`, which wait until a window has the keyboard.
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no Xvfb/xdotool"; exit 77; }
 
 work=$(mktemp -d)
@@ -34,6 +35,49 @@ cleanup() {
 trap cleanup EXIT
 wait_for 10 test -s "$work/display"
 export DISPLAY=:$(head -1 "$work/display")
+root_window=$(xdotool search --maxdepth 0 --name '' 2>/dev/null)
+
+# keyboard_window: the window that has the X input focus, which a Qt program takes for its active
+# window; "none" where no window has it (a bare X server's own setting, and where it puts the
+# focus back when a modal window closes: the keys then go to whatever is under the pointer, and Qt
+# takes them for no widget).
+keyboard_window() {
+    local focus
+    focus=$(xdotool getwindowfocus -f 2>/dev/null)
+    case $focus in
+    "" | 0 | 1 | "$root_window") echo none ;;
+    *) echo "$focus" ;;
+    esac
+}
+# window_title WINDOW: WINDOW's id and title, for messages.
+window_title() { echo "window $1 \"$(xdotool getwindowname "$1" 2>/dev/null)\""; }
+has_keyboard() { # has_keyboard WINDOW...: one of the WINDOWs gets the keys typed now
+    local now w
+    now=$(keyboard_window)
+    for w in "$@"; do [ "$w" = "$now" ] && return 0; done
+    return 1
+}
+# wait_active WINDOW...: waits (10 s at most) until one of the WINDOWs gets the keys typed now.
+# When the wait runs out it says which window has the keyboard instead, counts a failure and
+# fails, so that keys meant for one window are never typed into another.
+wait_active() {
+    [ $# -gt 0 ] && [ -n "$1" ] && wait_for 10 has_keyboard "$@" && return 0
+    not_active "${1:-none}"
+}
+not_active() { # not_active WINDOW: says that WINDOW has not got the keyboard, and which has
+    echo "FAIL: $(window_title "$1") did not get the keyboard within 10 s;" \
+        "$(window_title "$(keyboard_window)") has it"
+    failures=$((failures + 1))
+    return 1
+}
+# focus WINDOW: gives WINDOW the keyboard as a window manager gives it to a window clicked (a bare
+# X server has none, and gives the focus back to no window when a modal window closes), and waits
+# until it has it; asked again while it has not (a window not yet shown cannot take it).
+take_keyboard() { has_keyboard "$1" || { xdotool windowfocus "$1" 2>/dev/null; has_keyboard "$1"; }; }
+focus() {
+    [ -n "$1" ] && wait_for 10 take_keyboard "$1" && return 0
+    not_active "${1:-none}"
+}
 
 failures=0
 check() { # check DESCRIPTION COMMAND...

@@ -18,10 +18,8 @@ shown_window() { # shown_window NAME SIZE: kelvora's visible window NAME of that
     done
     return 1
 }
-keys() { # keys WINDOW KEY...: focuses WINDOW and types the keys
-    xdotool windowfocus --sync "$1" 2>/dev/null
-    shift
-    for k in "$@"; do xdotool key "$k"; sleep 0.1; done
+keys() { # keys WINDOW KEY...: types the keys once WINDOW has the keyboard
+    wait_active "$1" && xdotool key --delay 100 "${@:2}"
 }
 copied() { xclip -o -selection clipboard >"$work/window.txt" 2>/dev/null && [ -s "$work/window.txt" ]; }
 
@@ -29,6 +27,7 @@ copied() { xclip -o -selection clipboard >"$work/window.txt" 2>/dev/null && [ -s
 pids+=("$app")
 main=$(wait_for 15 shown_window "Kelvora v1.0" 835x)
 check "the main window is up" test -n "$main" || exit 1
+focus "$main"
 keys "$main" $(printf 'space %.0s' $(seq 13)) alt+i
 report=$(wait_for 15 shown_window "Kelvora v1.0" 515x506)
 check "Alt+I (Imprimer) opens the report window" test -n "$report" || exit 1

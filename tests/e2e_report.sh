@@ -27,10 +27,12 @@ shown_window() {
     return 1
 }
 wait_window() { wait_for 15 shown_window "$@"; }
-keys() { # keys WINDOW KEY...: focuses WINDOW and types the keys
-    xdotool windowfocus --sync "$1" 2>/dev/null
-    xdotool key --delay 100 "${@:2}"
+keys() { # keys WINDOW KEY...: types the keys once WINDOW has the keyboard
+    wait_active "$1" && xdotool key --delay 100 "${@:2}"
 }
+# Qt gives a modal window the keyboard itself; a bare X server gives the window it blocked no
+# keyboard back when it closes (focus does, as a window manager would).
+dialog_gone() { wait_for 10 eval '! shown_window Kelvora >/dev/null'; }
 # must DESCRIPTION COMMAND...: a check that the rest cannot do without.
 must() { check "$@" || true; "${@:2}" >/dev/null 2>&1 || exit 1; }
 wait_file() { wait_for 10 test -s "$1"; }
@@ -49,6 +51,7 @@ transient_for() {
 pids+=("$app")
 main=$(wait_window "Kelvora v[0-9.]*" 835x)
 must "the main window is up" test -n "$main"
+focus "$main"
 keys "$main" $(printf 'space %.0s' $(seq 13)) alt+p
 report=$(wait_window "Kelvora v[0-9.]*" 515x506$)
 must "Print opens the report window" test -n "$report"
@@ -80,7 +83,7 @@ keys "$report" ctrl+End Tab Tab Return
 dialog=$(wait_window "Kelvora")
 must "Return on the focused Save opens the Save As dialog" test -n "$dialog"
 check "the Save As dialog is transient for the report window" transient_for "$dialog" "$report"
-xdotool windowfocus --sync "$dialog" 2>/dev/null
+wait_active "$dialog" || exit 1
 # A folder's name opens the folder; an empty name then saves nothing.
 xdotool type sub/
 sleep 0.3
@@ -95,10 +98,12 @@ xdotool key Return
 check "typing chart saved chart.rtf in that folder" wait_file "$work/out/sub/chart.rtf"
 # Save again: the dialog opens in sub; a folder's name without a slash opens it too, and the next
 # name is saved there under that name, with nothing else written anywhere.
+dialog_gone
+focus "$report"
 keys "$report" alt+s
 dialog=$(wait_window "Kelvora")
 must "Save opens the Save As dialog again" test -n "$dialog"
-xdotool windowfocus --sync "$dialog" 2>/dev/null
+wait_active "$dialog" || exit 1
 xdotool type inner
 sleep 0.3
 xdotool key Return
@@ -143,12 +148,13 @@ sys.exit(0 if ok else 1)
 PY
 
 # Print with nothing selected: the whole report goes to the PDF file the dialog offers.
+dialog_gone
+focus "$report"
 keys "$report" alt+p
 printer=$(wait_window "Kelvora")
 must "Print opens the Print dialog" test -n "$printer"
 check "the Print dialog is transient for the report window" transient_for "$printer" "$report"
-xdotool windowfocus --sync "$printer" 2>/dev/null
-xdotool key Return
+wait_active "$printer" && xdotool key Return
 check "printing wrote print.pdf" wait_for 10 pdf_whole "$work/out/print.pdf"
 if [ -s "$work/window.txt" ] && have pdftotext "the PDF holds the whole report"; then
 pdftotext "$work/out/print.pdf" "$work/printed.txt"

@@ -38,7 +38,12 @@ opened() {
     : >"$log"
     [ "$got" == "$1" ] || { printf 'expected: %s\nopened:   %s\n' "$1" "$got"; return 1; }
 }
-keys() { xdotool key --delay 300 "$@"; }
+keys() { # keys WINDOW KEY...: types the keys once WINDOW has the keyboard
+    wait_active "$1" && xdotool key --delay 300 "${@:2}"
+}
+# other_window PID WINDOW: PID's one window with the caption besides WINDOW (About over the main
+# window).
+other_window() { windows "$1" | grep -vx "$2"; }
 shot() { [ -n "${SHOTS:-}" ] && import -window root "$SHOTS/$1.png"; return 0; }
 running() { kill -0 "$1" 2>/dev/null; }
 stopped() { ! running "$1"; }
@@ -65,14 +70,14 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 menu=$((HEIGHT - 550))
 check "the client area is 835 x 550 below a menu bar (${WIDTH}x${HEIGHT})" \
     test "$WIDTH" -eq 835 -a "$menu" -ge 15 -a "$menu" -le 40
-xdotool windowfocus --sync "$main"
+focus "$main"
 shot main
 
-keys alt+h o
+keys "$main" alt+h o
 check "Help, Online Help opens the help page" opened "$help"
-keys alt+h v
+keys "$main" alt+h v
 check "Help, Visit Us Online opens the home page" opened "$home"
-keys alt+h c
+keys "$main" alt+h c
 check "Help, Check for Software Update opens the download page" opened "$update"
 
 xdotool mousemove $((X + 417)) $((Y + menu + 14)) click 1
@@ -87,26 +92,28 @@ xdotool mousemove $((X + 417)) $((Y + menu + 523)) click 1
 check "the footer offer in front (second line ${width}px wide) opens its own page" opened "$front"
 
 # From the casting button, Tab passes the panel to the footer's offer, then to the banner.
-keys Tab Tab space
+keys "$main" Tab Tab space
 check "Tab from the casting button reaches the footer offer; Space opens its page" opened "$front"
-keys Tab Return
+keys "$main" Tab Return
 check "Tab then reaches the banner; Return opens the home page" opened "$home"
 
-keys alt+h a
+keys "$main" alt+h a
 check "Help, About Software opens About" wait_count "$app" 2
 shot about
-keys Return
+keys "$(other_window "$app" "$main")" Return
 check "Enter closes About" wait_count "$app" 1
-keys alt+h a
+focus "$main"
+keys "$main" alt+h a
 wait_count "$app" 2
-keys Escape
+keys "$(other_window "$app" "$main")" Escape
 check "Esc closes About" wait_count "$app" 1
 check "About opened no page" test ! -s "$log"
 
 # File, Enter Mothers (Ctrl+M) by keyboard alone: the digits typed show on the board, each cell as
 # one dot or two (told by the width drawn there). After a modal window closes, a bare X server
 # gives the main window no focus back.
-mothers() { xdotool search --all --onlyvisible --pid "$app" --name '^Enter Mothers$' "$@" >/dev/null; }
+mothers() { xdotool search --all --onlyvisible --pid "$app" --name '^Enter Mothers$' 2>/dev/null | grep .; }
+mothers_shown() { mothers >/dev/null; }
 dots() {
     import -window root "$work/board.png"
     for c in $(seq 0 15); do
@@ -114,12 +121,10 @@ dots() {
             +repage -fuzz 30% -trim -format '%[fx:w > 25 ? 2 : 1]' info: 2>/dev/null
     done
 }
-xdotool windowfocus --sync "$main"
-keys ctrl+m
-check "Ctrl+M opens Enter Mothers" wait_for 10 mothers
-mothers windowfocus --sync
-xdotool type --delay 50 1112111212112121
-keys Return
+focus "$main"
+keys "$main" ctrl+m
+check "Ctrl+M opens Enter Mothers" wait_for 10 mothers_shown
+wait_active "$(mothers)" && xdotool type --delay 50 1112111212112121 && xdotool key Return
 check "sixteen digits and Return put them on the board dot for dot" \
     wait_for 10 eval '[ "$(dots)" == 1112111212112121 ]'
 
@@ -130,13 +135,13 @@ check "closing the main window brings up the exit window at once" test -n "$exit
 [ -n "$exit_window" ] && eval "$(xdotool getwindowgeometry --shell "$exit_window")"
 check "... in place of the main window (${WIDTH}x${HEIGHT})" test "$WIDTH" -eq 455
 check "... and the program is still running" running "$app"
-xdotool windowfocus --sync "$exit_window" 2>/dev/null
+focus "$exit_window"
 shot exit
-keys alt+y
+keys "$exit_window" alt+y
 xdotool type --delay 50 "Ana & Co"
-keys alt+e
+keys "$exit_window" alt+e
 xdotool type --delay 50 "bo@example.org"
-keys alt+s
+keys "$exit_window" alt+s
 check "Send opens the refer page with the fields encoded" opened \
     "${home%/}/refer.html?yourname=Ana%20%26%20Co&friendname=&friendemail=bo%40example.org"
 "$xclose" "$exit_window"
@@ -147,15 +152,16 @@ check "... and gives the lock back" test ! -e "$work/kelvora.lock"
 "$kelvora" & app=$!
 pids+=("$app")
 wait_count "$app" 1
-xdotool windowfocus --sync "$(windows "$app")"
-keys alt+f x
+main=$(windows "$app")
+focus "$main"
+keys "$main" alt+f x
 wait_for 10 exit_width "$app"
 exit_window=$(windows "$app")
 [ -n "$exit_window" ] && eval "$(xdotool getwindowgeometry --shell "$exit_window")"
 check "File, Exit brings up the exit window in place of the main window" \
     test "$(wc -l <<<"$exit_window")" -eq 1 -a "$WIDTH" -eq 455
-xdotool windowfocus --sync "$(windows "$app")" 2>/dev/null
-keys alt+x
+focus "$exit_window"
+keys "$exit_window" alt+x
 check "its Exit button ends the program with status 0" ended_with_0 "$app"
 check "nothing else was opened" test ! -s "$log"
 

@@ -139,6 +139,33 @@ def key(name):
     subprocess.run(["xdotool", "key", name], check=True, env={**os.environ, "DISPLAY": keyboard})
 
 
+def active(window):
+    return window.getState().contains(pyatspi.STATE_ACTIVE)
+
+
+def x_focus():
+    """The window XWayland gives the keys to, as the compositor set it, with its title."""
+    focus = subprocess.run(["xdotool", "getwindowfocus", "-f"], capture_output=True,
+                           text=True).stdout.strip()
+    title = subprocess.run(["xdotool", "getwindowname", focus], capture_output=True,
+                           text=True).stdout.strip()
+    return f'X window {focus or "none"} "{title}"'
+
+
+def key_to(app, window, name):
+    """Types key `name` once the compositor has made `window` the active one (10 s at most);
+    otherwise says which window was active instead, types nothing and fails."""
+    if wait_for(10, lambda: active(window)):
+        key(name)
+        return True
+    def title(w):
+        return f'{w.getRoleName()} "{w.name}"'
+
+    now = [title(w) for w in windows(app) if active(w)]
+    return check(f"the {title(window)} becomes active before {name} is typed", False,
+                 f"active instead: {', '.join(now) or 'no window of Kelvora'}; {x_focus()} has the keys")
+
+
 def frame_extents(pid):
     """The frame the compositor put around the program's main window (left, right, top, bottom),
     as it tells X clients; none where it tells none."""
@@ -219,7 +246,7 @@ def run(program):
                                         if w.getRole() == pyatspi.ROLE_DIALOG), None))
     if not check("Print opens the report window", report):
         return
-    key("Escape")
+    key_to(app, report, "Escape")
     check("Esc closes the report window",
           wait_for(10, lambda: report not in windows(app) and len(windows(app)) == 1))
     check("... and the casting button has the focus again",
