@@ -12,17 +12,15 @@ export HOME=$work XDG_DATA_HOME=$work/data
 copy=$work/kelvora-1.1
 ln "$kelvora" "$copy" 2>/dev/null || cp "$kelvora" "$copy"
 shown_window() { xdotool search --all --onlyvisible --pid "$app" --name "^$1\$" 2>/dev/null | head -1 | grep .; }
-keys() { xdotool windowfocus --sync "$1" 2>/dev/null; xdotool key --delay 100 "${@:2}"; }
 
 "$copy" --cast 1112/1112/1211/2121 & app=$!
 pids+=("$app")
 main=$(wait_for 15 shown_window "Kelvora v[0-9.]*")
 check "the renamed copy is up" test -n "$main" || exit 1
-keys "$main" $(printf 'space %.0s' $(seq 8)) ctrl+k
+focus "$main" && xdotool key --delay 100 $(printf 'space %.0s' $(seq 8)) ctrl+k
 keep=$(wait_for 15 shown_window "Keep in Journal")
 check "Ctrl+K asks for the question" test -n "$keep" || exit 1
-xdotool type --delay 60 "renamed"
-keys "$keep" Tab Tab Return
+wait_active "$keep" && xdotool type --delay 60 "renamed" && xdotool key --delay 100 Tab Tab Return
 kept() { find "$XDG_DATA_HOME" -name journal.sqlite | grep -q .; }
 wait_for 10 kept
 check "the chart is kept in Kelvora's own journal, and in no other" \
