@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QScreen>
 #include <QSettings>
 #include <QtTest>
 
