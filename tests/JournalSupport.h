@@ -31,6 +31,21 @@ inline QStringList Questions(const QString& path, const QString& search = {}) {
     return questions;
 }
 
+// Keeps `count` charts "1", "2" ..., each with the note "MARKn " and `padding` letters n: the first
+// through the store, the rest copied from it in one statement.
+inline bool KeepCharts(const QString& path, int count, int padding = 0) {
+    journal::JournalStore store(path);
+    return store.Keep(Chart(QStringLiteral("1"), QStringLiteral("MARK1 ") + QString(padding, u'n')))
+               .has_value() &&
+           QSqlQuery(store.Database())
+               .exec(QStringLiteral(
+                         "WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n "
+                         "WHERE i < %1) INSERT INTO charts (kept_utc, offset_seconds, "
+                         "mothers, tableau, question, note) SELECT kept_utc, 0, mothers, "
+                         "tableau, i, 'MARK' || i || ' ' || substr(note, 7) FROM charts, n")
+                         .arg(count));
+}
+
 inline QByteArray Bytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -31,14 +31,6 @@ public:
     static void initMain() { testsupport::InitMain(); }
 
 private:
-    // Keeps `count` charts "1", "2" ..., each with a note of some length naming it.
-    void KeepCharts(int count) {
-        journal::JournalStore store(path);
-        for (int n = 1; n <= count; ++n) {
-            QVERIFY(store.Keep(
-                Chart(QString::number(n), QStringLiteral("MARK%1 ").arg(n) + QString(1500, u'n'))));
-        }
-    }
     std::optional<CastingWindow> casting;
     QTemporaryDir folder;
     const QString path = folder.filePath("journal.sqlite");
@@ -141,7 +133,7 @@ private slots:
     // A page of the file damaged: the window lists what reads and says the rest cannot be read,
     // with the file's path; keeping is refused, saying why, and the file is left as it is.
     void damagedJournalIsSaid() {
-        KeepCharts(60);
+        QVERIFY(KeepCharts(path, 60, 1500));
         QByteArray bytes = Bytes(path);
         const qsizetype page = bytes.indexOf("MARK30 ") / 4096 * 4096;
         QVERIFY(page > 0);
@@ -177,7 +169,7 @@ private slots:
     // A keep that fails (a full disk) leaves the Keep window open with what was typed, saying
     // why; nothing is written.
     void failedKeepKeepsTheText() {
-        KeepCharts(1);
+        QVERIFY(KeepCharts(path, 1));
         journal::JournalStore store(path);
         QVERIFY(store.Open());
         const QByteArray before = Bytes(path);
@@ -204,16 +196,7 @@ private slots:
     // Another program holding the file: the window says so at once and lists when it can; an
     // idle window holds no lock, so another program can write.
     void anotherProgramAndTheWindow() {
-        KeepCharts(2000 / 50);
-        {
-            journal::JournalStore store(path);
-            QVERIFY(store.Open());
-            QSqlQuery more(store.Database());
-            QVERIFY(more.exec("INSERT INTO charts (kept_utc, offset_seconds, mothers, tableau, "
-                              "question, note) SELECT kept_utc, 0, mothers, tableau, question, "
-                              "note FROM charts, (SELECT 1 UNION SELECT 2 UNION SELECT 3 UNION "
-                              "SELECT 4 UNION SELECT 5) LIMIT 1960"));
-        }
+        QVERIFY(KeepCharts(path, 2000, 1500));
         QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
         other.setDatabaseName(path);
         other.setConnectOptions("QSQLITE_BUSY_TIMEOUT=1000");
@@ -231,9 +214,10 @@ private slots:
             waited.start();
             window.txtSearch->setText("nnn");
             QVERIFY2(waited.elapsed() < 2000, qPrintable(QString::number(waited.elapsed())));
-            QVERIFY2(
-                window.lblStatus->text().contains("the journal is busy; the list will refresh"),
-                qPrintable(window.lblStatus->text()));
+            const QString said = window.lblStatus->text();
+            QVERIFY2(said.contains("the journal is busy; the list will refresh") &&
+                         said.contains(path),
+                     qPrintable(said));
             QVERIFY(write.exec("COMMIT"));
             QTRY_VERIFY(window.grdJournal->model()->rowCount() > 0);
             QVERIFY(!window.lblStatus->text().contains("busy"));
@@ -246,7 +230,7 @@ private slots:
     // A journal replaced under the open window (a backup restored) is listed again, the chosen
     // chart let go, and the replacement said.
     void replacedJournalIsListedAgain() {
-        KeepCharts(3);
+        QVERIFY(KeepCharts(path, 3));
         frmJournal window(casting->window.Frame3, nullptr, path);
         window.show();
         window.grdJournal->setCurrentIndex(window.grdJournal->model()->index(0, 0));
@@ -264,7 +248,7 @@ private slots:
 
     // Export refuses the journal itself inside Save As, which stays open, saying why.
     void exportRefusesTheJournal() {
-        KeepCharts(1);
+        QVERIFY(KeepCharts(path, 1));
         frmJournal window(casting->window.Frame3, nullptr, path);
         window.show();
         const QByteArray before = Bytes(path);

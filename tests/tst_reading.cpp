@@ -5,28 +5,19 @@
 #include "casting/frmReading.h"
 #include "platform/Random.h"
 #include "tests/CastingWindow.h"
+#include "tests/ChartSupport.h"
 #include "tests/TestMain.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QScreen>
 #include <QSettings>
 #include <QtTest>
 
-#include <optional>
 #include <set>
 
 namespace {
-
-Mothers MothersOf(const QString& text) {
-    const std::optional<Mothers> mothers = ReadMothers(text);
-    if (!mothers) {
-        qFatal("not a cast: %s", qPrintable(text));
-    }
-    return *mothers;
-}
 
 QList<int> Listed(const HouseList& list) {
     return QList<int>(list.begin(), list.end());
@@ -53,8 +44,8 @@ QStringList PrintedSentences(const Mothers& mothers, int column) {
         return {QStringLiteral("kelvora --reading failed: ") +
                 QString::fromUtf8(kelvora.readAllStandardError())};
     }
-    QStringList lines = QString::fromUtf8(kelvora.readAllStandardOutput()).split(u'\n');
-    lines.removeAll(QString());
+    const QStringList lines =
+        QString::fromUtf8(kelvora.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     QStringList sentences;
     for (const QString& line : lines.mid(HouseCount)) {
         sentences << line.section(u'\t', -1);
@@ -72,18 +63,15 @@ public:
 
 private slots:
     // Every one of the 65,536 casts: house 12 always a prince and no other house always; at most
-    // 11 different figures among the twelve principal houses; at most 10 houses alone.
+    // 11 different figures among the twelve principal houses; at most 10 houses alone. A tableau
+    // whose sums are wrong is not sound.
     void everyCast() {
         std::array<bool, HouseCount> everPrince{};
         std::array<bool, HouseCount> everSlave{};
         int mostFigures = 0;
         int mostAlone = 0;
         for (unsigned pattern = 0; pattern < 65536; ++pattern) {
-            Mothers mothers{};
-            for (std::size_t c = 0; c < mothers.size(); ++c) {
-                mothers[c] = (pattern >> c) & 1u ? 2 : 1;
-            }
-            const auto chart = ChartOf(mothers, Tableau::Diviners);
+            const auto chart = ChartOf(CastNumber(pattern), Tableau::Diviners);
             for (std::size_t h = 0; h < HouseCount; ++h) {
                 (IsPrince(chart[h]) ? everPrince : everSlave)[h] = true;
             }
@@ -102,6 +90,11 @@ private slots:
         }
         QVERIFY2(mostFigures <= 11, qPrintable(QString::number(mostFigures)));
         QVERIFY2(mostAlone <= 10, qPrintable(QString::number(mostAlone)));
+        // A slave in house 12: not sound.
+        auto chart =
+            ChartOf(*ReadMothers(QStringLiteral("1112/1112/1211/2121")), Tableau::Diviners);
+        chart[11] = Figure{1, 2, 2, 2};
+        QVERIFY(!ReadChart(chart, 1).sound);
     }
 
     // Readings worked out by hand. Figures top row first; a sum row is 2 where the two rows agree
@@ -126,15 +119,10 @@ private slots:
         QTest::addColumn<QList<int>>("alone");
         QTest::addColumn<QString>("lozabe");
         const QString worked = QStringLiteral("1112/1112/1211/2121");
-        const QList<int> workedAlone{3, 4};
         QTest::newRow("worked, Talé") << worked << 1 << QList<int>{5, 7, 10, 13, 14, 16}
-                                      << QStringList{"14-16"} << workedAlone << "1121";
-        QTest::newRow("worked, Harena") << worked << 2 << QList<int>{5, 7, 10, 13, 14, 16}
-                                        << QStringList{"14-16"} << workedAlone << "1121";
+                                      << QStringList{"14-16"} << QList<int>{3, 4} << "1121";
         QTest::newRow("worked, Fahatelo")
-            << worked << 3 << QList<int>{} << QStringList{"14-16"} << workedAlone << "1121";
-        QTest::newRow("worked, Vohitra")
-            << worked << 4 << QList<int>{} << QStringList{"14-16"} << workedAlone << "1121";
+            << worked << 3 << QList<int>{} << QStringList{"14-16"} << QList<int>{3, 4} << "1121";
         const QString second = QStringLiteral("2112/1221/2121/1212");
         const QStringList secondPairs{"9-11", "11-15", "9-13"};
         QTest::newRow("second, Talé")
@@ -159,19 +147,12 @@ private slots:
         QFETCH(QStringList, pairs);
         QFETCH(QList<int>, alone);
         QFETCH(QString, lozabe);
-        const Reading reading = ReadChart(ChartOf(MothersOf(cast), Tableau::Diviners), column);
+        const Reading reading = ReadChart(ChartOf(*ReadMothers(cast), Tableau::Diviners), column);
         QVERIFY(reading.sound);
         QCOMPARE(Listed(reading.repeats), repeats);
         QCOMPARE(PairHouses(reading.pairs), pairs);
         QCOMPARE(Listed(reading.alone), alone);
         QCOMPARE(FigureDigits(reading.lozabe), lozabe);
-    }
-
-    // A tableau whose sums are wrong: a slave in house 12.
-    void slaveInHouse12IsUnsound() {
-        auto chart = ChartOf(MothersOf(QStringLiteral("1112/1112/1211/2121")), Tableau::Diviners);
-        chart[11] = Figure{1, 2, 2, 2};
-        QVERIFY(!ReadChart(chart, 1).sound);
     }
 
     // The Reading window's place beside a main window of 839 x 572 (its board the left 549
@@ -231,7 +212,7 @@ private slots:
         casting.Press(12); // a new casting, another cast
         QCOMPARE(reading->Sentences(), PrintedSentences(*CastingBoard::BoardMothers(), 4));
 
-        const Mothers opened = MothersOf(QStringLiteral("1111/2122/1212/2221"));
+        const Mothers opened = *ReadMothers(QStringLiteral("1111/2122/1212/2221"));
         casting.window.Frame3->OpenChart(opened, Tableau::Classic);
         QVERIFY(reading->lblChart->text().contains(QStringLiteral("classic tableau")));
         QCOMPARE(reading->Sentences(), PrintedSentences(opened, 4));
@@ -239,7 +220,6 @@ private slots:
         reading->close();
         QTest::keyClick(&casting.window, Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(frmReading::OpenWindow()->Column(), 4);
-        QVERIFY(frmReading::OpenWindow() != nullptr);
     }
 };
 
