@@ -775,25 +775,109 @@ std::optional<KeptChart> JournalStore::Find(qint64 id) {
     return ChartFrom(query);
 }
 
-QString JournalStore::MatchExpression(const QString& search) {
+namespace {
+
+// The words typed: runs of the characters the index's tokenizer keeps in a word.
+QStringList SearchWords(const QString& search) {
     QStringList words;
     QString word;
-    const auto endWord = [&] {
-        if (!word.isEmpty()) {
-            word.replace(QLatin1Char('"'), QLatin1String("\"\""));
-            words.append(QLatin1Char('"') + word + QLatin1String("\"*"));
-            word.clear();
-        }
-    };
     for (const char32_t c : search.normalized(QString::NormalizationForm_C).toUcs4()) {
         if (WordCharacter(c)) {
             word += QString::fromUcs4(&c, 1);
-        } else {
-            endWord();
+        } else if (!word.isEmpty()) {
+            words.append(word);
+            word.clear();
         }
     }
-    endWord();
+    if (!word.isEmpty()) {
+        words.append(word);
+    }
+    return words;
+}
+
+QString Quoted(QString text) {
+    text.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// The most terms a typed word is matched by one by one rather than as a prefix.
+constexpr int MostTerms = 16;
+
+} // namespace
+
+QString JournalStore::MatchExpression(const QString& search) {
+    QStringList words = SearchWords(search);
+    for (QString& word : words) {
+        word = Quoted(word) + QLatin1Char('*');
+    }
     return words.join(QLatin1Char(' '));
+}
+
+// A prefix longer than the index's prefix indexes makes FTS5 read and merge the whole doclist of
+// every term it starts before the first row (about 40 ms for a common word in 1,000,000 charts),
+// whereas plain terms are read lazily in rowid order and stop after a page. So such a word is
+// matched as the OR of the terms it starts, when they are few: the same rows. The word is folded
+// by the tokenizer itself, in a table of the connection's own (temp) schema, and the terms are
+// found one by one in the index's vocabulary, each by a seek (an fts5vocab 'instance' table reads
+// no doclist beyond its first entry; a 'row' one would count them all).
+QString JournalStore::WordMatch(const QString& word, QSqlError& failed) {
+    const QString prefix = Quoted(word) + QLatin1Char('*');
+    // Folding never adds characters: up to three, the prefix indexes answer.
+    if (word.toUcs4().size() <= 3) {
+        return prefix;
+    }
+    QSqlQuery query(Database());
+    query.setForwardOnly(true);
+    for (const char* statement :
+         {"CREATE VIRTUAL TABLE IF NOT EXISTS temp.typed USING fts5 (word,"
+          " tokenize='unicode61 remove_diacritics 2')",
+          "CREATE VIRTUAL TABLE IF NOT EXISTS temp.typed_terms USING fts5vocab (temp, typed, row)",
+          "CREATE VIRTUAL TABLE IF NOT EXISTS temp.kept_terms"
+          " USING fts5vocab (main, charts_text, instance)",
+          "DELETE FROM temp.typed"}) {
+        if (!query.exec(QLatin1String(statement))) {
+            return prefix;
+        }
+    }
+    query.prepare(QStringLiteral("INSERT INTO temp.typed (word) VALUES (?)"));
+    query.addBindValue(word);
+    if (!query.exec() || !query.exec(QStringLiteral("SELECT term, cnt FROM temp.typed_terms"))) {
+        return prefix;
+    }
+    // One token, as the index holds it.
+    if (!query.next() || query.value(1).toInt() != 1) {
+        return prefix;
+    }
+    const QString folded = query.value(0).toString();
+    if (query.next() || folded.toUcs4().size() <= 3) {
+        return prefix;
+    }
+    QStringList terms;
+    QString from = folded;
+    query.prepare(QStringLiteral("SELECT term FROM temp.kept_terms WHERE term >= ? LIMIT 1"));
+    while (terms.size() <= MostTerms) {
+        query.bindValue(0, from);
+        if (!query.exec()) {
+            // A read of the journal that failed (busy, damaged): said as the list's would be.
+            failed = query.lastError();
+            return {};
+        }
+        if (!query.next()) {
+            break;
+        }
+        const QString term = query.value(0).toString();
+        if (!term.startsWith(folded)) {
+            break;
+        }
+        terms.append(Quoted(term));
+        // The least text after `term`: no term holds a control character.
+        from = term + QChar(1);
+    }
+    query.finish();
+    if (terms.isEmpty() || terms.size() > MostTerms) {
+        return prefix;
+    }
+    return QLatin1Char('(') + terms.join(QLatin1String(" OR ")) + QLatin1Char(')');
 }
 
 ListPage JournalStore::List(const QString& search, const ListKey& after, int count) {
@@ -805,7 +889,17 @@ ListPage JournalStore::List(const QString& search, const ListKey& after, int cou
     if (stage != Stage::Ready) {
         return page; // no chart kept yet
     }
-    const QString match = MatchExpression(search);
+    QStringList words = SearchWords(search);
+    for (QString& word : words) {
+        QSqlError failed;
+        word = WordMatch(word, failed);
+        if (failed.isValid()) {
+            page.ok = FailRead(failed);
+            return page;
+        }
+    }
+    // FTS5 reads no implicit AND beside a parenthesised group.
+    const QString match = words.join(QLatin1String(" AND "));
     const bool paged = after.id != 0;
     QString sql;
     if (match.isEmpty()) {

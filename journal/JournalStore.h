@@ -165,6 +165,9 @@ private:
     bool Fail(const QString& message);
     bool FailWith(const QString& format, const QString& reason);
     bool FailRead(const QSqlError& error);
+    // The FTS5 query of one typed word (see List()); empty, with `failed` set, when the journal
+    // could not be read.
+    QString WordMatch(const QString& word, QSqlError& failed);
 
     QString path;
     QString connectionName;

@@ -137,7 +137,9 @@ private slots:
         const QString a = "L'énergie reviendra-t-elle ?", b = "Manque-t-il quelque chose ?",
                       c = "Le voyage à Antananarivo", e = "nouvelle question";
         QTest::newRow("only punctuation") << "'\"*-" << QStringList{e, c, b, a};
-        QTest::newRow("capitals and accent") << "ÉNERG" << QStringList{a};
+        QTest::newRow("capitals and accent") << "ÉNERG" << QStringList{e, b, a};
+        QTest::newRow("a whole word starts a longer one") << "énergie" << QStringList{e, a};
+        QTest::newRow("a longer prefix starts three") << "Energi" << QStringList{e, b, a};
         QTest::newRow("apostrophe") << "l'energie" << QStringList{a};
         QTest::newRow("hyphens") << "manque-t-il" << QStringList{b};
         QTest::newRow("a letter starts words in two") << "t" << QStringList{b, a};
@@ -159,14 +161,14 @@ private slots:
         if (!store.Exists()) {
             for (const auto& [question, note] : std::initializer_list<std::pair<QString, QString>>{
                      {"L'énergie reviendra-t-elle ?", ""},
-                     {"Manque-t-il quelque chose ?", "OR \"quoted\" *star*"},
+                     {"Manque-t-il quelque chose ?", "OR \"quoted\" *star* énergique"},
                      {"Le voyage à Antananarivo", "départ: mardi"},
                      {"supprimée", ""},
                      {"ancienne question", ""}}) {
                 QVERIFY(store.Keep(Chart(question, note)));
             }
             QVERIFY(store.Remove(4));
-            QVERIFY(store.Edit(5, "nouvelle question", ""));
+            QVERIFY(store.Edit(5, "nouvelle question", "énergies"));
         }
         QCOMPARE(Questions(store.Path(), typed), found);
     }
