@@ -110,14 +110,23 @@ BENCHMARK(BM_Sqlite3Csv)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(3);
 
+// What the memory probe does after opening the journal and listing its first page.
+enum class Probe { Rest, Export, Typing };
+
 // Peak resident memory (KiB) of a process that opens the journal and lists its first page, then
-// (with `exporting`) exports it.
-long PeakMemory(const QString& journal, bool exporting) {
+// exports it or types "énergie" into the search a letter at a time, listing each first page.
+long PeakMemory(const QString& journal, Probe probe) {
     journal::JournalStore store(journal);
     store.Open();
     benchmark::DoNotOptimize(store.List({}, {}, 32).rows.size());
-    if (exporting) {
+    if (probe == Probe::Export) {
         store.ExportCsv(journal + QStringLiteral(".csv"));
+    }
+    if (probe == Probe::Typing) {
+        const QString word = QStringLiteral("énergie");
+        for (int letters = 1; letters <= word.size(); ++letters) {
+            benchmark::DoNotOptimize(store.List(word.left(letters), {}, 32).rows.size());
+        }
     }
     QFile status(QStringLiteral("/proc/self/status"));
     status.open(QIODevice::ReadOnly);
@@ -129,13 +138,12 @@ long PeakMemory(const QString& journal, bool exporting) {
     return -1;
 }
 
-long ProbePeak(const QString& journal, bool exporting) {
-    QProcess probe;
-    probe.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--memory-probe"), journal,
-                 exporting ? QStringLiteral("export") : QStringLiteral("rest")});
-    probe.waitForFinished(-1);
-    return probe.readAllStandardOutput().trimmed().toLong();
+long ProbePeak(const QString& journal, const char* probe) {
+    QProcess process;
+    process.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--memory-probe"), journal, QLatin1String(probe)});
+    process.waitForFinished(-1);
+    return process.readAllStandardOutput().trimmed().toLong();
 }
 
 } // namespace
@@ -143,8 +151,10 @@ long ProbePeak(const QString& journal, bool exporting) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "--memory-probe") == 0) {
-        std::printf("%ld\n", PeakMemory(QString::fromLocal8Bit(argv[2]),
-                                        std::strcmp(argv[3], "export") == 0));
+        const Probe probe = std::strcmp(argv[3], "export") == 0   ? Probe::Export
+                            : std::strcmp(argv[3], "typing") == 0 ? Probe::Typing
+                                                                  : Probe::Rest;
+        std::printf("%ld\n", PeakMemory(QString::fromLocal8Bit(argv[2]), probe));
         return 0;
     }
     QTemporaryDir dir;
@@ -152,12 +162,18 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    for (int charts : {10000, 100000}) {
-        const long rest = ProbePeak(Journal(charts), false);
-        const long exported = ProbePeak(Journal(charts), true);
+    std::vector<int> sizes{10000, 100000};
+    if (qEnvironmentVariableIntValue("KELVORA_BENCH_MILLION") == 1) {
+        sizes.push_back(1000000);
+    }
+    for (int charts : sizes) {
+        const long rest = ProbePeak(Journal(charts), "rest");
+        const long exported = ProbePeak(Journal(charts), "export");
+        const long typed = ProbePeak(Journal(charts), "typing");
         std::printf("Peak resident memory, %d charts: opened and listed %ld KiB, exported %ld KiB, "
-                    "%+ld KiB (at most 4096)\n",
-                    charts, rest, exported, exported - rest);
+                    "%+ld KiB; \"énergie\" typed a letter at a time %ld KiB, %+ld KiB (each at "
+                    "most 4096)\n",
+                    charts, rest, exported, exported - rest, typed, typed - rest);
         std::printf("File size, %d charts: %lld bytes\n", charts,
                     static_cast<long long>(QFile(Journal(charts)).size()));
     }
