@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QTimeZone>
 
 inline void MakeJournal(const QString& path, int charts) {
     static const QStringList words{
@@ -25,7 +26,7 @@ inline void MakeJournal(const QString& path, int charts) {
     journal::JournalStore store(path);
     journal::KeptChart chart;
     chart.mothers = *ReadMothers(QStringLiteral("1112/1112/1211/2121"));
-    chart.keptUtc = QDateTime(QDate(2024, 1, 1), QTime(8, 0), Qt::UTC);
+    chart.keptUtc = QDateTime(QDate(2024, 1, 1), QTime(8, 0), QTimeZone::utc());
     chart.question = text(6);
     store.Keep(chart);
     QSqlQuery query(store.Database());

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QTimeZone>
 
 namespace testsupport {
 
@@ -16,7 +17,7 @@ inline journal::KeptChart Chart(const QString& question, const QString& note = {
     chart.mothers = *ReadMothers(mothers);
     chart.question = question;
     chart.note = note;
-    chart.keptUtc = QDateTime(QDate(2026, 12, 8), QTime(16, 30), Qt::UTC);
+    chart.keptUtc = QDateTime(QDate(2026, 12, 8), QTime(16, 30), QTimeZone::utc());
     chart.offsetSeconds = 3 * 3600;
     return chart;
 }

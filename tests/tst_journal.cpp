@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QtTest>
 
 #include <optional>
@@ -224,7 +225,7 @@ private slots:
         QCOMPARE(found->note, note);
         QCOMPARE(MothersText(found->mothers), QStringLiteral("1112/1112/1211/2121"));
         QCOMPARE(found->tableau, Tableau::Diviners);
-        QCOMPARE(found->keptUtc, QDateTime(QDate(2026, 12, 8), QTime(16, 30), Qt::UTC));
+        QCOMPARE(found->keptUtc, QDateTime(QDate(2026, 12, 8), QTime(16, 30), QTimeZone::utc()));
         QCOMPARE(found->offsetSeconds, offset);
         const QString csv = dir.filePath("out.csv");
         QVERIFY2(store.ExportCsv(csv), qPrintable(store.LastError()));
