@@ -3,6 +3,7 @@
 // QSqlQueryModel of the same rows from the same file; a keystroke in the search box to the
 // narrowed, painted list beside the same search alone through QSqlQuery, stepping its first 256
 // rows.
+#include "bench/PairReporter.h"
 #include "casting/CastingBoard.h"
 #include "journal/JournalStore.h"
 #include "journal/frmJournal.h"
@@ -136,46 +137,6 @@ BENCHMARK(BM_OpenJournalWindow)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_SearchAlone)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_SearchKeystroke)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
-// Prints every run as usual and, at the end, each measurement's best time against its
-// baseline's, both from this run: wall-clock time, and processor time, which a busy machine
-// disturbs less.
-class PairReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration) {
-                const std::string& full = run.benchmark_name();
-                Best& best = times[full.substr(0, full.find('/'))];
-                best.real = std::min(best.real, run.GetAdjustedRealTime());
-                best.cpu = std::min(best.cpu, run.GetAdjustedCPUTime());
-            }
-        }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        Ratio("BM_OpenJournalWindow", "BM_BareTableView", 1.2);
-        Ratio("BM_SearchKeystroke", "BM_SearchAlone", 1.5);
-    }
-
-private:
-    struct Best {
-        double real = 1e300;
-        double cpu = 1e300;
-    };
-    void Ratio(const std::string& measured, const std::string& baseline, double target) {
-        if (times.count(measured) && times.count(baseline)) {
-            const Best& m = times[measured];
-            const Best& b = times[baseline];
-            std::printf("%-20s vs %-16s real %7.3f / %7.3f ms = %4.2fx, processor %7.3f / %7.3f "
-                        "ms = %4.2fx (target %.1fx)\n",
-                        measured.c_str(), baseline.c_str(), m.real, b.real, m.real / b.real, m.cpu,
-                        b.cpu, m.cpu / b.cpu, target);
-        }
-    }
-    std::map<std::string, Best> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -194,7 +155,8 @@ int main(int argc, char** argv) {
     mainWindow = &main;
 
     benchmark::Initialize(&argc, argv);
-    PairReporter reporter;
+    PairReporter reporter({{"BM_OpenJournalWindow", "BM_BareTableView", 1.2},
+                           {"BM_SearchKeystroke", "BM_SearchAlone", 1.5}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -1,6 +1,7 @@
 // The diviners' reading against what it stands beside, in one run: the reading model of a chart
 // beside ChartOf of the same cast (every cast in turn), and opening the Reading window to its
 // first painted frame beside a bare QDialog of the same size showing the same text.
+#include "bench/PairReporter.h"
 #include "casting/Cast.h"
 #include "casting/CastingBoard.h"
 #include "casting/Reading.h"
@@ -91,45 +92,6 @@ BENCHMARK(BM_ReadChart)->Repetitions(5);
 BENCHMARK(BM_BareDialog)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_OpenReadingWindow)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
-// Prints every run as usual and, at the end, each measurement's best time against its
-// baseline's, both from this run: wall-clock time and processor time.
-class PairReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration) {
-                const std::string& full = run.benchmark_name();
-                Best& best = times[full.substr(0, full.find('/'))];
-                best.real = std::min(best.real, run.GetAdjustedRealTime());
-                best.cpu = std::min(best.cpu, run.GetAdjustedCPUTime());
-            }
-        }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        Ratio("BM_ReadChart", "BM_ChartOf", 3.0);
-        Ratio("BM_OpenReadingWindow", "BM_BareDialog", 1.2);
-    }
-
-private:
-    struct Best {
-        double real = 1e300;
-        double cpu = 1e300;
-    };
-    void Ratio(const std::string& measured, const std::string& baseline, double target) {
-        if (times.count(measured) && times.count(baseline)) {
-            const Best& m = times[measured];
-            const Best& b = times[baseline];
-            std::printf("%-20s vs %-13s real %9.4f / %9.4f = %4.2fx, processor %9.4f / %9.4f "
-                        "= %4.2fx (target %.1fx)\n",
-                        measured.c_str(), baseline.c_str(), m.real, b.real, m.real / b.real, m.cpu,
-                        b.cpu, m.cpu / b.cpu, target);
-        }
-    }
-    std::map<std::string, Best> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -151,7 +113,8 @@ int main(int argc, char** argv) {
     Charts();
 
     benchmark::Initialize(&argc, argv);
-    PairReporter reporter;
+    PairReporter reporter(
+        {{"BM_ReadChart", "BM_ChartOf", 3.0}, {"BM_OpenReadingWindow", "BM_BareDialog", 1.2}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
