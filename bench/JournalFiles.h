@@ -8,7 +8,10 @@
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimeZone>
+
+#include <map>
 
 inline void MakeJournal(const QString& path, int charts) {
     static const QStringList words{
@@ -41,4 +44,15 @@ inline void MakeJournal(const QString& path, int charts) {
         query.exec();
     }
     query.exec(QStringLiteral("COMMIT"));
+}
+
+// The journal of `charts` charts in `folder`, made the first time it is asked for.
+inline const QString& JournalOfSize(const QTemporaryDir& folder, int charts) {
+    static std::map<int, QString> made;
+    auto [it, fresh] = made.try_emplace(charts);
+    if (fresh) {
+        it->second = folder.filePath(QStringLiteral("journal-%1.sqlite").arg(charts));
+        MakeJournal(it->second, charts);
+    }
+    return it->second;
 }

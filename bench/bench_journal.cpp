@@ -24,13 +24,7 @@ namespace {
 QTemporaryDir* folder = nullptr;
 
 const QString& Journal(int charts) {
-    static std::map<int, QString> made;
-    auto [it, fresh] = made.try_emplace(charts);
-    if (fresh) {
-        it->second = folder->filePath(QStringLiteral("journal-%1.sqlite").arg(charts));
-        MakeJournal(it->second, charts);
-    }
-    return it->second;
+    return JournalOfSize(*folder, charts);
 }
 
 // What a person types into the search box, one keystroke at a time.

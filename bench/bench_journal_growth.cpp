@@ -25,13 +25,7 @@ namespace {
 QTemporaryDir* folder = nullptr;
 
 const QString& Journal(int charts) {
-    static std::map<int, QString> made;
-    auto [it, fresh] = made.try_emplace(charts);
-    if (fresh) {
-        it->second = folder->filePath(QStringLiteral("journal-%1.sqlite").arg(charts));
-        MakeJournal(it->second, charts);
-    }
-    return it->second;
+    return JournalOfSize(*folder, charts);
 }
 
 // Prefixes of one, two and three letters, and a whole word, of words the journals hold.
