@@ -263,7 +263,7 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
     }();
     Q_UNUSED(accessible);
     //: Title of the Journal window.
-    controls::SetUpForm(this, "frmJournal", tr("Kelvora Journal"), 9000, 6030);
+    controls::SetUpForm(this, "frmJournal", tr("Kelvora Journal"), 9600, 6030);
 
     //: The label of the search box, 68 pixels wide.
     lblSearch = new QLabel(tr("&Search:"), this);
@@ -272,7 +272,7 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
                          TwipsRect(120, 120, 1020, 315));
     txtSearch = new QLineEdit(this);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
-    txtSearch->setGeometry(TwipsRect(1200, 120, 7680, 315));
+    txtSearch->setGeometry(TwipsRect(1200, 120, 8280, 315));
     lblSearch->setBuddy(txtSearch);
 
     model = new JournalModel(this);
@@ -280,7 +280,7 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
     grdJournal->setObjectName(QStringLiteral("grdJournal"));
     //: The list's name to screen readers.
     grdJournal->setAccessibleName(tr("Kept charts"));
-    grdJournal->setGeometry(TwipsRect(120, 555, 8760, 4215));
+    grdJournal->setGeometry(TwipsRect(120, 555, 9360, 4215));
     grdJournal->setModel(model);
     grdJournal->setItemDelegate(new OneLineDelegate(grdJournal));
     grdJournal->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -304,7 +304,7 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
 
     lblStatus = new QLabel(this);
     controls::PlaceLabel(lblStatus, "lblStatus", controls::Verdana(8.25), Qt::white,
-                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 4830, 8760, 630));
+                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 4830, 9360, 630));
     lblStatus->setWordWrap(true);
 
     const QFont bold = controls::Verdana(8.25, true);
@@ -322,7 +322,7 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
                                      TwipsRect(4260, 5520, 1260, 345));
     //: Button 84 pixels wide.
     cmdClose = controls::GreyButton(this, "cmdClose", tr("&Close"), bold,
-                                    TwipsRect(7620, 5520, 1260, 345));
+                                    TwipsRect(8220, 5520, 1260, 345));
     connect(cmdOpen, &QPushButton::clicked, this, &frmJournal::cmdOpen_Click);
     connect(cmdEdit, &QPushButton::clicked, this, &frmJournal::cmdEdit_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmJournal::cmdDelete_Click);
