@@ -5,7 +5,9 @@
 #include "controls/Look.h"
 #include "controls/SaveAsDialog.h"
 #include "controls/Twips.h"
+#include "journal/Import.h"
 #include "journal/JournalModel.h"
+#include "journal/frmImportSummary.h"
 #include "journal/frmKeep.h"
 #include "platform/AppTitle.h"
 #include "platform/MsgBox.h"
@@ -14,6 +16,8 @@
 #include <QAccessibleWidget>
 #include <QCache>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -320,6 +324,9 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
     //: Button 84 pixels wide: writes the whole journal to a CSV file.
     cmdExport = controls::GreyButton(this, "cmdExport", tr("E&xport…"), bold,
                                      TwipsRect(4260, 5520, 1260, 345));
+    //: Button 84 pixels wide: keeps the charts of a CSV export or a text file of tableaux.
+    cmdImport = controls::GreyButton(this, "cmdImport", tr("&Import…"), bold,
+                                     TwipsRect(5640, 5520, 1260, 345));
     //: Button 84 pixels wide.
     cmdClose = controls::GreyButton(this, "cmdClose", tr("&Close"), bold,
                                     TwipsRect(8220, 5520, 1260, 345));
@@ -327,6 +334,7 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
     connect(cmdEdit, &QPushButton::clicked, this, &frmJournal::cmdEdit_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmJournal::cmdDelete_Click);
     connect(cmdExport, &QPushButton::clicked, this, &frmJournal::cmdExport_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmJournal::cmdImport_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     connect(txtSearch, &QLineEdit::textChanged, this, &frmJournal::Refresh);
@@ -354,7 +362,8 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
         }
     });
 
-    controls::TabChain({txtSearch, grdJournal, cmdOpen, cmdEdit, cmdDelete, cmdExport, cmdClose});
+    controls::TabChain({txtSearch, grdJournal, cmdOpen, cmdEdit, cmdDelete, cmdExport, cmdImport,
+                       cmdClose});
     Refresh();
     txtSearch->setFocus();
 }
@@ -508,6 +517,7 @@ void frmJournal::ShowButtons() {
     cmdEdit->setEnabled(chosen && writable);
     cmdDelete->setEnabled(chosen && writable);
     cmdExport->setEnabled(store.Exists());
+    cmdImport->setEnabled(!store.ReadOnly() && !store.Busy());
 }
 
 void frmJournal::Fail(const QString& why) {
@@ -634,6 +644,57 @@ void frmJournal::cmdExport_Click() {
     if (!written && !store.LastError().isEmpty()) {
         Fail(store.LastError());
     }
+}
+
+void frmJournal::cmdImport_Click() {
+    if (!cmdImport->isEnabled()) {
+        return;
+    }
+    // Said before a file is chosen, so that none is chosen in vain.
+    if (store.State() != journal::Access::Writable && !store.Busy()) {
+        Fail(store.Why().isEmpty() ? store.LastError() : store.Why());
+        return;
+    }
+    QFileDialog dialog(this, platform::AppTitle());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    //: The file types Import offers; the parts in brackets pick the files shown and stay as
+    //: they are.
+    dialog.setNameFilters({tr("Journal exports and notebooks (*.csv *.txt)"),
+                           tr("All files (*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    QFile file(path);
+    journal::ImportSummary summary;
+    if (!file.open(QIODevice::ReadOnly)) {
+        //: %1 is the file's full path, %2 the reason.
+        summary.error = tr("%1 could not be read: %2")
+                            .arg(QDir::toNativeSeparators(path), file.errorString());
+    } else {
+        // Kept in one transaction, with its progress and Cancel; a cancelled import keeps
+        // nothing. A board's File menu names the tableau for casts alone.
+        //: Said while a file is imported; Cancel stops it and keeps nothing.
+        QProgressDialog progress(tr("Importing %1…").arg(QFileInfo(path).fileName()),
+                                 tr("Cancel"), 0, 0, this);
+        progress.setWindowTitle(platform::AppTitle());
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        const Tableau chosen = board ? board->NextTableau() : chartTableau;
+        summary = journal::ImportCharts(store, file, chosen, [&](qint64 done, qint64 total) {
+            // Counted in kibibytes, so that files beyond 2 GiB still fit the bar.
+            progress.setMaximum(int(std::min<qint64>(total / 1024, std::numeric_limits<int>::max())));
+            progress.setValue(int(std::min<qint64>(done / 1024, progress.maximum())));
+            return !progress.wasCanceled();
+        });
+        progress.reset();
+    }
+    Refresh();
+    frmImportSummary said(this, path, summary);
+    controls::CenterOnScreen(&said);
+    said.exec();
 }
 
 bool frmJournal::event(QEvent* event) {

@@ -16,7 +16,8 @@ class QTimer;
 
 // The Journal window: the kept charts, newest first, narrowed at each keystroke by the search
 // box; Open puts the chosen chart on the casting board, Edit changes its question and note,
-// Delete removes it after asking, Export writes the whole journal as CSV. A window of its own
+// Delete removes it after asking, Export writes the whole journal as CSV, Import keeps the charts
+// of a CSV export or a text file of tableaux. A window of its own
 // beside the main window, one at a time; it closes when its owner goes.
 class frmJournal : public QWidget {
     Q_OBJECT
@@ -54,6 +55,7 @@ public:
     QPushButton* cmdEdit = nullptr;
     QPushButton* cmdDelete = nullptr;
     QPushButton* cmdExport = nullptr;
+    QPushButton* cmdImport = nullptr;
     QPushButton* cmdClose = nullptr;
 
 public slots:
@@ -61,6 +63,7 @@ public slots:
     void cmdEdit_Click();
     void cmdDelete_Click();
     void cmdExport_Click();
+    void cmdImport_Click();
 
 protected:
     bool event(QEvent* event) override;
