@@ -449,12 +449,13 @@ QString ImportSummary::Text() const {
         //: The summary of a cancelled import.
         return tr("The import was cancelled: nothing was kept.") + u'\n';
     }
-    //: The first line of an import's summary; the three numbers are said in the next three.
-    QString text = tr("%n chart(s) kept, ", nullptr, int(kept)) +
-                   //: Follows "N charts kept, ".
-                   tr("%n already kept, ", nullptr, int(alreadyKept)) +
-                   //: Follows "N already kept, ".
-                   tr("%n line(s) refused.", nullptr, int(refused.size())) + u'\n';
+    //: The first line of an import's summary: charts kept by it, charts found already kept
+    //: (not kept again), lines refused (listed after it).
+    QString text = tr("Kept: %1. Already kept: %2. Refused: %3.")
+                       .arg(kept)
+                       .arg(alreadyKept)
+                       .arg(refused.size()) +
+                   u'\n';
     for (const RefusedLine& line : refused) {
         //: A refused line in an import's summary; %1 is its number, %2 the reason.
         text += tr("Line %1: %2.").arg(line.number).arg(line.reason) + u'\n';
