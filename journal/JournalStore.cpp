@@ -154,6 +154,7 @@ JournalStore::JournalStore(const QString& path) : path(path) {
 }
 
 JournalStore::~JournalStore() {
+    keeping.reset();
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName, false);
         db.close();
@@ -590,16 +591,42 @@ bool JournalStore::MakeFile(const QString& failed) {
     return true;
 }
 
-std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
+QString JournalStore::KeepFailed() const {
     //: A failed keep; %1 is the journal's file, %2 the reason (SQLite's, in English, or one of
     //: these).
-    const QString failed = tr("Kelvora could not keep the chart in the journal %1: %2. The "
-                              "journal is as it was.");
+    return tr("Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.");
+}
+
+struct JournalStore::Keeping {
+    QSqlQuery insert;
+    QSqlQuery find;
+    bool madeFile = false;
+    bool failed = false;
+};
+
+std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
+    if (!StartKeeping()) {
+        return std::nullopt;
+    }
+    // A chart given without its time is kept as of now, with the local offset now.
+    KeptChart timed = chart;
+    if (!timed.keptUtc.isValid()) {
+        const QDateTime now = QDateTime::currentDateTime();
+        timed.keptUtc = now.toUTC();
+        timed.offsetSeconds = now.offsetFromUtc();
+    }
+    const std::optional<qint64> id = KeepMore(timed);
+    return EndKeeping(id.has_value()) ? id : std::nullopt;
+}
+
+bool JournalStore::StartKeeping() {
+    const QString failed = KeepFailed();
+    keeping.reset();
     if (!Ensure()) {
         if (busy) {
             FailWith(failed, tr("another program is using it"));
         }
-        return std::nullopt;
+        return false;
     }
     lastError.clear();
     bool madeFile = false;
@@ -607,13 +634,13 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
         // The first keep makes the folder and the file; the schema comes inside its transaction.
         const bool existed = Exists();
         if (!MakeFile(failed)) {
-            return std::nullopt;
+            return false;
         }
         madeFile = !existed;
         // Made meanwhile by another Kelvora, it is read as it is.
         if (!Open()) {
             ForgetMadeFile(madeFile);
-            return std::nullopt;
+            return false;
         }
     } else if (!readOnly) {
         // Private, also when made by an earlier Kelvora.
@@ -622,7 +649,7 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
     }
     if (!Begin(failed)) {
         ForgetMadeFile(madeFile);
-        return std::nullopt;
+        return false;
     }
     QSqlQuery query(Database());
     bool ok = true;
@@ -636,30 +663,110 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
         ok = ok && query.exec(QStringLiteral("PRAGMA application_id=%1").arg(ApplicationId)) &&
              query.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion));
     }
-    if (ok) {
-        ok = query.prepare(QStringLiteral(
-            "INSERT INTO charts (kept_utc, offset_seconds, mothers, tableau, question, note) "
-            "VALUES (?, ?, ?, ?, ?, ?)"));
-        // A chart given without its time is kept as of now, with the local offset now.
-        const QDateTime now = QDateTime::currentDateTime();
-        const bool timed = chart.keptUtc.isValid();
-        query.addBindValue((timed ? chart.keptUtc : now).toUTC().toString(Qt::ISODate));
-        query.addBindValue(timed ? chart.offsetSeconds : now.offsetFromUtc());
-        query.addBindValue(MothersText(chart.mothers));
-        query.addBindValue(TableauName(chart.tableau));
-        query.addBindValue(chart.question.isNull() ? QLatin1String("") : chart.question);
-        query.addBindValue(chart.note.isNull() ? QLatin1String("") : chart.note);
-        ok = ok && query.exec();
-    }
-    const qint64 id = ok ? query.lastInsertId().toLongLong() : 0;
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (!Finish(ok, error, failed)) {
+    keeping = std::make_unique<Keeping>(
+        Keeping{QSqlQuery(Database()), QSqlQuery(Database()), madeFile, false});
+    ok = ok &&
+         keeping->insert.prepare(QStringLiteral(
+             "INSERT INTO charts (kept_utc, offset_seconds, mothers, tableau, question, note) "
+             "VALUES (?, ?, ?, ?, ?, ?)")) &&
+         // Found through the index by time: few charts share a second.
+         keeping->find.prepare(QStringLiteral(
+             "SELECT 1 FROM charts WHERE kept_utc = ? AND mothers = ? AND tableau = ? AND "
+             "question = ? AND note = ? LIMIT 1"));
+    if (!ok) {
+        const QSqlError error = query.lastError().isValid() ? query.lastError()
+                                : keeping->insert.lastError().isValid()
+                                    ? keeping->insert.lastError()
+                                    : keeping->find.lastError();
+        query.finish();
+        keeping.reset();
+        Finish(false, error, failed);
         ForgetMadeFile(madeFile);
+        return false;
+    }
+    keeping->insert.setForwardOnly(true);
+    keeping->find.setForwardOnly(true);
+    return true;
+}
+
+std::optional<qint64> JournalStore::KeepMore(const KeptChart& chart, bool skipKept,
+                                             bool* alreadyKept) {
+    if (alreadyKept) {
+        *alreadyKept = false;
+    }
+    if (!keeping || keeping->failed) {
         return std::nullopt;
     }
-    stage = Stage::Ready;
+    const QString keptUtc = chart.keptUtc.toUTC().toString(Qt::ISODate);
+    const QString mothers = MothersText(chart.mothers);
+    const QString tableau = TableauName(chart.tableau);
+    const QString question = chart.question.isNull() ? QLatin1String("") : chart.question;
+    const QString note = chart.note.isNull() ? QLatin1String("") : chart.note;
+    const auto fail = [this](QSqlQuery& query) -> std::optional<qint64> {
+        const QSqlError error = query.lastError();
+        query.finish();
+        keeping->failed = true;
+        NoteFault(error);
+        FailWith(KeepFailed(), busy ? tr("another program is using it") : Reason(error));
+        return std::nullopt;
+    };
+    if (skipKept) {
+        QSqlQuery& find = keeping->find;
+        for (const QString& value : {keptUtc, mothers, tableau, question, note}) {
+            find.addBindValue(value);
+        }
+        if (!find.exec()) {
+            return fail(find);
+        }
+        const bool found = find.next();
+        if (find.lastError().isValid()) {
+            return fail(find);
+        }
+        find.finish();
+        if (found) {
+            if (alreadyKept) {
+                *alreadyKept = true;
+            }
+            return 0;
+        }
+    }
+    QSqlQuery& insert = keeping->insert;
+    insert.addBindValue(keptUtc);
+    insert.addBindValue(chart.offsetSeconds);
+    for (const QString& value : {mothers, tableau, question, note}) {
+        insert.addBindValue(value);
+    }
+    if (!insert.exec()) {
+        return fail(insert);
+    }
+    const qint64 id = insert.lastInsertId().toLongLong();
+    insert.finish();
     return id;
+}
+
+bool JournalStore::EndKeeping(bool commit) {
+    if (!keeping) {
+        return false;
+    }
+    const bool madeFile = keeping->madeFile;
+    const bool failed = keeping->failed;
+    keeping.reset();
+    if (!commit || failed) {
+        // What KeepMore() said stays said; a transaction given up on purpose says nothing.
+        const QString said = lastError;
+        QSqlQuery end(Database());
+        end.exec(QStringLiteral("ROLLBACK"));
+        end.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(ReadWaitMs));
+        lastError = failed ? said : QString();
+        ForgetMadeFile(madeFile);
+        return false;
+    }
+    if (!Finish(true, QSqlError(), KeepFailed())) {
+        ForgetMadeFile(madeFile);
+        return false;
+    }
+    stage = Stage::Ready;
+    return true;
 }
 
 // After a first keep failed: the file it made holds nothing, so it goes, and the journal is

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <sys/types.h>
@@ -100,6 +101,19 @@ public:
     // one). Returns its id. A chart without a valid keptUtc is kept as of now, with the local
     // offset now.
     std::optional<qint64> Keep(const KeptChart& chart);
+
+    // Keeping many charts in one transaction, as an import does: StartKeeping() begins it
+    // (making the file as the first Keep does), KeepMore() keeps each chart through one prepared
+    // statement, and EndKeeping() commits them all, or keeps none of them. A failure leaves
+    // LastError() and keeps nothing; after it only EndKeeping(false) is called.
+    bool StartKeeping();
+    // Keeps `chart` (its time must be valid) and returns its id. With `skipKept`, a chart already
+    // kept (the same time to the second, mothers, tableau, question and note) is not kept again:
+    // `alreadyKept` is set and the id is 0.
+    std::optional<qint64> KeepMore(const KeptChart& chart, bool skipKept = false,
+                                   bool* alreadyKept = nullptr);
+    // Commits what KeepMore() kept when `commit`, else rolls it back; false when nothing is kept.
+    bool EndKeeping(bool commit);
     // Changes question and note of chart `id`, in one transaction.
     bool Edit(qint64 id, const QString& question, const QString& note);
     // Removes chart `id` only, in one transaction.
@@ -159,6 +173,7 @@ private:
     bool ChangeOne(const QString& failed, qint64 id, const QString& sql,
                    const QVariantList& values);
     bool MakeFile(const QString& failed);
+    QString KeepFailed() const;
     void ForgetMadeFile(bool madeFile);
     std::optional<KeptChart> ChartFrom(const QSqlQuery& row);
     void NoteFault(const QSqlError& error);
@@ -182,6 +197,10 @@ private:
     QString why;
     QString lastError;
     QString notice;
+    // While StartKeeping() has a transaction open: the statements it prepared, and whether it
+    // made the file.
+    struct Keeping;
+    std::unique_ptr<Keeping> keeping;
 };
 
 } // namespace journal

@@ -2,10 +2,15 @@
 
 #include "casting/ReadingText.h"
 #include "interpretation/modSikidy.h"
+#include "journal/Import.h"
+#include "platform/InstanceLock.h"
 #include "platform/Translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
 
 #include <cerrno>
 #include <cstdio>
@@ -40,6 +45,8 @@ struct Options {
     QCommandLineOption tableau;
     QCommandLineOption reading;
     QCommandLineOption column;
+    QCommandLineOption import;
+    QCommandLineOption check;
 };
 
 RunChoice g_choice;
@@ -51,8 +58,12 @@ Options AddOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     //: The start of --help, on lines of at most 80 characters.
     parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine", "Casts and reads a sikidy chart, the geomantic divination of Madagascar.\n"
-                       "Qt's own options, such as -platform, -display and -style, are accepted."));
+        "CommandLine",
+        "Casts and reads a sikidy chart, the geomantic divination of Madagascar.\n"
+        "Qt's own options, such as -platform, -display and -style, are accepted.\n"
+        "--import and --check end with status 0 when every line is right, 2 when some\n"
+        "lines are refused (listed on standard error by --import; the others are kept),\n"
+        "and 1 when the file cannot be read or the journal written (nothing is kept)."));
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
         //: An option's line in --help, beside Qt's own "Displays version information.": word
@@ -94,7 +105,26 @@ Options AddOptions(QCommandLineParser& parser) {
                                                    "to 4 (default 1)."),
         //: The value of --column in --help.
         QCoreApplication::translate("CommandLine", "house"));
-    for (const QCommandLineOption& option : {cast, chart, tableau, reading, column}) {
+    const QCommandLineOption import(
+        QStringLiteral("import"),
+        //: An option's line in --help.
+        QCoreApplication::translate("CommandLine",
+                                    "Keeps the charts of this file (Kelvora's CSV export, or one "
+                                    "cast or tableau a line; - for standard input) in the journal "
+                                    "and exits. A cast alone gets the tableau of --tableau, else "
+                                    "the remembered one."),
+        //: The value of --import and --check in --help.
+        QCoreApplication::translate("CommandLine", "file"));
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        //: An option's line in --help; keep "right" as it is translated for --check's output.
+        QCoreApplication::translate("CommandLine",
+                                    "Checks each cast and tableau of this file (- for standard "
+                                    "input) without keeping it: prints its line number and "
+                                    "\"right\", or the houses that do not follow, and exits."),
+        QCoreApplication::translate("CommandLine", "file"));
+    for (const QCommandLineOption& option :
+         {cast, chart, tableau, reading, column, import, check}) {
         parser.addOption(option);
     }
     for (const QtOption& qt : QtOptions) {
@@ -105,7 +135,7 @@ Options AddOptions(QCommandLineParser& parser) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    return {help, version, cast, chart, tableau, reading, column};
+    return {help, version, cast, chart, tableau, reading, column, import, check};
 }
 
 // What --reading asks for: the mothers to read and the question's house.
@@ -136,6 +166,22 @@ QString ReadChoice(const QCommandLineParser& parser, const Options& options, Run
             return QCoreApplication::translate("CommandLine",
                                                "--reading and --%1 cannot be used together.")
                 .arg(other->names().constFirst());
+        }
+    }
+    for (const QCommandLineOption* file : {&options.import, &options.check}) {
+        if (!parser.isSet(*file)) {
+            continue;
+        }
+        for (const QCommandLineOption* other :
+             {&options.chart, &options.cast, &options.reading, &options.column, &options.import,
+              &options.check, &options.tableau}) {
+            if (other != file && parser.isSet(*other) &&
+                !(file == &options.import && other == &options.tableau)) {
+                //: %1 and %2 are options' names (import, check, chart, cast ...).
+                return QCoreApplication::translate("CommandLine",
+                                                   "--%1 and --%2 cannot be used together.")
+                    .arg(file->names().constFirst(), other->names().constFirst());
+            }
         }
     }
     if (parser.isSet(options.column) && !parser.isSet(options.reading)) {
@@ -206,6 +252,89 @@ bool PreferXWayland(const QCommandLineParser& parser) {
     std::exit(EXIT_FAILURE);
 }
 
+// Writes `text` to `stream`; false when it could not be written whole.
+bool Write(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) ==
+               std::size_t(bytes.size()) &&
+           std::fflush(stream) == 0;
+}
+
+[[noreturn]] void FailAndExit(const QString& message) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 qPrintable(message));
+    std::exit(EXIT_FAILURE);
+}
+
+// Opens the file of --import or --check, "-" being standard input, or ends the program saying
+// why it cannot be read.
+void OpenToRead(QFile& file, const QString& name) {
+    const bool opened = name == QLatin1String("-")
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        //: %1 is the file named on the command line, %2 the system's reason.
+        FailAndExit(QCoreApplication::translate("CommandLine", "Kelvora could not read %1: %2.")
+                        .arg(QDir::toNativeSeparators(name), file.errorString()));
+    }
+}
+
+// --check: one line per chart on standard output.
+[[noreturn]] void CheckAndExit(const QString& name) {
+    QFile file;
+    OpenToRead(file, name);
+    bool written = true;
+    const journal::CheckSummary summary = journal::CheckCharts(
+        file, [&](const QString& line) { written = written && Write(stdout, line + u'\n'); });
+    if (!summary.error.isEmpty()) {
+        FailAndExit(summary.error);
+    }
+    if (!written) {
+        FailAndExit(
+            QCoreApplication::translate("CommandLine", "Could not write to standard output: %1")
+                .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    std::exit(summary.Status());
+}
+
+// --import: the counts on standard output, each refused line on standard error. While a Kelvora
+// window runs it is refused: that window's journal would not see the charts until it reads the
+// file again, and its own keeping would wait on the import. The single-instance lock, taken
+// here, also keeps a window from starting until the import ends.
+[[noreturn]] void ImportAndExit(const QString& name, std::optional<Tableau> tableau) {
+    if (platform::App_PrevInstance()) {
+        //: Said by --import while a Kelvora window runs.
+        FailAndExit(QCoreApplication::translate(
+            "CommandLine", "import from the Journal window, or close Kelvora first"));
+    }
+    // The tableau the File menu remembers, as the main window reads it.
+    const bool diviners =
+        QSettings(QSettings::UserScope, QStringLiteral("Kelvora"), QStringLiteral("Kelvora"))
+            .value(QStringLiteral("DivinersTableau"), false)
+            .toBool();
+    QFile file;
+    OpenToRead(file, name);
+    journal::JournalStore store;
+    const journal::ImportSummary summary = journal::ImportCharts(
+        store, file, tableau.value_or(diviners ? Tableau::Diviners : Tableau::Classic));
+    const QString notice = store.TakeNotice();
+    if (summary.Status() == 1) {
+        FailAndExit(summary.Text().trimmed());
+    }
+    const QStringList lines = summary.Text().split(u'\n', Qt::SkipEmptyParts);
+    bool written =
+        Write(stdout, (notice.isEmpty() ? QString() : notice + u'\n') + lines.constFirst() + u'\n');
+    const int error = errno;
+    Write(stderr, lines.mid(1).join(u'\n') + (lines.size() > 1 ? QStringLiteral("\n") : QString()));
+    if (!written) {
+        // The charts are kept: only the summary is lost.
+        FailAndExit(
+            QCoreApplication::translate("CommandLine", "Could not write to standard output: %1")
+                .arg(QString::fromLocal8Bit(std::strerror(error))));
+    }
+    std::exit(summary.Status());
+}
+
 } // namespace
 
 std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
@@ -219,7 +348,8 @@ std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
     ReadingChoice read;
     if (first.parse(arguments) && first.positionalArguments().isEmpty() &&
         !first.isSet(seen.help) && !first.isSet(seen.version) && !first.isSet(seen.chart) &&
-        !first.isSet(seen.reading) && ReadChoice(first, seen, g_choice, listed, read).isEmpty()) {
+        !first.isSet(seen.reading) && !first.isSet(seen.import) && !first.isSet(seen.check) &&
+        ReadChoice(first, seen, g_choice, listed, read).isEmpty()) {
         std::vector<char*> forQt(argv, argv + argc);
         if (PreferXWayland(first)) {
             static char platform[] = "-platform";
@@ -260,6 +390,12 @@ std::vector<char*> HandleCommandLine(int argc, char* argv[]) {
     if (parser.isSet(options.version)) {
         PrintAndExit(QCoreApplication::applicationName() + u' ' +
                      QCoreApplication::applicationVersion() + u'\n');
+    }
+    if (parser.isSet(options.check) && !parser.isSet(options.help)) {
+        CheckAndExit(parser.value(options.check));
+    }
+    if (parser.isSet(options.import) && !parser.isSet(options.help)) {
+        ImportAndExit(parser.value(options.import), choice.tableau);
     }
     if ((listed || read.mothers) && !parser.isSet(options.help)) {
         // Without --tableau the classic chart, whatever the remembered choice; a reading is

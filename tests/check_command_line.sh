@@ -90,4 +90,35 @@ mkdir -m 700 "$work/runtime"
 check "Qt's options reach Qt: the program runs offscreen" bash -c 'env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     XDG_RUNTIME_DIR="$1/runtime" XDG_CONFIG_HOME="$1" timeout 3 "$2" -platform offscreen; [ $? -eq 124 ]' - "$work" "$kelvora"
 
+# --import and --check, in private folders (the journal, the settings, the instance lock).
+mkdir -m 700 "$work/import-runtime"
+private=(env XDG_DATA_HOME="$work/import-data" XDG_CONFIG_HOME="$work/import-config" XDG_RUNTIME_DIR="$work/import-runtime" LANGUAGE=en)
+diviners="1112 1112 1211 2121 1112 1121 1112 2211 1121 1112 2211 2222 1112 1112 2222 1112"
+printf '# a notebook\n%s\tÉnergie ?\n1112/1112/1211/2121\n' "$diviners" >"$work/right.txt"
+printf '%s\n1112 1112 1211 2121 1112 1121 1112 2211 1121 1112 2211 2122 1112 1112 2222 1112\n1112 1113\n' "$diviners" >"$work/wrong.txt"
+check "--check says right per line, status 0" answers 0 $'^2\tright\n3\tright\n$' '' "${private[@]}" "$kelvora" --check "$work/right.txt"
+check "--check names the wrong houses and the malformed line, status 2" answers 2 \
+    $'^1\tright\n2\tthe tableau follows neither.*house 12 should be 2222, the sum of houses 10 and 14, not 2122.*\n3\t.3. is not a row' '' \
+    "${private[@]}" "$kelvora" --check "$work/wrong.txt"
+check "--import keeps every right line, status 0" answers 0 '^Kept: 2\. Already kept: 0\. Refused: 0\.\s*$' '' \
+    "${private[@]}" "$kelvora" --import "$work/right.txt"
+check "--import from standard input lists the refused lines on standard error, status 2" answers 2 \
+    '^Kept: 1\. Already kept: 0\. Refused: 2\.\s*$' "^Line 2: the tableau follows neither.*not 2122;.*\nLine 3: '3' is not a row" \
+    bash -c '"${@:2}" <"$1"' - "$work/wrong.txt" "${private[@]}" "$kelvora" --import -
+check "--import of a file that cannot be read: status 1, said" answers 1 '' "^kelvora: Kelvora could not read $work/missing.txt: " \
+    "${private[@]}" "$kelvora" --import "$work/missing.txt"
+check "--import and --chart cannot be used together" answers 1 '' '^kelvora: --import and --chart cannot be used together' \
+    "$kelvora" --import "$work/right.txt" --chart 1112/1112/1211/2121
+# running: a window of Kelvora, offscreen, holds the instance lock while --import is tried.
+running() {
+    "${private[@]}" timeout 20 "$kelvora" -platform offscreen & local window=$!
+    for _ in $(seq 50); do [ -e "$work/import-runtime/kelvora.lock" ] && break; sleep 0.1; done
+    answers 1 '' '^kelvora: import from the Journal window, or close Kelvora first\s*$' "${private[@]}" "$kelvora" --import "$work/right.txt"
+    local s=$?
+    kill "$window"; wait "$window" 2>/dev/null
+    return $s
+}
+check "--import is refused while a Kelvora window runs, status 1" running
+check "the journal holds what was imported, once" bash -c '[ "$(sqlite3 "$1" "SELECT count(*) FROM charts")" = 3 ] || ! command -v sqlite3 >/dev/null' - "$work/import-data/Kelvora/kelvora/journal.sqlite"
+
 exit $((failures > 0))
