@@ -1,5 +1,6 @@
 #include "journal/frmImportSummary.h"
 
+#include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "controls/SaveAsDialog.h"
 #include "controls/Twips.h"
@@ -7,7 +8,6 @@
 #include "platform/AppTitle.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -26,24 +26,23 @@ frmImportSummary::frmImportSummary(QWidget* owner, const QString& file,
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
 
     lblOutcome = new QLabel(
-        QStringLiteral("%1\n%2").arg(QFileInfo(file).fileName(), Outcome(summary)), this);
+        QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(file), text.section(u'\n', 0, 0)), this);
     controls::PlaceLabel(lblOutcome, "lblOutcome", controls::Verdana(8.25, true), Qt::white,
-                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 120, 7560, 900));
+                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 120, 7560, 600));
     lblOutcome->setWordWrap(true);
 
     //: The label of the list of refused lines, 504 pixels wide.
     lblRefused = new QLabel(tr("&Summary and refused lines:"), this);
     controls::PlaceLabel(lblRefused, "lblRefused", controls::Verdana(8.25, true),
                          controls::LightOrange, Qt::AlignLeft | Qt::AlignVCenter,
-                         TwipsRect(120, 1080, 7560, 255));
+                         TwipsRect(120, 780, 7560, 255));
     txtRefused = new QPlainTextEdit(text, this);
     txtRefused->setObjectName(QStringLiteral("txtRefused"));
-    txtRefused->setGeometry(TwipsRect(120, 1380, 7560, 3060));
+    txtRefused->setGeometry(TwipsRect(120, 1080, 7560, 3360));
     txtRefused->setReadOnly(true);
     txtRefused->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                         Qt::TextSelectableByKeyboard);
-    txtRefused->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // Tab goes on to the buttons, so the keyboard never gets caught in the text.
+        // Tab goes on to the buttons, so the keyboard never gets caught in the text.
     txtRefused->setTabChangesFocus(true);
     txtRefused->setFont(controls::Verdana(8.25));
     QPalette palette = txtRefused->palette();
@@ -65,21 +64,6 @@ frmImportSummary::frmImportSummary(QWidget* owner, const QString& file,
 
     controls::TabChain({txtRefused, cmdSave, cmdClose});
     cmdClose->setFocus();
-}
-
-QString frmImportSummary::Outcome(const journal::ImportSummary& summary) {
-    if (!summary.error.isEmpty()) {
-        //: %1 says why, in a sentence.
-        return tr("Nothing was imported: %1").arg(summary.error);
-    }
-    if (summary.cancelled) {
-        return tr("The import was cancelled: nothing was kept.");
-    }
-    //: The import's counts: %1 charts kept now, %2 found kept already, %3 lines refused.
-    return tr("Kept: %1. Already kept: %2. Refused: %3.")
-        .arg(summary.kept)
-        .arg(summary.alreadyKept)
-        .arg(summary.refused.size());
 }
 
 void frmImportSummary::cmdSave_Click() {

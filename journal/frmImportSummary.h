@@ -16,11 +16,8 @@ class frmImportSummary : public QDialog {
     Q_OBJECT
 
 public:
-    // `file` is the imported file's name, as shown to the user.
+    // `file` is the imported file's path.
     frmImportSummary(QWidget* owner, const QString& file, const journal::ImportSummary& summary);
-
-    // The summary's first lines: what was kept, or why nothing was.
-    static QString Outcome(const journal::ImportSummary& summary);
 
     QLabel* lblOutcome = nullptr;
     QLabel* lblRefused = nullptr;

@@ -5,6 +5,8 @@
 #include "casting/frmReading.h"
 #include "controls/LinkLabel.h"
 #include "journal/frmJournal.h"
+#include "journal/Import.h"
+#include "journal/frmImportSummary.h"
 #include "journal/frmKeep.h"
 #include "platform/Random.h"
 #include "report/frmSave.h"
@@ -108,6 +110,12 @@ private:
             other = std::make_unique<frmJournal>(window->Frame3, nullptr, path);
         } else if (form == "frmReading") {
             other = std::make_unique<frmReading>(window->Frame3, nullptr);
+        } else if (form == "frmImportSummary") {
+            journal::ImportSummary summary;
+            summary.kept = 2;
+            summary.refused = {{3, QStringLiteral("not a cast")}};
+            other = std::make_unique<frmImportSummary>(nullptr, QStringLiteral("tableaux.txt"),
+                                                       summary);
         } else if (form == "frmKeep") {
             other = std::make_unique<frmKeep>(nullptr, QStringLiteral("Keep in Journal"),
                                               QStringLiteral("1112/1112/1211/2121"));
@@ -149,9 +157,11 @@ private slots:
         QTest::newRow("Enter Mothers") << "frmMothers" << cells + QStringList{"cmdOK", "cmdCancel"};
         QTest::newRow("Journal window")
             << "frmJournal" << QStringList{"txtSearch", "grdJournal", "cmdOpen", "cmdEdit",
-                                           "cmdDelete", "cmdExport",  "cmdClose"};
+                                           "cmdDelete", "cmdExport",  "cmdImport", "cmdClose"};
         QTest::newRow("Keep window")
             << "frmKeep" << QStringList{"txtQuestion", "txtNote", "cmdOK", "cmdCancel"};
+        QTest::newRow("Import summary")
+            << "frmImportSummary" << QStringList{"txtRefused", "cmdSave", "cmdClose"};
         QTest::newRow("Reading window")
             << "frmReading" << QStringList{"cboColumn", "txtReading", "cmdCopy", "cmdClose"};
     }
@@ -305,9 +315,11 @@ private slots:
             << "frmMothers" << 0 << QStringList{"cmdCancel", "picMother0", "cmdCancel"};
         QTest::newRow("Journal window")
             << "frmJournal" << 0 << QStringList{"grdJournal", "cmdOpen",  "cmdEdit",  "cmdDelete",
-                                                "cmdExport",  "cmdClose", "txtSearch"};
+                                                "cmdExport",  "cmdImport", "cmdClose", "txtSearch"};
         QTest::newRow("Keep window")
             << "frmKeep" << 0 << QStringList{"txtNote", "cmdOK", "cmdCancel", "txtQuestion"};
+        QTest::newRow("Import summary")
+            << "frmImportSummary" << 0 << QStringList{"txtRefused", "cmdSave", "cmdClose"};
         QTest::newRow("Reading window")
             << "frmReading" << 12 << QStringList{"txtReading", "cmdCopy", "cmdClose", "cboColumn"};
     }

@@ -13,6 +13,8 @@
 #include "controls/RichTextBox.h"
 #include "interpretation/modSikidy.h"
 #include "journal/frmJournal.h"
+#include "journal/Import.h"
+#include "journal/frmImportSummary.h"
 #include "journal/frmKeep.h"
 #include "platform/Translation.h"
 #include "report/frmSave.h"
@@ -146,7 +148,8 @@ private slots:
         QTest::addColumn<QString>("window");
         for (const char* language : {"en", "fr"}) {
             for (const char* window :
-                 {"main", "about", "report", "exit", "mothers", "journal", "keep", "reading"}) {
+                 {"main", "about", "report", "exit", "mothers", "journal", "keep", "reading",
+                  "import"}) {
                 QTest::addRow("%s %s", language, window) << language << window;
             }
         }
@@ -194,6 +197,13 @@ private slots:
                 nullptr, frmJournal::tr("Keep in Journal"),
                 frmJournal::tr("Mothers %1, diviners' tableau").arg("1112/1112/1211/2121"));
             overflows << Overflows(&keep);
+        } else if (window == u"import") { // the longest outcome: a file that could not be read
+            journal::ImportSummary summary;
+            summary.error = frmJournal::tr("%1 could not be read: %2")
+                                .arg(QStringLiteral("/home/someone/notebooks/tableaux.txt"),
+                                     QStringLiteral("Permission denied"));
+            frmImportSummary said(nullptr, QStringLiteral("tableaux.txt"), summary);
+            overflows << Overflows(&said);
         } else if (window == u"reading") { // a classic chart: the longest first line
             frmMain main;
             main.Frame3->OpenChart(*ReadMothers(QStringLiteral("1112/1112/1211/2121")),
