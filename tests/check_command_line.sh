@@ -103,7 +103,7 @@ check "--check names the wrong houses and the malformed line, status 2" answers 
 check "--import keeps every right line, status 0" answers 0 '^Kept: 2\. Already kept: 0\. Refused: 0\.\s*$' '' \
     "${private[@]}" "$kelvora" --import "$work/right.txt"
 check "--import from standard input lists the refused lines on standard error, status 2" answers 2 \
-    '^Kept: 1\. Already kept: 0\. Refused: 2\.\s*$' "^Line 2: the tableau follows neither.*not 2122;.*\nLine 3: '3' is not a row" \
+    '^Kept: 1\. Already kept: 0\. Refused: 2\.\s*$' "^Line 2: the tableau follows neither.*not 2122;.*Line 3: '3' is not a row" \
     bash -c '"${@:2}" <"$1"' - "$work/wrong.txt" "${private[@]}" "$kelvora" --import -
 check "--import of a file that cannot be read: status 1, said" answers 1 '' "^kelvora: Kelvora could not read $work/missing.txt: " \
     "${private[@]}" "$kelvora" --import "$work/missing.txt"
