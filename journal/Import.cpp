@@ -22,13 +22,13 @@ constexpr qint64 ProgressStep = 1 << 16;
 
 // One thing read from the file: a chart to keep, a line refused, or the end.
 struct Item {
-    enum class Kind { Chart, Refused, End };
+    enum class Kind { Chart, Refused, End, Failed };
     Kind kind = Kind::End;
     qint64 number = 0;
     KeptChart chart;
     // The chart carries its own time (from the CSV export): one already kept is not kept again.
     bool timed = false;
-    QString reason;
+    QString reason; // why refused, or why the file cannot be read on (Failed)
 };
 
 // Reads a file to import, a chart at a time: only the line at hand is in memory.
@@ -76,22 +76,25 @@ private:
 
 bool Reader::ReadLine(QByteArray& line, bool& tooLong) {
     tooLong = false;
-    line = device.readLine(LongestLine);
+    // QIODevice::readLine(n) gives at most n - 1 bytes.
+    line = device.readLine(LongestLine + 1);
     if (line.isEmpty()) {
         return false;
     }
     done += line.size();
-    while (!line.endsWith('\n') && line.size() >= LongestLine) {
-        tooLong = true;
-        const QByteArray rest = device.readLine(LongestLine);
-        if (rest.isEmpty()) {
-            break;
-        }
-        done += rest.size();
-        line = rest.endsWith('\n') ? QByteArray("\n") : QByteArray(LongestLine, ' ');
-    }
     ++lines;
-    return true;
+    if (line.endsWith('\n') || line.size() < LongestLine || device.atEnd()) {
+        return true;
+    }
+    tooLong = true;
+    line.clear();
+    for (;;) {
+        const QByteArray rest = device.readLine(LongestLine + 1);
+        done += rest.size();
+        if (rest.isEmpty() || rest.endsWith('\n')) {
+            return true;
+        }
+    }
 }
 
 QString WithoutLineEnd(QString text) {
@@ -148,11 +151,17 @@ Item Reader::Next() {
                               tr("a quoted field is not closed before the end of the file"));
             }
             if (tooLong || bytes.size() + more.size() > LongestRecord) {
-                // The rest of the record cannot be told from the next one: the file ends here
-                // for this import, the lines after it are refused with it.
-                while (ReadLine(more, tooLong)) {
-                }
-                return Refuse(number, tr("it is longer than %1 bytes").arg(LongestRecord));
+                // Where this record ends, and so where the next one starts, cannot be told.
+                Item failed;
+                failed.kind = Item::Kind::Failed;
+                failed.number = number;
+                //: Why an import stopped and kept nothing; %1 is a line's number, %2 a number of
+                //: bytes.
+                failed.reason = tr("The row starting at line %1 is longer than %2 bytes. Nothing "
+                                   "was kept.")
+                                    .arg(number)
+                                    .arg(LongestRecord);
+                return failed;
             }
             quotes += more.count('"');
             bytes += more;
@@ -160,6 +169,12 @@ Item Reader::Next() {
         Item item = FromCsv(number, bytes);
         if (item.kind == Item::Kind::End) {
             continue;
+        }
+        if (item.kind == Item::Kind::Refused && lines > number) {
+            //: Added to why a row of a CSV file is not imported, when its quotes made it run
+            //: over several lines; %1 is the last of them.
+            item.reason +=
+                tr(" (read as one row with the lines after it, up to line %1)").arg(lines);
         }
         return item;
     }
@@ -358,7 +373,7 @@ Item Reader::FromCsv(qint64 number, const QByteArray& bytes) {
     if (!SplitRecord(record, fields)) {
         //: Why a line of a file is not imported.
         return Refuse(number, tr("a quote is misplaced: a quote inside a field must be doubled, "
-                                 "and a quoted field end at a comma"));
+                                 "and a quoted field must end at a comma"));
     }
     if (fields.size() != CsvColumns) {
         //: Why a line of a file is not imported; %1 is how many fields it has, %2 how many the
@@ -490,6 +505,10 @@ ImportSummary ImportCharts(JournalStore& store, QIODevice& device, Tableau chose
         if (item.kind == Item::Kind::End) {
             break;
         }
+        if (item.kind == Item::Kind::Failed) {
+            summary.error = item.reason;
+            break;
+        }
         if (item.kind == Item::Kind::Refused) {
             summary.refused.append({item.number, item.reason});
         } else {
@@ -533,6 +552,10 @@ CheckSummary CheckCharts(QIODevice& device, const std::function<void(const QStri
     for (;;) {
         const Item item = reader.Next();
         if (item.kind == Item::Kind::End) {
+            break;
+        }
+        if (item.kind == Item::Kind::Failed) {
+            summary.error = item.reason;
             break;
         }
         if (item.kind == Item::Kind::Refused) {
