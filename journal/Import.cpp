@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace journal {
 
 namespace {
@@ -99,6 +101,14 @@ bool Reader::ReadLine(QByteArray& line, bool& tooLong) {
 
 QString WithoutLineEnd(QString text) {
     while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+// A sentence as a reason, which the summary ends itself.
+QString WithoutFullStop(QString text) {
+    while (text.endsWith(QLatin1Char('.'))) {
         text.chop(1);
     }
     return text;
@@ -229,10 +239,7 @@ Item Reader::FromText(qint64 number, const QByteArray& bytes) {
                                           .arg(chart.trimmed())
                                           .arg(groups.size()));
             }
-            while (why.endsWith(QLatin1Char('.'))) {
-                why.chop(1);
-            }
-            return Refuse(number, why);
+            return Refuse(number, WithoutFullStop(why));
         }
         item.chart.mothers = *mothers;
         item.chart.tableau = chosen;
@@ -241,17 +248,11 @@ Item Reader::FromText(qint64 number, const QByteArray& bytes) {
     WrittenTableau written{};
     for (int h = 0; h < HouseCount; ++h) {
         const QString& group = groups[h];
-        if (!ReadMothers(group, &why) && why.isEmpty()) {
-            why = QStringLiteral("?");
-        }
-        for (const QChar c : group) {
-            if (c != u'1' && c != u'2') {
-                // ReadMothers names the character as a cast would.
-                while (why.endsWith(QLatin1Char('.'))) {
-                    why.chop(1);
-                }
-                return Refuse(number, why);
-            }
+        if (std::any_of(group.begin(), group.end(),
+                        [](QChar c) { return c != u'1' && c != u'2'; })) {
+            // Named as a cast's would be: ReadMothers looks at the characters first.
+            ReadMothers(group, &why);
+            return Refuse(number, WithoutFullStop(why));
         }
         if (group.size() != 4) {
             //: Why a line of a file is not imported; %1 is a house's number, %2 its figure as
@@ -401,10 +402,7 @@ Item Reader::FromCsv(qint64 number, const QByteArray& bytes) {
     QString why;
     const std::optional<Mothers> mothers = ReadMothers(fields[3], &why);
     if (!mothers) {
-        while (why.endsWith(QLatin1Char('.'))) {
-            why.chop(1);
-        }
-        return Refuse(number, why);
+        return Refuse(number, WithoutFullStop(why));
     }
     const std::optional<Tableau> tableau = ReadTableau(fields[4]);
     if (!tableau) {

@@ -591,21 +591,27 @@ bool JournalStore::MakeFile(const QString& failed) {
     return true;
 }
 
-QString JournalStore::KeepFailed() const {
-    //: A failed keep; %1 is the journal's file, %2 the reason (SQLite's, in English, or one of
-    //: these).
-    return tr("Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.");
+QString JournalStore::KeepFailed(bool many) {
+    return many
+               //: A failed import; %1 is the journal's file, %2 the reason.
+               ? tr("Kelvora could not keep the imported charts in the journal %1: %2. The "
+                    "journal is as it was.")
+               //: A failed keep; %1 is the journal's file, %2 the reason (SQLite's, in
+               //: English, or one of these).
+               : tr("Kelvora could not keep the chart in the journal %1: %2. The journal is as it "
+                    "was.");
 }
 
 struct JournalStore::Keeping {
     QSqlQuery insert;
     QSqlQuery find;
+    QString failure; // what a failure says, with the file and the reason
     bool madeFile = false;
     bool failed = false;
 };
 
 std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
-    if (!StartKeeping()) {
+    if (!StartKeeping(false)) {
         return std::nullopt;
     }
     // A chart given without its time is kept as of now, with the local offset now.
@@ -619,8 +625,8 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
     return EndKeeping(id.has_value()) ? id : std::nullopt;
 }
 
-bool JournalStore::StartKeeping() {
-    const QString failed = KeepFailed();
+bool JournalStore::StartKeeping(bool many) {
+    const QString failed = KeepFailed(many);
     keeping.reset();
     if (!Ensure()) {
         if (busy) {
@@ -664,7 +670,7 @@ bool JournalStore::StartKeeping() {
              query.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion));
     }
     keeping = std::make_unique<Keeping>(
-        Keeping{QSqlQuery(Database()), QSqlQuery(Database()), madeFile, false});
+        Keeping{QSqlQuery(Database()), QSqlQuery(Database()), failed, madeFile, false});
     ok = ok &&
          keeping->insert.prepare(QStringLiteral(
              "INSERT INTO charts (kept_utc, offset_seconds, mothers, tableau, question, note) "
@@ -707,7 +713,7 @@ std::optional<qint64> JournalStore::KeepMore(const KeptChart& chart, bool skipKe
         query.finish();
         keeping->failed = true;
         NoteFault(error);
-        FailWith(KeepFailed(), busy ? tr("another program is using it") : Reason(error));
+        FailWith(keeping->failure, busy ? tr("another program is using it") : Reason(error));
         return std::nullopt;
     };
     if (skipKept) {
@@ -750,6 +756,7 @@ bool JournalStore::EndKeeping(bool commit) {
     }
     const bool madeFile = keeping->madeFile;
     const bool failed = keeping->failed;
+    const QString failure = keeping->failure;
     keeping.reset();
     if (!commit || failed) {
         // What KeepMore() said stays said; a transaction given up on purpose says nothing.
@@ -761,7 +768,7 @@ bool JournalStore::EndKeeping(bool commit) {
         ForgetMadeFile(madeFile);
         return false;
     }
-    if (!Finish(true, QSqlError(), KeepFailed())) {
+    if (!Finish(true, QSqlError(), failure)) {
         ForgetMadeFile(madeFile);
         return false;
     }

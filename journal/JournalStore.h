@@ -106,7 +106,8 @@ public:
     // (making the file as the first Keep does), KeepMore() keeps each chart through one prepared
     // statement, and EndKeeping() commits them all, or keeps none of them. A failure leaves
     // LastError() and keeps nothing; after it only EndKeeping(false) is called.
-    bool StartKeeping();
+    // `many`: a failure speaks of the imported charts rather than of one chart.
+    bool StartKeeping(bool many = true);
     // Keeps `chart` (its time must be valid) and returns its id. With `skipKept`, a chart already
     // kept (the same time to the second, mothers, tableau, question and note) is not kept again:
     // `alreadyKept` is set and the id is 0.
@@ -173,7 +174,8 @@ private:
     bool ChangeOne(const QString& failed, qint64 id, const QString& sql,
                    const QVariantList& values);
     bool MakeFile(const QString& failed);
-    QString KeepFailed() const;
+    // What a failed keep says (`many`: an import's).
+    static QString KeepFailed(bool many);
     void ForgetMadeFile(bool madeFile);
     std::optional<KeptChart> ChartFrom(const QSqlQuery& row);
     void NoteFault(const QSqlError& error);
