@@ -467,11 +467,17 @@ QString ImportSummary::Text() const {
     QString text = tr("Kept: %1. Already kept: %2. Refused: %3.")
                        .arg(kept)
                        .arg(alreadyKept)
-                       .arg(refused.size()) +
+                       .arg(refused.size() + unlisted) +
                    u'\n';
     for (const RefusedLine& line : refused) {
         //: A refused line in an import's summary; %1 is its number, %2 the reason.
         text += tr("Line %1: %2.").arg(line.number).arg(line.reason) + u'\n';
+    }
+    if (unlisted > 0) {
+        //: After the refused lines an import lists; %1 is how many more were refused.
+        text += tr("And %1 more lines refused, not listed: kelvora --check lists them all.")
+                    .arg(unlisted) +
+                u'\n';
     }
     return text;
 }
@@ -508,7 +514,11 @@ ImportSummary ImportCharts(JournalStore& store, QIODevice& device, Tableau chose
             break;
         }
         if (item.kind == Item::Kind::Refused) {
-            summary.refused.append({item.number, item.reason});
+            if (summary.refused.size() < ImportSummary::MostListed) {
+                summary.refused.append({item.number, item.reason});
+            } else {
+                ++summary.unlisted;
+            }
         } else {
             bool already = false;
             if (!store.KeepMore(item.chart, item.timed, &already)) {
@@ -529,6 +539,11 @@ ImportSummary ImportCharts(JournalStore& store, QIODevice& device, Tableau chose
         store.EndKeeping(false);
         summary.kept = 0;
         summary.alreadyKept = 0;
+        return summary;
+    }
+    // With nothing to keep, a journal that did not exist is not made.
+    if (summary.kept == 0) {
+        store.EndKeeping(false);
         return summary;
     }
     if (!store.EndKeeping(true)) {

@@ -24,12 +24,16 @@ struct ImportSummary {
     Q_DECLARE_TR_FUNCTIONS(journal::ImportSummary)
 
 public:
-    qint64 kept = 0;        // charts kept by this import
-    qint64 alreadyKept = 0; // charts found already kept, not kept again
-    QList<RefusedLine> refused;
-    bool cancelled = false; // nothing kept
-    QString error;          // not empty: the file could not be read or the journal written;
-                            // nothing kept
+    qint64 kept = 0;            // charts kept by this import
+    qint64 alreadyKept = 0;     // charts found already kept, not kept again
+    QList<RefusedLine> refused; // the first MostListed refused lines
+    qint64 unlisted = 0;        // refused lines beyond those, counted only
+    bool cancelled = false;     // nothing kept
+    QString error;              // not empty: the file could not be read or the journal written;
+                                // nothing kept
+    // How many refused lines are listed, so that a file of nothing but wrong lines cannot fill
+    // the memory; --check lists them all.
+    static constexpr int MostListed = 1000;
     // 0 every line right, 2 some refused (the others kept), 1 error or cancelled (nothing kept).
     int Status() const;
     // The summary as plain text: the counts, then each refused line as "Line N: reason".
