@@ -1301,7 +1301,7 @@ Rien n’a été imprimé.</translation>
 <context>
     <name>journal::Import</name>
     <message>
-        <location filename="../journal/Import.cpp" line="+135"/>
+        <location filename="../journal/Import.cpp" line="+145"/>
         <source>it is longer than %1 bytes</source>
         <extracomment>Why a line of a file is not imported; %1 is a number of bytes.</extracomment>
         <translation>elle dépasse %1 octets</translation>
@@ -1336,19 +1336,19 @@ Rien n’a été imprimé.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+166"/>
+        <location line="+157"/>
         <source>it is not UTF-8 text</source>
         <extracomment>Why a line of a file is not imported.</extracomment>
         <translation>ce n’est pas du texte UTF-8</translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-125"/>
         <source>&apos;%1&apos; is neither four mothers nor sixteen figures in house order: it has %2 figures</source>
         <extracomment>Why a line of a file is not imported; %1 is the line&apos;s chart as written, %2 how many figures it has.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’est ni quatre mères ni seize figures dans l’ordre des maisons&#xa0;: il a %2 figures</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+24"/>
         <source>house %1, &apos;%2&apos;, is not a figure of four rows</source>
         <extracomment>Why a line of a file is not imported; %1 is a house&apos;s number, %2 its figure as written.</extracomment>
         <translation>la maison %1, «&#xa0;%2&#xa0;», n’est pas une figure de quatre lignes</translation>
@@ -1390,7 +1390,7 @@ Rien n’a été imprimé.</translation>
         <translation>«&#xa0;%1&#xa0;» n’est pas une heure avec son décalage, comme 2026-12-07T10:00:00+03:00</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+17"/>
         <source>&apos;%1&apos; is not a tableau: classic or diviners</source>
         <extracomment>Why a line of a file is not imported; %1 is the tableau as written; keep &quot;classic&quot; and &quot;diviners&quot; as they are.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’est pas un tableau&#xa0;: classic ou diviners</translation>
@@ -1408,7 +1408,7 @@ Rien n’a été imprimé.</translation>
         <translation>ses maisons ne suivent pas de ses mères dans %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+153"/>
         <source>right</source>
         <extracomment>What --check prints for a right line, after its number and a tab.</extracomment>
         <translation>juste</translation>
@@ -1417,7 +1417,7 @@ Rien n’a été imprimé.</translation>
 <context>
     <name>journal::ImportSummary</name>
     <message>
-        <location line="-104"/>
+        <location line="-119"/>
         <source>The import was cancelled: nothing was kept.</source>
         <extracomment>The summary of a cancelled import.</extracomment>
         <translation>L’import a été annulé&#xa0;: rien n’a été gardé.</translation>
@@ -1435,8 +1435,14 @@ Rien n’a été imprimé.</translation>
         <translation>Ligne %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+54"/>
+        <location line="+4"/>
+        <source>And %1 more lines refused, not listed: kelvora --check lists them all.</source>
+        <extracomment>After the refused lines an import lists; %1 is how many more were refused.</extracomment>
+        <translation>Et %1 lignes de plus refusées, non listées&#xa0;: kelvora --check les liste toutes.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+63"/>
         <source>The file could not be read: %1. Nothing was kept.</source>
         <extracomment>Why nothing was imported; %1 is the system&apos;s reason.</extracomment>
         <translation>Le fichier n’a pas pu être lu&#xa0;: %1. Rien n’a été gardé.</translation>
@@ -1461,7 +1467,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="-12"/>
         <location line="+92"/>
-        <location line="+496"/>
+        <location line="+503"/>
         <location line="+17"/>
         <location line="+17"/>
         <source>Kelvora cannot read the journal %1: %2.</source>
@@ -1469,7 +1475,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-639"/>
+        <location line="-646"/>
         <source>The journal %1 is damaged (%2): the charts that can be read are listed, opened and exported; nothing is kept, changed or removed in it. The README says how to recover it.</source>
         <extracomment>Said in the Journal window, and when a chart is not kept; %1 is the journal&apos;s file, %2 SQLite&apos;s reason, in English.</extracomment>
         <translation>Le journal %1 est endommagé (%2)&#xa0;: les tableaux lisibles sont listés, ouverts et exportés&#xa0;; rien n’y est gardé, modifié ni supprimé. Le README explique comment le récupérer.</translation>
@@ -1528,7 +1534,13 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Le journal %1 a été créé par une version plus récente de Kelvora&#xa0;: ses tableaux peuvent être listés et ouverts, mais pas gardés, modifiés ni supprimés.</translation>
     </message>
     <message>
-        <location line="+657"/>
+        <location line="+171"/>
+        <source>Kelvora could not keep the imported charts in the journal %1: %2. The journal is as it was.</source>
+        <extracomment>A failed import; %1 is the journal&apos;s file, %2 the reason.</extracomment>
+        <translation>Kelvora n’a pas pu garder les tableaux importés dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+493"/>
         <source>it is the journal itself, which the export would destroy</source>
         <extracomment>The reason an export is refused (after &quot;Kelvora could not write the file %1: &quot;).</extracomment>
         <translation>c’est le journal lui-même, que l’export détruirait</translation>
@@ -1540,13 +1552,12 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Seuls %1 tableaux ont pu être écrits dans %2. %3</translation>
     </message>
     <message>
-        <location line="-573"/>
+        <location line="-576"/>
         <source>Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.</source>
-        <extracomment>A failed keep; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of these).</extracomment>
         <translation>Kelvora n’a pas pu garder le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-22"/>
         <source>the folder %1 cannot be made</source>
         <extracomment>The reason a first keep failed; %1 is the folder the journal goes in.</extracomment>
         <translation>le dossier %1 ne peut pas être créé</translation>
@@ -1578,9 +1589,9 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="+9"/>
         <location line="+19"/>
-        <location line="+58"/>
+        <location line="+64"/>
         <location line="+83"/>
-        <location line="+98"/>
+        <location line="+99"/>
         <source>another program is using it</source>
         <translation>un autre programme l’utilise</translation>
     </message>
