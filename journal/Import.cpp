@@ -13,9 +13,10 @@ namespace journal {
 
 namespace {
 
-// The longest line read; the rest of a longer one is skipped and the line refused.
+// The longest line of a text file; the rest of a longer one is skipped and the line refused.
 constexpr qint64 LongestLine = 1 << 20;
-// The longest record of the CSV export (its fields may hold line breaks).
+// The longest record of the CSV export (its fields may hold line breaks). Where a longer one
+// ends cannot be told, and so where the next starts: the import stops there.
 constexpr qint64 LongestRecord = 16 << 20;
 // The columns of the CSV export.
 constexpr int CsvColumns = 5 + HouseCount;
@@ -53,8 +54,9 @@ public:
 
 private:
     // The next line's bytes, its line end included; false at the end of the file. A line longer
-    // than LongestLine is cut there and `tooLong` set; the rest of it is read and dropped.
-    bool ReadLine(QByteArray& line, bool& tooLong);
+    // than `longest` is dropped whole and `tooLong` set.
+    bool ReadLine(QByteArray& line, bool& tooLong, qint64 longest);
+    Item Stop(qint64 number) const;
     Item FromText(qint64 number, const QByteArray& bytes);
     Item FromCsv(qint64 number, const QByteArray& bytes);
     Item Refuse(qint64 number, const QString& reason) const {
@@ -76,16 +78,16 @@ private:
     int importOffset = 0;
 };
 
-bool Reader::ReadLine(QByteArray& line, bool& tooLong) {
+bool Reader::ReadLine(QByteArray& line, bool& tooLong, qint64 longest) {
     tooLong = false;
     // QIODevice::readLine(n) gives at most n - 1 bytes.
-    line = device.readLine(LongestLine + 1);
+    line = device.readLine(longest + 1);
     if (line.isEmpty()) {
         return false;
     }
     done += line.size();
     ++lines;
-    if (line.endsWith('\n') || line.size() < LongestLine || device.atEnd()) {
+    if (line.endsWith('\n') || line.size() < longest || device.atEnd()) {
         return true;
     }
     tooLong = true;
@@ -125,7 +127,7 @@ Item Reader::Next() {
     for (;;) {
         QByteArray bytes;
         bool tooLong = false;
-        if (!ReadLine(bytes, tooLong)) {
+        if (!ReadLine(bytes, tooLong, csv ? LongestRecord : LongestLine)) {
             return {};
         }
         const qint64 number = lines;
@@ -139,6 +141,9 @@ Item Reader::Next() {
                 csv = true;
                 continue;
             }
+        }
+        if (tooLong && csv) {
+            return Stop(number);
         }
         if (tooLong) {
             //: Why a line of a file is not imported; %1 is a number of bytes.
@@ -155,23 +160,13 @@ Item Reader::Next() {
         qsizetype quotes = bytes.count('"');
         while (quotes % 2 != 0) {
             QByteArray more;
-            if (!ReadLine(more, tooLong)) {
+            if (!ReadLine(more, tooLong, LongestRecord)) {
                 //: Why a line of a file is not imported.
                 return Refuse(number,
                               tr("a quoted field is not closed before the end of the file"));
             }
             if (tooLong || bytes.size() + more.size() > LongestRecord) {
-                // Where this record ends, and so where the next one starts, cannot be told.
-                Item failed;
-                failed.kind = Item::Kind::Failed;
-                failed.number = number;
-                //: Why an import stopped and kept nothing; %1 is a line's number, %2 a number of
-                //: bytes.
-                failed.reason = tr("The row starting at line %1 is longer than %2 bytes. Nothing "
-                                   "was kept.")
-                                    .arg(number)
-                                    .arg(LongestRecord);
-                return failed;
+                return Stop(number);
             }
             quotes += more.count('"');
             bytes += more;
@@ -188,6 +183,17 @@ Item Reader::Next() {
         }
         return item;
     }
+}
+
+Item Reader::Stop(qint64 number) const {
+    Item failed;
+    failed.kind = Item::Kind::Failed;
+    failed.number = number;
+    //: Why an import stopped and kept nothing; %1 is a line's number, %2 a number of bytes.
+    failed.reason = tr("The row starting at line %1 is longer than %2 bytes. Nothing was kept.")
+                        .arg(number)
+                        .arg(LongestRecord);
+    return failed;
 }
 
 // "classic" or "diviners'", as the import says it.

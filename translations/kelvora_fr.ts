@@ -1301,7 +1301,7 @@ Rien n’a été imprimé.</translation>
 <context>
     <name>journal::Import</name>
     <message>
-        <location filename="../journal/Import.cpp" line="+145"/>
+        <location filename="../journal/Import.cpp" line="+150"/>
         <source>it is longer than %1 bytes</source>
         <extracomment>Why a line of a file is not imported; %1 is a number of bytes.</extracomment>
         <translation>elle dépasse %1 octets</translation>
@@ -1313,19 +1313,19 @@ Rien n’a été imprimé.</translation>
         <translation>un champ entre guillemets n’est pas fermé avant la fin du fichier</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+27"/>
         <source>The row starting at line %1 is longer than %2 bytes. Nothing was kept.</source>
         <extracomment>Why an import stopped and kept nothing; %1 is a line&apos;s number, %2 a number of bytes.</extracomment>
         <translation>La rangée qui commence à la ligne %1 dépasse %2 octets. Rien n’a été gardé.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-11"/>
         <source> (read as one row with the lines after it, up to line %1)</source>
         <extracomment>Added to why a row of a CSV file is not imported, when its quotes made it run over several lines; %1 is the last of them.</extracomment>
         <translation> (lue comme une seule rangée avec les lignes qui la suivent, jusqu’à la ligne %1)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+21"/>
         <source>the diviners&apos; tableau</source>
         <translation>le tableau des devins</translation>
     </message>
