@@ -121,4 +121,16 @@ running() {
 check "--import is refused while a Kelvora window runs, status 1" running
 check "the journal holds what was imported, once" bash -c '[ "$(sqlite3 "$1" "SELECT count(*) FROM charts")" = 3 ] || ! command -v sqlite3 >/dev/null' - "$work/import-data/Kelvora/kelvora/journal.sqlite"
 
+# tableaux: a cast alone is kept in the tableau the File menu remembers, unless --tableau names one.
+tableaux() {
+    command -v sqlite3 >/dev/null || return 0
+    local data="$work/tableau-data" config="$work/tableau-config"
+    mkdir -p "$config/Kelvora" && printf '[General]\nDivinersTableau=true\n' >"$config/Kelvora/Kelvora.conf"
+    echo 1112/1112/1211/2121 >"$work/cast.txt"
+    env XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/import-runtime" "$kelvora" --import "$work/cast.txt" &&
+        env XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/import-runtime" "$kelvora" --import "$work/cast.txt" --tableau=classic &&
+        [ "$(sqlite3 "$data/Kelvora/kelvora/journal.sqlite" "SELECT group_concat(tableau, ' ') FROM (SELECT tableau FROM charts ORDER BY id)")" = "diviners classic" ]
+}
+check "a cast alone takes the remembered tableau, or the one --tableau names" tableaux
+
 exit $((failures > 0))
