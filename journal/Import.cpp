@@ -68,6 +68,7 @@ private:
     }
 
     QIODevice& device;
+    QByteArray piece = QByteArray(1 << 16, '\0');
     const Tableau chosen;
     const qint64 total;
     qint64 done = 0;
@@ -80,25 +81,33 @@ private:
 
 bool Reader::ReadLine(QByteArray& line, bool& tooLong, qint64 longest) {
     tooLong = false;
-    // QIODevice::readLine(n) gives at most n - 1 bytes.
-    line = device.readLine(longest + 1);
-    if (line.isEmpty()) {
-        return false;
-    }
-    done += line.size();
-    ++lines;
-    if (line.endsWith('\n') || line.size() < longest || device.atEnd()) {
-        return true;
-    }
-    tooLong = true;
     line.clear();
+    bool any = false;
+    // A piece at a time into one buffer: QIODevice::readLine(n) would allocate n bytes a line.
     for (;;) {
-        const QByteArray rest = device.readLine(LongestLine + 1);
-        done += rest.size();
-        if (rest.isEmpty() || rest.endsWith('\n')) {
-            return true;
+        const qint64 read = device.readLine(piece.data(), piece.size());
+        if (read <= 0) {
+            break;
+        }
+        any = true;
+        done += read;
+        const bool end = piece[read - 1] == '\n';
+        if (!tooLong && line.size() + read > longest) {
+            tooLong = true;
+            line.clear();
+        }
+        if (!tooLong) {
+            line.append(piece.constData(), read);
+        }
+        if (end) {
+            break;
         }
     }
+    if (!any) {
+        return false;
+    }
+    ++lines;
+    return true;
 }
 
 QString WithoutLineEnd(QString text) {

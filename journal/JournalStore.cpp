@@ -699,7 +699,7 @@ bool JournalStore::StartKeeping(bool many) {
          // Found through the index by time: few charts share a second.
          keeping->find.prepare(QStringLiteral(
              "SELECT 1 FROM charts WHERE kept_utc = ? AND mothers = ? AND tableau = ? AND "
-             "question = ? AND note = ? AND id <= ? LIMIT 1"));
+             "question = ? AND note = ? AND +id <= ? LIMIT 1"));
     if (!ok) {
         const QSqlError error = query.lastError().isValid() ? query.lastError()
                                 : keeping->insert.lastError().isValid()
@@ -771,9 +771,9 @@ std::optional<qint64> JournalStore::KeepMore(const KeptChart& chart, bool fromLi
     QSqlQuery hold(Database());
     // In SQLite's temporary database, with a page cache of its own kept small.
     if ((!keeping->heldInTable &&
-         (!hold.exec(QStringLiteral("PRAGMA temp.cache_size=-256")) ||
-          !hold.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS held (kept_utc, "
-                                    "offset_seconds, mothers, tableau, question, note)")))) ||
+         (!hold.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS held (kept_utc, "
+                                    "offset_seconds, mothers, tableau, question, note)")) ||
+          !hold.exec(QStringLiteral("PRAGMA temp.cache_size=-256")))) ||
         !hold.prepare(QStringLiteral("INSERT INTO temp.held VALUES (?, ?, ?, ?, ?, ?)"))) {
         return KeepFailure(hold);
     }
@@ -811,11 +811,29 @@ bool JournalStore::KeepHeld() {
         keeping->pending.reset();
         return kept;
     }
+    // A thousand at a time, from the last given: one statement over them all would hold its
+    // undo pages and the full-text index's new entries in memory until it ends.
     QSqlQuery held(Database());
-    if (!held.exec(QStringLiteral("INSERT INTO charts (kept_utc, offset_seconds, mothers, "
-                                  "tableau, question, note) SELECT * FROM temp.held ORDER BY "
-                                  "rowid DESC")) ||
-        !held.exec(QStringLiteral("DELETE FROM temp.held"))) {
+    held.setForwardOnly(true);
+    if (!held.exec(QStringLiteral("SELECT max(rowid) FROM temp.held")) || !held.next()) {
+        return KeepFailure(held).has_value();
+    }
+    qint64 top = held.value(0).toLongLong();
+    held.finish();
+    QSqlQuery move(Database());
+    if (!move.prepare(QStringLiteral("INSERT INTO charts (kept_utc, offset_seconds, mothers, "
+                                     "tableau, question, note) SELECT * FROM temp.held WHERE "
+                                     "rowid > ? AND rowid <= ? ORDER BY rowid DESC"))) {
+        return KeepFailure(move).has_value();
+    }
+    for (; top > 0; top -= 1000) {
+        move.addBindValue(top - 1000);
+        move.addBindValue(top);
+        if (!move.exec()) {
+            return KeepFailure(move).has_value();
+        }
+    }
+    if (!held.exec(QStringLiteral("DELETE FROM temp.held"))) {
         return KeepFailure(held).has_value();
     }
     keeping->pending.reset();
