@@ -43,8 +43,9 @@ public:
 // Reads `device` (already open for reading) and keeps its charts in `store`, all in one
 // transaction: Kelvora's own CSV export (told by its header row) or a text file of casts and
 // tableaux, one a line. `chosen`: the tableau of a cast alone and of a tableau that follows both.
-// `progress(done, total)` in bytes read (total 0 when unknown, as for standard input); returning
-// false cancels, and nothing is kept.
+// `progress(done, total)` in bytes read (total 0 when unknown, as for standard input), told
+// about every 64 KiB and once at the end, on the calling thread (the store's); returning false
+// cancels, and nothing is kept. An import that keeps nothing makes no journal.
 ImportSummary ImportCharts(JournalStore& store, QIODevice& device, Tableau chosen,
                            const std::function<bool(qint64 done, qint64 total)>& progress = {});
 
