@@ -376,13 +376,13 @@ les autres sont gardées), et 1 quand le fichier ne peut être lu ou le journal
     <message>
         <location line="+33"/>
         <location line="+45"/>
-        <location line="+38"/>
+        <location line="+33"/>
         <source>Could not write to standard output: %1</source>
         <extracomment>%1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>Impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="-55"/>
+        <location line="-50"/>
         <source>Kelvora could not read %1: %2.</source>
         <extracomment>%1 is the file named on the command line, %2 the system&apos;s reason.</extracomment>
         <translation>Kelvora n’a pas pu lire %1&#xa0;: %2.</translation>
@@ -394,7 +394,7 @@ les autres sont gardées), et 1 quand le fichier ne peut être lu ou le journal
         <translation>importez depuis la fenêtre Journal, ou fermez d’abord Kelvora</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+71"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is the argument as typed.</extracomment>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
@@ -985,7 +985,7 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../shell/frmMain.cpp" line="+70"/>
+        <location filename="../shell/frmMain.cpp" line="+63"/>
         <source>Join the Kelvora discussion board: click here to visit us online.</source>
         <extracomment>A link on one line, 778 pixels wide.</extracomment>
         <translation>Rejoignez le forum de discussion de Kelvora&#xa0;: cliquez ici pour nous rendre visite en ligne.</translation>
@@ -1004,7 +1004,7 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
         <translation>Interprétation du sikidy</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1301,7 +1301,7 @@ Rien n’a été imprimé.</translation>
 <context>
     <name>journal::Import</name>
     <message>
-        <location filename="../journal/Import.cpp" line="+150"/>
+        <location filename="../journal/Import.cpp" line="+159"/>
         <source>it is longer than %1 bytes</source>
         <extracomment>Why a line of a file is not imported; %1 is a number of bytes.</extracomment>
         <translation>elle dépasse %1 octets</translation>
@@ -1467,7 +1467,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="-12"/>
         <location line="+92"/>
-        <location line="+503"/>
+        <location line="+597"/>
         <location line="+17"/>
         <location line="+17"/>
         <source>Kelvora cannot read the journal %1: %2.</source>
@@ -1475,7 +1475,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-646"/>
+        <location line="-740"/>
         <source>The journal %1 is damaged (%2): the charts that can be read are listed, opened and exported; nothing is kept, changed or removed in it. The README says how to recover it.</source>
         <extracomment>Said in the Journal window, and when a chart is not kept; %1 is the journal&apos;s file, %2 SQLite&apos;s reason, in English.</extracomment>
         <translation>Le journal %1 est endommagé (%2)&#xa0;: les tableaux lisibles sont listés, ouverts et exportés&#xa0;; rien n’y est gardé, modifié ni supprimé. Le README explique comment le récupérer.</translation>
@@ -1540,7 +1540,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora n’a pas pu garder les tableaux importés dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
     <message>
-        <location line="+493"/>
+        <location line="+587"/>
         <source>it is the journal itself, which the export would destroy</source>
         <extracomment>The reason an export is refused (after &quot;Kelvora could not write the file %1: &quot;).</extracomment>
         <translation>c’est le journal lui-même, que l’export détruirait</translation>
@@ -1552,7 +1552,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Seuls %1 tableaux ont pu être écrits dans %2. %3</translation>
     </message>
     <message>
-        <location line="-576"/>
+        <location line="-670"/>
         <source>Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.</source>
         <translation>Kelvora n’a pas pu garder le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
@@ -1589,9 +1589,9 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="+9"/>
         <location line="+19"/>
-        <location line="+64"/>
-        <location line="+83"/>
-        <location line="+99"/>
+        <location line="+75"/>
+        <location line="+79"/>
+        <location line="+186"/>
         <source>another program is using it</source>
         <translation>un autre programme l’utilise</translation>
     </message>
