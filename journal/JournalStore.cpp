@@ -607,6 +607,7 @@ QString JournalStore::KeepFailed(bool many) {
 using ChartRow = std::array<QVariant, 6>;
 
 struct JournalStore::Keeping {
+    explicit Keeping(const QSqlDatabase& db) : insert(db), find(db) {}
     QSqlQuery insert;
     QSqlQuery find;
     QString failure; // what a failure says, with the file and the reason
@@ -686,9 +687,7 @@ bool JournalStore::StartKeeping(bool many) {
     }
     ok = ok && !query.lastError().isValid();
     query.finish();
-    keeping = std::make_unique<Keeping>();
-    keeping->insert = QSqlQuery(Database());
-    keeping->find = QSqlQuery(Database());
+    keeping = std::make_unique<Keeping>(Database());
     keeping->failure = failed;
     keeping->madeFile = madeFile;
     keeping->before = before;
