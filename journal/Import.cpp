@@ -7,13 +7,16 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace journal {
 
 namespace {
 
-// The longest line read; the rest of a longer one is skipped and the line refused.
+// The longest line of a text file; the rest of a longer one is skipped and the line refused.
 constexpr qint64 LongestLine = 1 << 20;
-// The longest record of the CSV export (its fields may hold line breaks).
+// The longest record of the CSV export (its fields may hold line breaks). Where a longer one
+// ends cannot be told, and so where the next starts: the import stops there.
 constexpr qint64 LongestRecord = 16 << 20;
 // The columns of the CSV export.
 constexpr int CsvColumns = 5 + HouseCount;
@@ -22,13 +25,13 @@ constexpr qint64 ProgressStep = 1 << 16;
 
 // One thing read from the file: a chart to keep, a line refused, or the end.
 struct Item {
-    enum class Kind { Chart, Refused, End };
+    enum class Kind { Chart, Refused, End, Failed };
     Kind kind = Kind::End;
     qint64 number = 0;
     KeptChart chart;
     // The chart carries its own time (from the CSV export): one already kept is not kept again.
     bool timed = false;
-    QString reason;
+    QString reason; // why refused, or why the file cannot be read on (Failed)
 };
 
 // Reads a file to import, a chart at a time: only the line at hand is in memory.
@@ -51,8 +54,9 @@ public:
 
 private:
     // The next line's bytes, its line end included; false at the end of the file. A line longer
-    // than LongestLine is cut there and `tooLong` set; the rest of it is read and dropped.
-    bool ReadLine(QByteArray& line, bool& tooLong);
+    // than `longest` is dropped whole and `tooLong` set.
+    bool ReadLine(QByteArray& line, bool& tooLong, qint64 longest);
+    Item Stop(qint64 number) const;
     Item FromText(qint64 number, const QByteArray& bytes);
     Item FromCsv(qint64 number, const QByteArray& bytes);
     Item Refuse(qint64 number, const QString& reason) const {
@@ -64,6 +68,7 @@ private:
     }
 
     QIODevice& device;
+    QByteArray piece = QByteArray(1 << 16, '\0');
     const Tableau chosen;
     const qint64 total;
     qint64 done = 0;
@@ -74,21 +79,32 @@ private:
     int importOffset = 0;
 };
 
-bool Reader::ReadLine(QByteArray& line, bool& tooLong) {
+bool Reader::ReadLine(QByteArray& line, bool& tooLong, qint64 longest) {
     tooLong = false;
-    line = device.readLine(LongestLine);
-    if (line.isEmpty()) {
-        return false;
-    }
-    done += line.size();
-    while (!line.endsWith('\n') && line.size() >= LongestLine) {
-        tooLong = true;
-        const QByteArray rest = device.readLine(LongestLine);
-        if (rest.isEmpty()) {
+    line.clear();
+    bool any = false;
+    // A piece at a time into one buffer: QIODevice::readLine(n) would allocate n bytes a line.
+    for (;;) {
+        const qint64 read = device.readLine(piece.data(), piece.size());
+        if (read <= 0) {
             break;
         }
-        done += rest.size();
-        line = rest.endsWith('\n') ? QByteArray("\n") : QByteArray(LongestLine, ' ');
+        any = true;
+        done += read;
+        const bool end = piece[read - 1] == '\n';
+        if (!tooLong && line.size() + read > longest) {
+            tooLong = true;
+            line.clear();
+        }
+        if (!tooLong) {
+            line.append(piece.constData(), read);
+        }
+        if (end) {
+            break;
+        }
+    }
+    if (!any) {
+        return false;
     }
     ++lines;
     return true;
@@ -96,6 +112,14 @@ bool Reader::ReadLine(QByteArray& line, bool& tooLong) {
 
 QString WithoutLineEnd(QString text) {
     while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+// A sentence as a reason, which the summary ends itself.
+QString WithoutFullStop(QString text) {
+    while (text.endsWith(QLatin1Char('.'))) {
         text.chop(1);
     }
     return text;
@@ -112,7 +136,7 @@ Item Reader::Next() {
     for (;;) {
         QByteArray bytes;
         bool tooLong = false;
-        if (!ReadLine(bytes, tooLong)) {
+        if (!ReadLine(bytes, tooLong, csv ? LongestRecord : LongestLine)) {
             return {};
         }
         const qint64 number = lines;
@@ -126,6 +150,9 @@ Item Reader::Next() {
                 csv = true;
                 continue;
             }
+        }
+        if (tooLong && csv) {
+            return Stop(number);
         }
         if (tooLong) {
             //: Why a line of a file is not imported; %1 is a number of bytes.
@@ -142,17 +169,13 @@ Item Reader::Next() {
         qsizetype quotes = bytes.count('"');
         while (quotes % 2 != 0) {
             QByteArray more;
-            if (!ReadLine(more, tooLong)) {
+            if (!ReadLine(more, tooLong, LongestRecord)) {
                 //: Why a line of a file is not imported.
                 return Refuse(number,
                               tr("a quoted field is not closed before the end of the file"));
             }
             if (tooLong || bytes.size() + more.size() > LongestRecord) {
-                // The rest of the record cannot be told from the next one: the file ends here
-                // for this import, the lines after it are refused with it.
-                while (ReadLine(more, tooLong)) {
-                }
-                return Refuse(number, tr("it is longer than %1 bytes").arg(LongestRecord));
+                return Stop(number);
             }
             quotes += more.count('"');
             bytes += more;
@@ -161,8 +184,25 @@ Item Reader::Next() {
         if (item.kind == Item::Kind::End) {
             continue;
         }
+        if (item.kind == Item::Kind::Refused && lines > number) {
+            //: Added to why a row of a CSV file is not imported, when its quotes made it run
+            //: over several lines; %1 is the last of them.
+            item.reason +=
+                tr(" (read as one row with the lines after it, up to line %1)").arg(lines);
+        }
         return item;
     }
+}
+
+Item Reader::Stop(qint64 number) const {
+    Item failed;
+    failed.kind = Item::Kind::Failed;
+    failed.number = number;
+    //: Why an import stopped and kept nothing; %1 is a line's number, %2 a number of bytes.
+    failed.reason = tr("The row starting at line %1 is longer than %2 bytes. Nothing was kept.")
+                        .arg(number)
+                        .arg(LongestRecord);
+    return failed;
 }
 
 // "classic" or "diviners'", as the import says it.
@@ -214,10 +254,7 @@ Item Reader::FromText(qint64 number, const QByteArray& bytes) {
                                           .arg(chart.trimmed())
                                           .arg(groups.size()));
             }
-            while (why.endsWith(QLatin1Char('.'))) {
-                why.chop(1);
-            }
-            return Refuse(number, why);
+            return Refuse(number, WithoutFullStop(why));
         }
         item.chart.mothers = *mothers;
         item.chart.tableau = chosen;
@@ -226,17 +263,11 @@ Item Reader::FromText(qint64 number, const QByteArray& bytes) {
     WrittenTableau written{};
     for (int h = 0; h < HouseCount; ++h) {
         const QString& group = groups[h];
-        if (!ReadMothers(group, &why) && why.isEmpty()) {
-            why = QStringLiteral("?");
-        }
-        for (const QChar c : group) {
-            if (c != u'1' && c != u'2') {
-                // ReadMothers names the character as a cast would.
-                while (why.endsWith(QLatin1Char('.'))) {
-                    why.chop(1);
-                }
-                return Refuse(number, why);
-            }
+        if (std::any_of(group.begin(), group.end(),
+                        [](QChar c) { return c != u'1' && c != u'2'; })) {
+            // Named as a cast's would be: ReadMothers looks at the characters first.
+            ReadMothers(group, &why);
+            return Refuse(number, WithoutFullStop(why));
         }
         if (group.size() != 4) {
             //: Why a line of a file is not imported; %1 is a house's number, %2 its figure as
@@ -358,7 +389,7 @@ Item Reader::FromCsv(qint64 number, const QByteArray& bytes) {
     if (!SplitRecord(record, fields)) {
         //: Why a line of a file is not imported.
         return Refuse(number, tr("a quote is misplaced: a quote inside a field must be doubled, "
-                                 "and a quoted field end at a comma"));
+                                 "and a quoted field must end at a comma"));
     }
     if (fields.size() != CsvColumns) {
         //: Why a line of a file is not imported; %1 is how many fields it has, %2 how many the
@@ -386,10 +417,7 @@ Item Reader::FromCsv(qint64 number, const QByteArray& bytes) {
     QString why;
     const std::optional<Mothers> mothers = ReadMothers(fields[3], &why);
     if (!mothers) {
-        while (why.endsWith(QLatin1Char('.'))) {
-            why.chop(1);
-        }
-        return Refuse(number, why);
+        return Refuse(number, WithoutFullStop(why));
     }
     const std::optional<Tableau> tableau = ReadTableau(fields[4]);
     if (!tableau) {
@@ -454,11 +482,17 @@ QString ImportSummary::Text() const {
     QString text = tr("Kept: %1. Already kept: %2. Refused: %3.")
                        .arg(kept)
                        .arg(alreadyKept)
-                       .arg(refused.size()) +
+                       .arg(refused.size() + unlisted) +
                    u'\n';
     for (const RefusedLine& line : refused) {
         //: A refused line in an import's summary; %1 is its number, %2 the reason.
         text += tr("Line %1: %2.").arg(line.number).arg(line.reason) + u'\n';
+    }
+    if (unlisted > 0) {
+        //: After the refused lines an import lists; %1 is how many more were refused.
+        text += tr("And %1 more lines refused, not listed: kelvora --check lists them all.")
+                    .arg(unlisted) +
+                u'\n';
     }
     return text;
 }
@@ -490,8 +524,16 @@ ImportSummary ImportCharts(JournalStore& store, QIODevice& device, Tableau chose
         if (item.kind == Item::Kind::End) {
             break;
         }
+        if (item.kind == Item::Kind::Failed) {
+            summary.error = item.reason;
+            break;
+        }
         if (item.kind == Item::Kind::Refused) {
-            summary.refused.append({item.number, item.reason});
+            if (summary.refused.size() < ImportSummary::MostListed) {
+                summary.refused.append({item.number, item.reason});
+            } else {
+                ++summary.unlisted;
+            }
         } else {
             bool already = false;
             if (!store.KeepMore(item.chart, item.timed, &already)) {
@@ -514,6 +556,11 @@ ImportSummary ImportCharts(JournalStore& store, QIODevice& device, Tableau chose
         summary.alreadyKept = 0;
         return summary;
     }
+    // With nothing to keep, a journal that did not exist is not made.
+    if (summary.kept == 0) {
+        store.EndKeeping(false);
+        return summary;
+    }
     if (!store.EndKeeping(true)) {
         summary.error = store.LastError();
         summary.kept = 0;
@@ -533,6 +580,10 @@ CheckSummary CheckCharts(QIODevice& device, const std::function<void(const QStri
     for (;;) {
         const Item item = reader.Next();
         if (item.kind == Item::Kind::End) {
+            break;
+        }
+        if (item.kind == Item::Kind::Failed) {
+            summary.error = item.reason;
             break;
         }
         if (item.kind == Item::Kind::Refused) {

@@ -591,21 +591,39 @@ bool JournalStore::MakeFile(const QString& failed) {
     return true;
 }
 
-QString JournalStore::KeepFailed() const {
-    //: A failed keep; %1 is the journal's file, %2 the reason (SQLite's, in English, or one of
-    //: these).
-    return tr("Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.");
+QString JournalStore::KeepFailed(bool many) {
+    return many
+               //: A failed import; %1 is the journal's file, %2 the reason.
+               ? tr("Kelvora could not keep the imported charts in the journal %1: %2. The "
+                    "journal is as it was.")
+               //: A failed keep; %1 is the journal's file, %2 the reason (SQLite's, in
+               //: English, or one of these).
+               : tr("Kelvora could not keep the chart in the journal %1: %2. The journal is as it "
+                    "was.");
 }
 
+// One chart's columns as the charts table has them: kept_utc, offset_seconds, mothers, tableau,
+// question, note.
+using ChartRow = std::array<QVariant, 6>;
+
 struct JournalStore::Keeping {
+    explicit Keeping(const QSqlDatabase& db) : insert(db), find(db) {}
     QSqlQuery insert;
     QSqlQuery find;
+    QString failure; // what a failure says, with the file and the reason
     bool madeFile = false;
     bool failed = false;
+    // The last chart kept before this batch: only charts up to it count as already kept, so that
+    // two equal charts of one file are both kept.
+    qint64 before = 0;
+    // Charts of one time from a list newest first, held so that they are kept oldest first: the
+    // first alone, in `pending`, the others with it in the temporary table `held`.
+    std::optional<ChartRow> pending;
+    bool heldInTable = false;
 };
 
 std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
-    if (!StartKeeping()) {
+    if (!StartKeeping(false)) {
         return std::nullopt;
     }
     // A chart given without its time is kept as of now, with the local offset now.
@@ -619,8 +637,8 @@ std::optional<qint64> JournalStore::Keep(const KeptChart& chart) {
     return EndKeeping(id.has_value()) ? id : std::nullopt;
 }
 
-bool JournalStore::StartKeeping() {
-    const QString failed = KeepFailed();
+bool JournalStore::StartKeeping(bool many) {
+    const QString failed = KeepFailed(many);
     keeping.reset();
     if (!Ensure()) {
         if (busy) {
@@ -663,8 +681,16 @@ bool JournalStore::StartKeeping() {
         ok = ok && query.exec(QStringLiteral("PRAGMA application_id=%1").arg(ApplicationId)) &&
              query.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion));
     }
-    keeping = std::make_unique<Keeping>(
-        Keeping{QSqlQuery(Database()), QSqlQuery(Database()), madeFile, false});
+    qint64 before = 0;
+    if (ok && query.exec(QStringLiteral("SELECT max(id) FROM charts")) && query.next()) {
+        before = query.value(0).toLongLong();
+    }
+    ok = ok && !query.lastError().isValid();
+    query.finish();
+    keeping = std::make_unique<Keeping>(Database());
+    keeping->failure = failed;
+    keeping->madeFile = madeFile;
+    keeping->before = before;
     ok = ok &&
          keeping->insert.prepare(QStringLiteral(
              "INSERT INTO charts (kept_utc, offset_seconds, mothers, tableau, question, note) "
@@ -672,13 +698,12 @@ bool JournalStore::StartKeeping() {
          // Found through the index by time: few charts share a second.
          keeping->find.prepare(QStringLiteral(
              "SELECT 1 FROM charts WHERE kept_utc = ? AND mothers = ? AND tableau = ? AND "
-             "question = ? AND note = ? LIMIT 1"));
+             "question = ? AND note = ? AND +id <= ? LIMIT 1"));
     if (!ok) {
         const QSqlError error = query.lastError().isValid() ? query.lastError()
                                 : keeping->insert.lastError().isValid()
                                     ? keeping->insert.lastError()
                                     : keeping->find.lastError();
-        query.finish();
         keeping.reset();
         Finish(false, error, failed);
         ForgetMadeFile(madeFile);
@@ -689,7 +714,16 @@ bool JournalStore::StartKeeping() {
     return true;
 }
 
-std::optional<qint64> JournalStore::KeepMore(const KeptChart& chart, bool skipKept,
+std::optional<qint64> JournalStore::KeepFailure(QSqlQuery& query) {
+    const QSqlError error = query.lastError();
+    query.finish();
+    keeping->failed = true;
+    NoteFault(error);
+    FailWith(keeping->failure, busy ? tr("another program is using it") : Reason(error));
+    return std::nullopt;
+}
+
+std::optional<qint64> JournalStore::KeepMore(const KeptChart& chart, bool fromList,
                                              bool* alreadyKept) {
     if (alreadyKept) {
         *alreadyKept = false;
@@ -697,59 +731,125 @@ std::optional<qint64> JournalStore::KeepMore(const KeptChart& chart, bool skipKe
     if (!keeping || keeping->failed) {
         return std::nullopt;
     }
-    const QString keptUtc = chart.keptUtc.toUTC().toString(Qt::ISODate);
-    const QString mothers = MothersText(chart.mothers);
-    const QString tableau = TableauName(chart.tableau);
-    const QString question = chart.question.isNull() ? QLatin1String("") : chart.question;
-    const QString note = chart.note.isNull() ? QLatin1String("") : chart.note;
-    const auto fail = [this](QSqlQuery& query) -> std::optional<qint64> {
-        const QSqlError error = query.lastError();
-        query.finish();
-        keeping->failed = true;
-        NoteFault(error);
-        FailWith(KeepFailed(), busy ? tr("another program is using it") : Reason(error));
+    const ChartRow row{chart.keptUtc.toUTC().toString(Qt::ISODate),
+                       chart.offsetSeconds,
+                       MothersText(chart.mothers),
+                       TableauName(chart.tableau),
+                       chart.question.isNull() ? QLatin1String("") : chart.question,
+                       chart.note.isNull() ? QLatin1String("") : chart.note};
+    if (!fromList) {
+        return InsertRow(keeping->insert, row);
+    }
+    QSqlQuery& find = keeping->find;
+    for (std::size_t column : {0, 2, 3, 4, 5}) {
+        find.addBindValue(row[column]);
+    }
+    find.addBindValue(keeping->before);
+    if (!find.exec()) {
+        return KeepFailure(find);
+    }
+    const bool found = find.next();
+    if (find.lastError().isValid()) {
+        return KeepFailure(find);
+    }
+    find.finish();
+    if (found) {
+        if (alreadyKept) {
+            *alreadyKept = true;
+        }
+        return 0;
+    }
+    // Held until a chart of another time comes.
+    if (keeping->pending && (*keeping->pending)[0] != row[0] && !KeepHeld()) {
         return std::nullopt;
-    };
-    if (skipKept) {
-        QSqlQuery& find = keeping->find;
-        for (const QString& value : {keptUtc, mothers, tableau, question, note}) {
-            find.addBindValue(value);
-        }
-        if (!find.exec()) {
-            return fail(find);
-        }
-        const bool found = find.next();
-        if (find.lastError().isValid()) {
-            return fail(find);
-        }
-        find.finish();
-        if (found) {
-            if (alreadyKept) {
-                *alreadyKept = true;
-            }
-            return 0;
-        }
     }
-    QSqlQuery& insert = keeping->insert;
-    insert.addBindValue(keptUtc);
-    insert.addBindValue(chart.offsetSeconds);
-    for (const QString& value : {mothers, tableau, question, note}) {
-        insert.addBindValue(value);
+    if (!keeping->pending) {
+        keeping->pending = row;
+        return 0;
     }
-    if (!insert.exec()) {
-        return fail(insert);
+    QSqlQuery hold(Database());
+    // In SQLite's temporary database, with a page cache of its own kept small.
+    if ((!keeping->heldInTable &&
+         (!hold.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS held (kept_utc, "
+                                    "offset_seconds, mothers, tableau, question, note)")) ||
+          !hold.exec(QStringLiteral("PRAGMA temp.cache_size=-256")))) ||
+        !hold.prepare(QStringLiteral("INSERT INTO temp.held VALUES (?, ?, ?, ?, ?, ?)"))) {
+        return KeepFailure(hold);
     }
-    const qint64 id = insert.lastInsertId().toLongLong();
-    insert.finish();
+    if (!keeping->heldInTable) {
+        if (!InsertRow(hold, *keeping->pending)) {
+            return std::nullopt;
+        }
+        keeping->heldInTable = true;
+    }
+    if (!InsertRow(hold, row)) {
+        return std::nullopt;
+    }
+    return 0;
+}
+
+std::optional<qint64> JournalStore::InsertRow(QSqlQuery& query, const ChartRow& row) {
+    for (const QVariant& value : row) {
+        query.addBindValue(value);
+    }
+    if (!query.exec()) {
+        return KeepFailure(query);
+    }
+    const qint64 id = query.lastInsertId().toLongLong();
+    query.finish();
     return id;
+}
+
+// Keeps the charts held, the last given first.
+bool JournalStore::KeepHeld() {
+    if (!keeping->pending) {
+        return true;
+    }
+    if (!keeping->heldInTable) {
+        const bool kept = InsertRow(keeping->insert, *keeping->pending).has_value();
+        keeping->pending.reset();
+        return kept;
+    }
+    // A thousand at a time, from the last given: one statement over them all would hold its
+    // undo pages and the full-text index's new entries in memory until it ends.
+    QSqlQuery held(Database());
+    held.setForwardOnly(true);
+    if (!held.exec(QStringLiteral("SELECT max(rowid) FROM temp.held")) || !held.next()) {
+        return KeepFailure(held).has_value();
+    }
+    qint64 top = held.value(0).toLongLong();
+    held.finish();
+    QSqlQuery move(Database());
+    if (!move.prepare(QStringLiteral("INSERT INTO charts (kept_utc, offset_seconds, mothers, "
+                                     "tableau, question, note) SELECT * FROM temp.held WHERE "
+                                     "rowid > ? AND rowid <= ? ORDER BY rowid DESC"))) {
+        return KeepFailure(move).has_value();
+    }
+    for (; top > 0; top -= 1000) {
+        move.addBindValue(top - 1000);
+        move.addBindValue(top);
+        if (!move.exec()) {
+            return KeepFailure(move).has_value();
+        }
+    }
+    if (!held.exec(QStringLiteral("DELETE FROM temp.held"))) {
+        return KeepFailure(held).has_value();
+    }
+    keeping->pending.reset();
+    keeping->heldInTable = false;
+    return true;
 }
 
 bool JournalStore::EndKeeping(bool commit) {
     if (!keeping) {
         return false;
     }
+    if (commit && !keeping->failed) {
+        KeepHeld();
+    }
     const bool madeFile = keeping->madeFile;
     const bool failed = keeping->failed;
+    const QString failure = keeping->failure;
     keeping.reset();
     if (!commit || failed) {
         // What KeepMore() said stays said; a transaction given up on purpose says nothing.
@@ -761,7 +861,7 @@ bool JournalStore::EndKeeping(bool commit) {
         ForgetMadeFile(madeFile);
         return false;
     }
-    if (!Finish(true, QSqlError(), KeepFailed())) {
+    if (!Finish(true, QSqlError(), failure)) {
         ForgetMadeFile(madeFile);
         return false;
     }

@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -106,11 +107,15 @@ public:
     // (making the file as the first Keep does), KeepMore() keeps each chart through one prepared
     // statement, and EndKeeping() commits them all, or keeps none of them. A failure leaves
     // LastError() and keeps nothing; after it only EndKeeping(false) is called.
-    bool StartKeeping();
-    // Keeps `chart` (its time must be valid) and returns its id. With `skipKept`, a chart already
-    // kept (the same time to the second, mothers, tableau, question and note) is not kept again:
-    // `alreadyKept` is set and the id is 0.
-    std::optional<qint64> KeepMore(const KeptChart& chart, bool skipKept = false,
+    // `many`: a failure speaks of the imported charts rather than of one chart.
+    bool StartKeeping(bool many = true);
+    // Keeps `chart` (its time must be valid) and returns its id. With `fromList`, the chart
+    // comes from a list newest first (Kelvora's CSV export): one kept before this batch (the
+    // same time to the second, mothers, tableau, question and note) is not kept again
+    // (`alreadyKept` is set), and charts of one time are held until a chart of another time
+    // comes, then kept the last given first, so that the journal lists them in the order given;
+    // the id is then 0.
+    std::optional<qint64> KeepMore(const KeptChart& chart, bool fromList = false,
                                    bool* alreadyKept = nullptr);
     // Commits what KeepMore() kept when `commit`, else rolls it back; false when nothing is kept.
     bool EndKeeping(bool commit);
@@ -173,7 +178,11 @@ private:
     bool ChangeOne(const QString& failed, qint64 id, const QString& sql,
                    const QVariantList& values);
     bool MakeFile(const QString& failed);
-    QString KeepFailed() const;
+    std::optional<qint64> KeepFailure(QSqlQuery& query);
+    std::optional<qint64> InsertRow(QSqlQuery& query, const std::array<QVariant, 6>& row);
+    bool KeepHeld();
+    // What a failed keep says (`many`: an import's).
+    static QString KeepFailed(bool many);
     void ForgetMadeFile(bool madeFile);
     std::optional<KeptChart> ChartFrom(const QSqlQuery& row);
     void NoteFault(const QSqlError& error);

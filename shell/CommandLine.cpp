@@ -1,6 +1,7 @@
 #include "shell/CommandLine.h"
 
 #include "casting/ReadingText.h"
+#include "casting/TableauChoice.h"
 #include "interpretation/modSikidy.h"
 #include "journal/Import.h"
 #include "platform/InstanceLock.h"
@@ -10,7 +11,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 #include <cerrno>
 #include <cstdio>
@@ -307,16 +307,11 @@ void OpenToRead(QFile& file, const QString& name) {
         FailAndExit(QCoreApplication::translate(
             "CommandLine", "import from the Journal window, or close Kelvora first"));
     }
-    // The tableau the File menu remembers, as the main window reads it.
-    const bool diviners =
-        QSettings(QSettings::UserScope, QStringLiteral("Kelvora"), QStringLiteral("Kelvora"))
-            .value(QStringLiteral("DivinersTableau"), false)
-            .toBool();
     QFile file;
     OpenToRead(file, name);
     journal::JournalStore store;
-    const journal::ImportSummary summary = journal::ImportCharts(
-        store, file, tableau.value_or(diviners ? Tableau::Diviners : Tableau::Classic));
+    const journal::ImportSummary summary =
+        journal::ImportCharts(store, file, tableau.value_or(RememberedTableau()));
     const QString notice = store.TakeNotice();
     if (summary.Status() == 1) {
         FailAndExit(summary.Text().trimmed());

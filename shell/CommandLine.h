@@ -7,7 +7,9 @@
 
 // Reads the command line before the application object is made, so that it needs no display.
 // --help, --version, --chart and --reading print to standard output and end the program with
-// status 0 (1, with a line on standard error, when the output cannot be written); a malformed
+// status 0 (1, with a line on standard error, when the output cannot be written); --import and
+// --check read a file of charts, keep them in the journal or check them, and end it with status
+// 0, 2 (some lines refused) or 1 (nothing kept; --import also while a window runs); a malformed
 // value of --cast, --chart, --tableau, --reading or --column, --chart with --cast, --reading with
 // --chart, --cast or --tableau, --column without --reading, an option
 // that is neither ours nor one of Qt's own, or any other argument, prints the error and the usage

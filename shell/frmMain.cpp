@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "casting/CastingBoard.h"
+#include "casting/TableauChoice.h"
 #include "casting/frmMothers.h"
 #include "casting/frmReading.h"
 #include "controls/Cursors.h"
@@ -20,7 +21,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
 
 using controls::TwipsRect;
 
@@ -38,13 +38,6 @@ QAction* Separator(QMenu* menu, const char* name) {
     QAction* separator = menu->addSeparator();
     separator->setObjectName(QLatin1String(name));
     return separator;
-}
-
-// The tableau choice in Kelvora's settings file, beside the update reminder's date.
-const QString TableauKey = QStringLiteral("DivinersTableau");
-
-QSettings Settings() {
-    return QSettings(QSettings::UserScope, QStringLiteral("Kelvora"), QStringLiteral("Kelvora"));
 }
 
 } // namespace
@@ -107,8 +100,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     Frame3 = new CastingBoard(client, RTB);
     connect(Frame3, &CastingBoard::printRequested, this, &frmMain::Command1_Click);
     connect(Frame3, &CastingBoard::castingChanged, this, &frmMain::ShowTableauChoice);
-    Frame3->SetTableau(Settings().value(TableauKey, false).toBool() ? Tableau::Diviners
-                                                                    : Tableau::Classic);
+    Frame3->SetTableau(RememberedTableau());
     ShowTableauChoice();
     connect(Frame3, &CastingBoard::castingChanged, this,
             [this] { mnuKeep->setEnabled(intPressCount >= 12); });
@@ -244,7 +236,7 @@ void frmMain::mnuTableau_Click(bool checked) {
     Frame3->SetTableau(checked ? Tableau::Diviners : Tableau::Classic);
     // Not written is not said: the choice holds for this run, and the next start takes the one
     // remembered before.
-    Settings().setValue(TableauKey, checked);
+    RememberTableau(checked ? Tableau::Diviners : Tableau::Classic);
     ShowTableauChoice();
 }
 

@@ -103,7 +103,7 @@ check "--check names the wrong houses and the malformed line, status 2" answers 
 check "--import keeps every right line, status 0" answers 0 '^Kept: 2\. Already kept: 0\. Refused: 0\.\s*$' '' \
     "${private[@]}" "$kelvora" --import "$work/right.txt"
 check "--import from standard input lists the refused lines on standard error, status 2" answers 2 \
-    '^Kept: 1\. Already kept: 0\. Refused: 2\.\s*$' "^Line 2: the tableau follows neither.*not 2122;.*\nLine 3: '3' is not a row" \
+    '^Kept: 1\. Already kept: 0\. Refused: 2\.\s*$' "^Line 2: the tableau follows neither.*not 2122;.*Line 3: '3' is not a row" \
     bash -c '"${@:2}" <"$1"' - "$work/wrong.txt" "${private[@]}" "$kelvora" --import -
 check "--import of a file that cannot be read: status 1, said" answers 1 '' "^kelvora: Kelvora could not read $work/missing.txt: " \
     "${private[@]}" "$kelvora" --import "$work/missing.txt"
@@ -120,5 +120,17 @@ running() {
 }
 check "--import is refused while a Kelvora window runs, status 1" running
 check "the journal holds what was imported, once" bash -c '[ "$(sqlite3 "$1" "SELECT count(*) FROM charts")" = 3 ] || ! command -v sqlite3 >/dev/null' - "$work/import-data/Kelvora/kelvora/journal.sqlite"
+
+# tableaux: a cast alone is kept in the tableau the File menu remembers, unless --tableau names one.
+tableaux() {
+    command -v sqlite3 >/dev/null || return 0
+    local data="$work/tableau-data" config="$work/tableau-config"
+    mkdir -p "$config/Kelvora" && printf '[General]\nDivinersTableau=true\n' >"$config/Kelvora/Kelvora.conf"
+    echo 1112/1112/1211/2121 >"$work/cast.txt"
+    env XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/import-runtime" "$kelvora" --import "$work/cast.txt" &&
+        env XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/import-runtime" "$kelvora" --import "$work/cast.txt" --tableau=classic &&
+        [ "$(sqlite3 "$data/Kelvora/kelvora/journal.sqlite" "SELECT group_concat(tableau, ' ') FROM (SELECT tableau FROM charts ORDER BY id)")" = "diviners classic" ]
+}
+check "a cast alone takes the remembered tableau, or the one --tableau names" tableaux
 
 exit $((failures > 0))

@@ -20,6 +20,35 @@ using journal::JournalStore;
 using journal::KeptChart;
 using namespace testsupport;
 
+// A journal as the first version made it, with one chart, at `path`.
+void MakeFirstVersion(const QString& path) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "v1");
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        for (const char* statement :
+             {"CREATE TABLE charts (id INTEGER PRIMARY KEY, kept_utc TEXT NOT NULL, "
+              "offset_seconds INTEGER NOT NULL, mothers TEXT NOT NULL, tableau TEXT NOT "
+              "NULL, question TEXT NOT NULL, note TEXT NOT NULL)",
+              "CREATE VIRTUAL TABLE charts_text USING fts5 (question, note, "
+              "content='charts', content_rowid='id', tokenize='unicode61 "
+              "remove_diacritics 2')",
+              "CREATE TRIGGER charts_kept AFTER INSERT ON charts BEGIN INSERT INTO "
+              "charts_text (rowid, question, note) VALUES (new.id, new.question, "
+              "new.note); END",
+              "CREATE TRIGGER charts_removed AFTER DELETE ON charts BEGIN SELECT 1; END",
+              "CREATE TRIGGER charts_edited AFTER UPDATE ON charts BEGIN SELECT 1; END",
+              "INSERT INTO charts VALUES (1, '2026-12-07T10:00:00Z', 0, "
+              "'1111/1111/1111/1111', 'classic', 'Énergie ?', '')",
+              "PRAGMA application_id=1263294034", "PRAGMA user_version=1"}) {
+            QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("v1");
+}
+
 class tst_Journal : public QObject {
     Q_OBJECT
 public:
@@ -359,31 +388,7 @@ private slots:
     void firstVersionIsBroughtUp() {
         QTemporaryDir dir;
         const QString path = dir.filePath("journal.sqlite");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "v1");
-            db.setDatabaseName(path);
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            for (const char* statement :
-                 {"CREATE TABLE charts (id INTEGER PRIMARY KEY, kept_utc TEXT NOT NULL, "
-                  "offset_seconds INTEGER NOT NULL, mothers TEXT NOT NULL, tableau TEXT NOT "
-                  "NULL, question TEXT NOT NULL, note TEXT NOT NULL)",
-                  "CREATE VIRTUAL TABLE charts_text USING fts5 (question, note, "
-                  "content='charts', content_rowid='id', tokenize='unicode61 "
-                  "remove_diacritics 2')",
-                  "CREATE TRIGGER charts_kept AFTER INSERT ON charts BEGIN INSERT INTO "
-                  "charts_text (rowid, question, note) VALUES (new.id, new.question, "
-                  "new.note); END",
-                  "CREATE TRIGGER charts_removed AFTER DELETE ON charts BEGIN SELECT 1; END",
-                  "CREATE TRIGGER charts_edited AFTER UPDATE ON charts BEGIN SELECT 1; END",
-                  "INSERT INTO charts VALUES (1, '2026-12-07T10:00:00Z', 0, "
-                  "'1111/1111/1111/1111', 'classic', 'Énergie ?', '')",
-                  "PRAGMA application_id=1263294034", "PRAGMA user_version=1"}) {
-                QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
-            }
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("v1");
+        MakeFirstVersion(path);
         const QByteArray before = Bytes(path);
         JournalStore store(path);
         QVERIFY2(store.Open() && !store.ReadOnly(), qPrintable(store.LastError()));
@@ -396,6 +401,52 @@ private slots:
         QSqlQuery version(store.Database());
         QVERIFY(version.exec("PRAGMA user_version") && version.next());
         QCOMPARE(version.value(0).toInt(), JournalStore::SchemaVersion);
+    }
+
+    // A migration that cannot finish leaves the first version's journal as it was, byte for
+    // byte, and says why.
+    void interruptedMigrationLeavesFirstVersion_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the copy cannot be made") << "copy"
+                                                 << "a copy of it could not be made";
+        QTest::newRow("another program holds the journal") << "busy"
+                                                           << "another program";
+    }
+    void interruptedMigrationLeavesFirstVersion() {
+        QFETCH(QString, fault);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("journal.sqlite");
+        MakeFirstVersion(path);
+        const QByteArray before = Bytes(path);
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+        const auto closeOther = qScopeGuard([&] {
+            other.close();
+            other = QSqlDatabase();
+            QSqlDatabase::removeDatabase("other");
+        });
+        if (fault == "copy") {
+            // Where the copy is written first, a folder: the copy fails.
+            QVERIFY(QDir().mkdir(path + ".v1.part"));
+        } else {
+            other.setDatabaseName(path);
+            QVERIFY(other.open());
+            QVERIFY(QSqlQuery(other).exec("BEGIN IMMEDIATE"));
+        }
+        {
+            JournalStore store(path);
+            QVERIFY(!store.Open());
+            QVERIFY2(store.LastError().contains("could not bring the journal") &&
+                         store.LastError().contains(reason),
+                     qPrintable(store.LastError()));
+        }
+        if (other.isOpen()) {
+            QVERIFY(QSqlQuery(other).exec("ROLLBACK"));
+        }
+        QVERIFY(!QFileInfo::exists(path + ".v1"));
+        QVERIFY(!QFileInfo::exists(path + "-journal"));
+        QCOMPARE(Bytes(path), before);
     }
 };
 

@@ -246,15 +246,22 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../shell/CommandLine.cpp" line="+53"/>
+        <location filename="../shell/CommandLine.cpp" line="+60"/>
         <source>Casts and reads a sikidy chart, the geomantic divination of Madagascar.
-Qt&apos;s own options, such as -platform, -display and -style, are accepted.</source>
+Qt&apos;s own options, such as -platform, -display and -style, are accepted.
+--import and --check end with status 0 when every line is right, 2 when some
+lines are refused (listed on standard error by --import; the others are kept),
+and 1 when the file cannot be read or the journal written (nothing is kept).</source>
         <extracomment>The start of --help, on lines of at most 80 characters.</extracomment>
         <translation>Trace et lit un tableau de sikidy, la divination géomantique de Madagascar.
-Les options propres à Qt, comme -platform, -display et -style, sont acceptées.</translation>
+Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
+--import et --check finissent avec le statut 0 quand chaque ligne est juste, 2
+quand des lignes sont refusées (listées sur la sortie d’erreur par --import&#xa0;;
+les autres sont gardées), et 1 quand le fichier ne peut être lu ou le journal
+écrit (rien n’est gardé).</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Displays this help.</source>
         <extracomment>An option&apos;s line in --help, beside Qt&apos;s own &quot;Displays version information.&quot;: word it as Qt&apos;s translation words that one.</extracomment>
         <translation>Afficher cette aide.</translation>
@@ -310,7 +317,26 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <translation>maison</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+4"/>
+        <source>Keeps the charts of this file (Kelvora&apos;s CSV export, or one cast or tableau a line; - for standard input) in the journal and exits. A cast alone gets the tableau of --tableau, else the remembered one.</source>
+        <extracomment>An option&apos;s line in --help.</extracomment>
+        <translation>Garder dans le journal les tableaux de ce fichier (l’export CSV de Kelvora, ou un tirage ou un tableau par ligne&#xa0;; - pour l’entrée standard) et quitter. Un tirage seul prend le tableau de --tableau, sinon celui retenu.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+8"/>
+        <source>file</source>
+        <extracomment>The value of --import and --check in --help.</extracomment>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Checks each cast and tableau of this file (- for standard input) without keeping it: prints its line number and &quot;right&quot;, or the houses that do not follow, and exits.</source>
+        <extracomment>An option&apos;s line in --help; keep &quot;right&quot; as it is translated for --check&apos;s output.</extracomment>
+        <translation>Vérifier chaque tirage et chaque tableau de ce fichier (- pour l’entrée standard) sans le garder&#xa0;: afficher son numéro de ligne et «&#xa0;juste&#xa0;», ou les maisons qui ne suivent pas, et quitter.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Invalid value &apos;%1&apos; for --%2: %3</source>
         <extracomment>%1 is the value as typed, %2 the option&apos;s name (cast, chart, tableau), %3 what is wrong with it.</extracomment>
         <translation>Valeur «&#xa0;%1&#xa0;» non valide pour --%2&#xa0;: %3</translation>
@@ -327,7 +353,13 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <translation>--reading et --%1 ne peuvent pas être utilisés ensemble.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+15"/>
+        <source>--%1 and --%2 cannot be used together.</source>
+        <extracomment>%1 and %2 are options&apos; names (import, check, chart, cast ...).</extracomment>
+        <translation>--%1 et --%2 ne peuvent pas être utilisés ensemble.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>--column needs --reading.</source>
         <translation>--column demande --reading.</translation>
     </message>
@@ -343,12 +375,26 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
     </message>
     <message>
         <location line="+33"/>
+        <location line="+45"/>
+        <location line="+33"/>
         <source>Could not write to standard output: %1</source>
         <extracomment>%1 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>Impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="-50"/>
+        <source>Kelvora could not read %1: %2.</source>
+        <extracomment>%1 is the file named on the command line, %2 the system&apos;s reason.</extracomment>
+        <translation>Kelvora n’a pas pu lire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>import from the Journal window, or close Kelvora first</source>
+        <extracomment>Said by --import while a Kelvora window runs.</extracomment>
+        <translation>importez depuis la fenêtre Journal, ou fermez d’abord Kelvora</translation>
+    </message>
+    <message>
+        <location line="+71"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is the argument as typed.</extracomment>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
@@ -939,7 +985,7 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../shell/frmMain.cpp" line="+70"/>
+        <location filename="../shell/frmMain.cpp" line="+63"/>
         <source>Join the Kelvora discussion board: click here to visit us online.</source>
         <extracomment>A link on one line, 778 pixels wide.</extracomment>
         <translation>Rejoignez le forum de discussion de Kelvora&#xa0;: cliquez ici pour nous rendre visite en ligne.</translation>
@@ -958,7 +1004,7 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
         <translation>Interprétation du sikidy</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1253,9 +1299,159 @@ Rien n’a été imprimé.</translation>
     </message>
 </context>
 <context>
+    <name>journal::Import</name>
+    <message>
+        <location filename="../journal/Import.cpp" line="+159"/>
+        <source>it is longer than %1 bytes</source>
+        <extracomment>Why a line of a file is not imported; %1 is a number of bytes.</extracomment>
+        <translation>elle dépasse %1 octets</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>a quoted field is not closed before the end of the file</source>
+        <extracomment>Why a line of a file is not imported.</extracomment>
+        <translation>un champ entre guillemets n’est pas fermé avant la fin du fichier</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The row starting at line %1 is longer than %2 bytes. Nothing was kept.</source>
+        <extracomment>Why an import stopped and kept nothing; %1 is a line&apos;s number, %2 a number of bytes.</extracomment>
+        <translation>La rangée qui commence à la ligne %1 dépasse %2 octets. Rien n’a été gardé.</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source> (read as one row with the lines after it, up to line %1)</source>
+        <extracomment>Added to why a row of a CSV file is not imported, when its quotes made it run over several lines; %1 is the last of them.</extracomment>
+        <translation> (lue comme une seule rangée avec les lignes qui la suivent, jusqu’à la ligne %1)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>the diviners&apos; tableau</source>
+        <translation>le tableau des devins</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the classic tableau</source>
+        <translation>le tableau classique</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+157"/>
+        <source>it is not UTF-8 text</source>
+        <extracomment>Why a line of a file is not imported.</extracomment>
+        <translation>ce n’est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <location line="-125"/>
+        <source>&apos;%1&apos; is neither four mothers nor sixteen figures in house order: it has %2 figures</source>
+        <extracomment>Why a line of a file is not imported; %1 is the line&apos;s chart as written, %2 how many figures it has.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est ni quatre mères ni seize figures dans l’ordre des maisons&#xa0;: il a %2 figures</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>house %1, &apos;%2&apos;, is not a figure of four rows</source>
+        <extracomment>Why a line of a file is not imported; %1 is a house&apos;s number, %2 its figure as written.</extracomment>
+        <translation>la maison %1, «&#xa0;%2&#xa0;», n’est pas une figure de quatre lignes</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>house %1 should be %2, the sum of houses %3 and %4, not %5</source>
+        <extracomment>One house of a wrong tableau; %1 is the house, %2 the figure its parents give, %3 and %4 those parents, %5 the figure written.</extracomment>
+        <translation>la maison %1 devrait être %2, la somme des maisons %3 et %4, et non %5</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>house %1 should be %2, from the mothers&apos; rows, not %3</source>
+        <extracomment>One house of a wrong tableau; %1 is the house (5 to 8), %2 the figure the mothers&apos; rows give, %3 the figure written.</extracomment>
+        <translation>la maison %1 devrait être %2, d’après les lignes des mères, et non %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the tableau follows neither the classic tableau nor the diviners&apos;; in the diviners&apos; tableau %1</source>
+        <extracomment>Why a tableau of a file is not imported; %1 lists its wrong houses, separated by semicolons.</extracomment>
+        <translation>le tableau ne suit ni le tableau classique ni celui des devins&#xa0;; dans le tableau des devins, %1</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>a quote is misplaced: a quote inside a field must be doubled, and a quoted field must end at a comma</source>
+        <extracomment>Why a line of a file is not imported.</extracomment>
+        <translation>un guillemet est mal placé&#xa0;: un guillemet dans un champ doit être doublé, et un champ entre guillemets doit finir à une virgule</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it has %1 fields where Kelvora&apos;s export has %2</source>
+        <extracomment>Why a line of a file is not imported; %1 is how many fields it has, %2 how many the export writes.</extracomment>
+        <translation>elle a %1 champs là où l’export de Kelvora en a %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>&apos;%1&apos; is not a time with its offset, such as 2026-12-07T10:00:00+03:00</source>
+        <extracomment>Why a line of a file is not imported; %1 is the time as written.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une heure avec son décalage, comme 2026-12-07T10:00:00+03:00</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&apos;%1&apos; is not a tableau: classic or diviners</source>
+        <extracomment>Why a line of a file is not imported; %1 is the tableau as written; keep &quot;classic&quot; and &quot;diviners&quot; as they are.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un tableau&#xa0;: classic ou diviners</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>house %1 should be %2, not %3</source>
+        <extracomment>One house of a row whose houses do not follow from its mothers; %1 is the house, %2 the figure the mothers give, %3 the figure written.</extracomment>
+        <translation>la maison %1 devrait être %2, et non %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>its houses do not follow from its mothers in %1: %2</source>
+        <extracomment>Why a row of the export is not imported; %1 is &quot;the classic tableau&quot; or &quot;the diviners&apos; tableau&quot;, %2 lists the wrong houses, separated by semicolons.</extracomment>
+        <translation>ses maisons ne suivent pas de ses mères dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+153"/>
+        <source>right</source>
+        <extracomment>What --check prints for a right line, after its number and a tab.</extracomment>
+        <translation>juste</translation>
+    </message>
+</context>
+<context>
+    <name>journal::ImportSummary</name>
+    <message>
+        <location line="-119"/>
+        <source>The import was cancelled: nothing was kept.</source>
+        <extracomment>The summary of a cancelled import.</extracomment>
+        <translation>L’import a été annulé&#xa0;: rien n’a été gardé.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kept: %1. Already kept: %2. Refused: %3.</source>
+        <extracomment>The first line of an import&apos;s summary: charts kept by it, charts found already kept (not kept again), lines refused (listed after it).</extracomment>
+        <translation>Gardés&#xa0;: %1. Déjà gardés&#xa0;: %2. Refusés&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Line %1: %2.</source>
+        <extracomment>A refused line in an import&apos;s summary; %1 is its number, %2 the reason.</extracomment>
+        <translation>Ligne %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>And %1 more lines refused, not listed: kelvora --check lists them all.</source>
+        <extracomment>After the refused lines an import lists; %1 is how many more were refused.</extracomment>
+        <translation>Et %1 lignes de plus refusées, non listées&#xa0;: kelvora --check les liste toutes.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+63"/>
+        <source>The file could not be read: %1. Nothing was kept.</source>
+        <extracomment>Why nothing was imported; %1 is the system&apos;s reason.</extracomment>
+        <translation>Le fichier n’a pas pu être lu&#xa0;: %1. Rien n’a été gardé.</translation>
+    </message>
+</context>
+<context>
     <name>journal::JournalStore</name>
     <message>
-        <location filename="../journal/JournalStore.cpp" line="+265"/>
+        <location filename="../journal/JournalStore.cpp" line="+266"/>
         <location line="+24"/>
         <source>Kelvora cannot open the journal %1: %2.</source>
         <extracomment>The reason the journal cannot be opened (after &quot;Kelvora cannot open the journal %1: &quot;).
@@ -1271,7 +1467,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="-12"/>
         <location line="+92"/>
-        <location line="+390"/>
+        <location line="+597"/>
         <location line="+17"/>
         <location line="+17"/>
         <source>Kelvora cannot read the journal %1: %2.</source>
@@ -1279,7 +1475,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-533"/>
+        <location line="-740"/>
         <source>The journal %1 is damaged (%2): the charts that can be read are listed, opened and exported; nothing is kept, changed or removed in it. The README says how to recover it.</source>
         <extracomment>Said in the Journal window, and when a chart is not kept; %1 is the journal&apos;s file, %2 SQLite&apos;s reason, in English.</extracomment>
         <translation>Le journal %1 est endommagé (%2)&#xa0;: les tableaux lisibles sont listés, ouverts et exportés&#xa0;; rien n’y est gardé, modifié ni supprimé. Le README explique comment le récupérer.</translation>
@@ -1338,7 +1534,13 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Le journal %1 a été créé par une version plus récente de Kelvora&#xa0;: ses tableaux peuvent être listés et ouverts, mais pas gardés, modifiés ni supprimés.</translation>
     </message>
     <message>
-        <location line="+457"/>
+        <location line="+171"/>
+        <source>Kelvora could not keep the imported charts in the journal %1: %2. The journal is as it was.</source>
+        <extracomment>A failed import; %1 is the journal&apos;s file, %2 the reason.</extracomment>
+        <translation>Kelvora n’a pas pu garder les tableaux importés dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
+    </message>
+    <message>
+        <location line="+587"/>
         <source>it is the journal itself, which the export would destroy</source>
         <extracomment>The reason an export is refused (after &quot;Kelvora could not write the file %1: &quot;).</extracomment>
         <translation>c’est le journal lui-même, que l’export détruirait</translation>
@@ -1350,13 +1552,12 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Seuls %1 tableaux ont pu être écrits dans %2. %3</translation>
     </message>
     <message>
-        <location line="-373"/>
+        <location line="-670"/>
         <source>Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.</source>
-        <extracomment>A failed keep; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of these).</extracomment>
         <translation>Kelvora n’a pas pu garder le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-22"/>
         <source>the folder %1 cannot be made</source>
         <extracomment>The reason a first keep failed; %1 is the folder the journal goes in.</extracomment>
         <translation>le dossier %1 ne peut pas être créé</translation>
@@ -1388,8 +1589,9 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="+9"/>
         <location line="+19"/>
-        <location line="+32"/>
-        <location line="+101"/>
+        <location line="+75"/>
+        <location line="+79"/>
+        <location line="+186"/>
         <source>another program is using it</source>
         <translation>un autre programme l’utilise</translation>
     </message>
@@ -1420,7 +1622,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>son tableau %1 est endommagé</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+232"/>
         <source>Kelvora could not write the file %1: %2.</source>
         <extracomment>A failed CSV export; %1 is the file written, %2 the system&apos;s reason.</extracomment>
         <translation>Kelvora n’a pas pu écrire le fichier %1&#xa0;: %2.</translation>
