@@ -6,6 +6,7 @@
 #include "controls/SaveAsDialog.h"
 #include "controls/Twips.h"
 #include "journal/JournalModel.h"
+#include "journal/frmFigures.h"
 #include "journal/frmKeep.h"
 #include "platform/AppTitle.h"
 #include "platform/MsgBox.h"
@@ -320,6 +321,9 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
     //: Button 84 pixels wide: writes the whole journal to a CSV file.
     cmdExport = controls::GreyButton(this, "cmdExport", tr("E&xport…"), bold,
                                      TwipsRect(4260, 5520, 1260, 345));
+    //: Button 84 pixels wide: counts the figures in the houses of the charts listed.
+    cmdFigures = controls::GreyButton(this, "cmdFigures", tr("&Figures…"), bold,
+                                      TwipsRect(7020, 5520, 1260, 345));
     //: Button 84 pixels wide.
     cmdClose = controls::GreyButton(this, "cmdClose", tr("&Close"), bold,
                                     TwipsRect(8220, 5520, 1260, 345));
@@ -327,6 +331,7 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
     connect(cmdEdit, &QPushButton::clicked, this, &frmJournal::cmdEdit_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmJournal::cmdDelete_Click);
     connect(cmdExport, &QPushButton::clicked, this, &frmJournal::cmdExport_Click);
+    connect(cmdFigures, &QPushButton::clicked, this, &frmJournal::cmdFigures_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     connect(txtSearch, &QLineEdit::textChanged, this, &frmJournal::Refresh);
@@ -354,7 +359,8 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
         }
     });
 
-    controls::TabChain({txtSearch, grdJournal, cmdOpen, cmdEdit, cmdDelete, cmdExport, cmdClose});
+    controls::TabChain(
+        {txtSearch, grdJournal, cmdOpen, cmdEdit, cmdDelete, cmdExport, cmdFigures, cmdClose});
     Refresh();
     txtSearch->setFocus();
 }
@@ -634,6 +640,13 @@ void frmJournal::cmdExport_Click() {
     if (!written && !store.LastError().isEmpty()) {
         Fail(store.LastError());
     }
+}
+
+void frmJournal::cmdFigures_Click() {
+    frmFigures* figures = frmFigures::ShowFigures(board, this, store, txtSearch->text());
+    // It counts what the list shows: a new search counts again.
+    connect(txtSearch, &QLineEdit::textChanged, figures, &frmFigures::SetSearch,
+            Qt::UniqueConnection);
 }
 
 bool frmJournal::event(QEvent* event) {

@@ -54,6 +54,7 @@ public:
     QPushButton* cmdEdit = nullptr;
     QPushButton* cmdDelete = nullptr;
     QPushButton* cmdExport = nullptr;
+    QPushButton* cmdFigures = nullptr;
     QPushButton* cmdClose = nullptr;
 
 public slots:
@@ -61,6 +62,8 @@ public slots:
     void cmdEdit_Click();
     void cmdDelete_Click();
     void cmdExport_Click();
+    // Opens the Figures window over the charts listed now.
+    void cmdFigures_Click();
 
 protected:
     bool event(QEvent* event) override;
