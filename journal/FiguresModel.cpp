@@ -157,7 +157,7 @@ QVariant FiguresModel::headerData(int section, Qt::Orientation orientation, int 
     if (section >= 0 && section < figures::FigureCount) {
         const Figure figure = figures::FigureAt(section);
         if (role == Qt::DisplayRole) {
-            return FigureDigits(figure) + u'\n' + FigureTitle(figure);
+            return FigureDigits(figure);
         }
         if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
             return FigureDigits(figure) + u' ' + FigureTitle(figure);
@@ -230,7 +230,9 @@ void CellChartsModel::SetCell(journal::JournalStore& from, const journal::Figure
     rows.clear();
     lastError.clear();
     for (std::size_t i = 0; i < count.ids.size(); ++i) {
-        if (count.houses[i][static_cast<std::size_t>(house - 1)] == figure) {
+        if (figures::CastHouses(count.casts[i],
+                                count.tally.tableau)[static_cast<std::size_t>(house - 1)] ==
+            figure) {
             ids.push_back(count.ids[i]);
         }
     }

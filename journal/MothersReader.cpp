@@ -73,6 +73,7 @@ void Read(QSqlDatabase& database, const QString& path, const QString& search,
         count.error = Failed(path, query.lastError().text());
         return;
     }
+    std::vector<std::int64_t> perCast(figures::CastCount);
     std::int64_t rows = 0;
     while (query.next()) {
         if ((++rows & 1023) == 0 && stop && stop->load(std::memory_order_relaxed)) {
@@ -88,13 +89,23 @@ void Read(QSqlDatabase& database, const QString& path, const QString& search,
             }
             cast = figures::CastIndex(*mothers);
         }
-        const figures::Houses& houses = figures::CastHouses(cast, count.tally.tableau);
-        count.tally.Add(houses);
+        ++perCast[static_cast<std::size_t>(cast)];
         count.ids.push_back(query.value(0).toLongLong());
-        count.houses.push_back(houses);
+        count.casts.push_back(static_cast<std::uint16_t>(cast));
     }
     if (query.lastError().isValid()) {
         count.error = Failed(path, query.lastError().text());
+        return;
+    }
+    // Charts of the same cast have the same houses: each cast's are added once, times its charts.
+    for (int cast = 0; cast < figures::CastCount; ++cast) {
+        if (const std::int64_t charts = perCast[static_cast<std::size_t>(cast)]) {
+            const figures::Houses& houses = figures::CastHouses(cast, count.tally.tableau);
+            for (std::size_t h = 0; h < HouseCount; ++h) {
+                count.tally.counts[h][houses[h]] += charts;
+            }
+            count.tally.charts += charts;
+        }
     }
 }
 

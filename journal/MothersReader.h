@@ -18,7 +18,8 @@ namespace journal {
 struct FiguresCount {
     figures::Tally tally;
     std::vector<qint64> ids;
-    std::vector<figures::Houses> houses;
+    // Each chart's cast (figures::CastIndex), whose houses figures::CastHouses gives.
+    std::vector<std::uint16_t> casts;
     // Rows whose mothers could not be read (left out of the counts).
     qint64 unreadable = 0;
     // Empty when every row was read; otherwise why reading stopped (nothing is counted then).

@@ -83,7 +83,7 @@ frmFigures::frmFigures(CastingBoard* board, QWidget* owner, journal::JournalStor
     }();
     Q_UNUSED(accessible);
     //: Title of the Figures window.
-    controls::SetUpForm(this, "frmFigures", tr("Kelvora Figures"), 15300, 9765);
+    controls::SetUpForm(this, "frmFigures", tr("Kelvora Figures"), 17400, 9465);
 
     //: The label of the choice of tableau, 68 pixels wide.
     lblTableau = new QLabel(tr("&Tableau:"), this);
@@ -104,7 +104,7 @@ frmFigures::frmFigures(CastingBoard* board, QWidget* owner, journal::JournalStor
 
     lblCounted = new QLabel(this);
     controls::PlaceLabel(lblCounted, "lblCounted", controls::Verdana(8.25), Qt::white,
-                         Qt::AlignLeft | Qt::AlignVCenter, TwipsRect(4380, 60, 10800, 435));
+                         Qt::AlignLeft | Qt::AlignVCenter, TwipsRect(4380, 60, 12900, 435));
     lblCounted->setWordWrap(true);
 
     model = new FiguresModel(this);
@@ -112,7 +112,7 @@ frmFigures::frmFigures(CastingBoard* board, QWidget* owner, journal::JournalStor
     grdFigures->setObjectName(QStringLiteral("grdFigures"));
     //: The table's name to screen readers.
     grdFigures->setAccessibleName(tr("Figures by house"));
-    grdFigures->setGeometry(TwipsRect(120, 555, 15060, 5700));
+    grdFigures->setGeometry(TwipsRect(120, 555, 17160, 5400));
     grdFigures->setModel(model);
     grdFigures->setFont(controls::Verdana(7));
     grdFigures->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -128,7 +128,7 @@ frmFigures::frmFigures(CastingBoard* board, QWidget* owner, journal::JournalStor
 
     lblLegend = new QLabel(this);
     controls::PlaceLabel(lblLegend, "lblLegend", controls::Verdana(8.25), Qt::white,
-                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 6315, 15060, 660));
+                         Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 6015, 17160, 660));
     lblLegend->setWordWrap(true);
     lblLegend->setText(
         //: The legend below the Figures table.
@@ -146,13 +146,13 @@ frmFigures::frmFigures(CastingBoard* board, QWidget* owner, journal::JournalStor
     lblCharts = new QLabel(tr("C&harts with the chosen figure in the chosen house:"), this);
     controls::PlaceLabel(lblCharts, "lblCharts", controls::Verdana(8.25, true),
                          controls::LightOrange, Qt::AlignLeft | Qt::AlignVCenter,
-                         TwipsRect(120, 7035, 15060, 315));
+                         TwipsRect(120, 6735, 17160, 315));
     charts = new CellChartsModel(this);
     grdCharts = new QTableView(this);
     grdCharts->setObjectName(QStringLiteral("grdCharts"));
     //: The list's name to screen readers.
     grdCharts->setAccessibleName(tr("Charts in the chosen cell"));
-    grdCharts->setGeometry(TwipsRect(120, 7380, 15060, 1800));
+    grdCharts->setGeometry(TwipsRect(120, 7080, 17160, 1800));
     grdCharts->setModel(charts);
     grdCharts->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdCharts->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -169,13 +169,13 @@ frmFigures::frmFigures(CastingBoard* board, QWidget* owner, journal::JournalStor
     const QFont bold = controls::Verdana(8.25, true);
     //: Button 84 pixels wide: puts the chosen chart on the casting board.
     cmdOpen =
-        controls::GreyButton(this, "cmdOpen", tr("&Open"), bold, TwipsRect(120, 9300, 1260, 345));
+        controls::GreyButton(this, "cmdOpen", tr("&Open"), bold, TwipsRect(120, 9000, 1260, 345));
     //: Button 84 pixels wide: writes the table to a CSV file.
     cmdExport = controls::GreyButton(this, "cmdExport", tr("E&xport…"), bold,
-                                     TwipsRect(1500, 9300, 1260, 345));
+                                     TwipsRect(1500, 9000, 1260, 345));
     //: Button 84 pixels wide.
     cmdClose = controls::GreyButton(this, "cmdClose", tr("&Close"), bold,
-                                    TwipsRect(13920, 9300, 1260, 345));
+                                    TwipsRect(16020, 9000, 1260, 345));
     connect(cmdOpen, &QPushButton::clicked, this, &frmFigures::cmdOpen_Click);
     connect(cmdExport, &QPushButton::clicked, this, &frmFigures::cmdExport_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -244,7 +244,6 @@ void frmFigures::Show(std::shared_ptr<const journal::FiguresCount> count) {
     }
     model->SetCount(count);
     grdFigures->resizeColumnsToContents();
-    grdFigures->resizeRowsToContents();
     const QString tableau = ChosenTableau() == Tableau::Classic ? tr("the classic tableau")
                                                                 : tr("the diviners' tableau");
     QString said =
