@@ -129,6 +129,10 @@ QVariant FiguresModel::data(const QModelIndex& item, int role) const {
         bold.setBold(true);
         return bold;
     }
+    if (role == Qt::AccessibleTextRole && !tested && item.column() != VerdictColumn) {
+        //: Said by a screen reader for the empty test cells of a copy or of no charts.
+        return tr("not tested");
+    }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
         return {};
     }
