@@ -1,6 +1,6 @@
 #include "casting/Figures.h"
 
-#include <boost/math/distributions/chi_squared.hpp>
+#include "casting/maths/ChiSquare.h"
 
 #include <memory>
 #include <mutex>
@@ -113,14 +113,6 @@ double Expected(Tableau tableau, int house, int figure, std::int64_t charts) {
     return double(charts) * double(casts) / double(CastCount);
 }
 
-double ChiSquareTail(double chiSquare, int degrees) {
-    if (degrees < 1) {
-        return 1;
-    }
-    const boost::math::chi_squared_distribution<double> distribution(degrees);
-    return boost::math::cdf(boost::math::complement(distribution, std::max(chiSquare, 0.0)));
-}
-
 HouseTest TestHouse(const Tally& tally, int house) {
     HouseTest test;
     if (const int copy = CopyOf(house, tally.tableau)) {
@@ -145,7 +137,7 @@ HouseTest TestHouse(const Tally& tally, int house) {
         test.chiSquare += (observed - expected) * (observed - expected) / expected;
     }
     test.degrees = cells - 1;
-    test.p = ChiSquareTail(test.chiSquare, test.degrees);
+    test.p = ::ChiSquareTail(test.chiSquare, test.degrees);
     test.verdict = tooFew               ? Verdict::TooFew
                    : test.p < Threshold ? Verdict::Unusual
                                         : Verdict::Usual;

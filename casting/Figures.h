@@ -72,7 +72,5 @@ struct HouseTest {
 // cells the house can hold (an expected count above zero) are summed, with one degree of freedom
 // fewer than them.
 HouseTest TestHouse(const Tally& tally, int house);
-// The upper tail of the chi-square distribution with `degrees` degrees of freedom at `chiSquare`.
-double ChiSquareTail(double chiSquare, int degrees);
 
 } // namespace figures

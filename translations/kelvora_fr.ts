@@ -145,6 +145,26 @@
     </message>
 </context>
 <context>
+    <name>CellChartsModel</name>
+    <message>
+        <location filename="../journal/FiguresModel.cpp" line="+316"/>
+        <source>no question</source>
+        <extracomment>Said by a screen reader for the empty question of a kept chart.</extracomment>
+        <translation>pas de question</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Date</source>
+        <extracomment>Column headers of the list of charts with a figure in a house.</extracomment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+</context>
+<context>
     <name>Chart</name>
     <message>
         <location filename="../casting/Chart.cpp" line="+20"/>
@@ -352,6 +372,102 @@ Les options propres à Qt, comme -platform, -display et -style, sont acceptées.
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is the argument as typed.</extracomment>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>FiguresModel</name>
+    <message>
+        <location filename="../journal/FiguresModel.cpp" line="-266"/>
+        <source>no charts</source>
+        <extracomment>A house&apos;s verdict in the Figures table: nothing was counted.</extracomment>
+        <translation>aucun thème</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>too few charts</source>
+        <extracomment>A house&apos;s verdict: some expected count is below five, so the test says little.</extracomment>
+        <translation>trop peu de thèmes</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>copy of house %1</source>
+        <extracomment>A house&apos;s verdict in the classic tableau: it always holds house %1&apos;s figure.</extracomment>
+        <translation>copie de la maison %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>like random casting</source>
+        <extracomment>A house&apos;s verdict: its counts are like random casting&apos;s.</extracomment>
+        <translation>comme un tirage au hasard</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>unusual</source>
+        <extracomment>A house&apos;s verdict: p below 0.05/16.</extracomment>
+        <translation>inhabituelle</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>%1 (%2)</source>
+        <extracomment>A cell of the Figures table: %1 charts counted, %2 what random casting gives.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 charts, %2 expected</source>
+        <extracomment>A cell of the Figures table to screen readers.</extracomment>
+        <translation>%1 thèmes, %2 attendus</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>not tested</source>
+        <extracomment>Said by a screen reader for the empty test cells of a copy or of no charts.</extracomment>
+        <translation>non testée</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <location line="+25"/>
+        <source>Chi-square</source>
+        <extracomment>Column header of the Figures table: the house&apos;s chi-square statistic.</extracomment>
+        <translation>Khi-deux</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <location line="+22"/>
+        <source>df</source>
+        <extracomment>Column header of the Figures table: degrees of freedom.</extracomment>
+        <translation>ddl</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <location line="+19"/>
+        <source>p</source>
+        <extracomment>Column header of the Figures table: the test&apos;s p-value.</extracomment>
+        <translation>p</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <location line="+16"/>
+        <source>Verdict</source>
+        <extracomment>Column header of the Figures table.</extracomment>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>House</source>
+        <translation>Maison</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 count</source>
+        <extracomment>CSV column header: the count of figure %1 (its digits).</extracomment>
+        <translation>%1 compte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 expected</source>
+        <extracomment>CSV column header: the count random casting gives figure %1.</extracomment>
+        <translation>%1 attendu</translation>
     </message>
 </context>
 <context>
@@ -765,9 +881,166 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
     </message>
 </context>
 <context>
+    <name>frmFigures</name>
+    <message>
+        <location filename="../journal/frmFigures.cpp" line="+86"/>
+        <source>Kelvora Figures</source>
+        <extracomment>Title of the Figures window.</extracomment>
+        <translation>Figures de Kelvora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Tableau:</source>
+        <extracomment>The label of the choice of tableau, 68 pixels wide.</extracomment>
+        <translation>&amp;Tableau :</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Diviners&apos; tableau</source>
+        <extracomment>A choice of tableau in the Figures window.</extracomment>
+        <translation>Tableau des devins</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Classic tableau</source>
+        <extracomment>A choice of tableau in the Figures window.</extracomment>
+        <translation>Tableau classique</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tableau</source>
+        <extracomment>The choice&apos;s name to screen readers.</extracomment>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Figures by house</source>
+        <extracomment>The table&apos;s name to screen readers.</extracomment>
+        <translation>Figures par maison</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Each cell: the charts with that figure in that house (in brackets, what random casting gives). Red: more than random casting gives, blue: fewer, the deeper the further off ((count - expected) / square root of expected; full at 4); grey: a figure the house never holds.</source>
+        <extracomment>The legend below the Figures table.</extracomment>
+        <translation>Chaque case : les thèmes qui ont cette figure dans cette maison (entre parenthèses, ce que donne un tirage au hasard). Rouge : plus que le hasard, bleu : moins, d’autant plus foncé que l’écart est grand ((compte - attendu) / racine carrée de l’attendu ; plein à 4) ; gris : une figure que la maison ne peut jamais avoir.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A house is unusual only when p is below 0.05/16 = 0.0031: sixteen houses are tested at once. Too few charts: some expected count is below 5. A copy always holds another house&apos;s figure and is no further evidence.</source>
+        <translation>Une maison n’est inhabituelle que si p est sous 0,05/16 = 0,0031 : seize maisons sont testées à la fois. Trop peu de thèmes : un compte attendu est sous 5. Une copie a toujours la figure d’une autre maison et n’apporte rien de plus.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+126"/>
+        <source>C&amp;harts with the chosen figure in the chosen house:</source>
+        <extracomment>The label of the list of charts with the chosen figure in the chosen house.</extracomment>
+        <translation>T&amp;hèmes avec la figure choisie dans la maison choisie :</translation>
+    </message>
+    <message>
+        <location line="-118"/>
+        <source>Charts in the chosen cell</source>
+        <extracomment>The list&apos;s name to screen readers.</extracomment>
+        <translation>Thèmes de la case choisie</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>&amp;Open</source>
+        <extracomment>Button 84 pixels wide: puts the chosen chart on the casting board.</extracomment>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E&amp;xport…</source>
+        <extracomment>Button 84 pixels wide: writes the table to a CSV file.</extracomment>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Close</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Counting…</source>
+        <extracomment>Said while the Figures window counts.</extracomment>
+        <translation>Comptage…</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the classic tableau</source>
+        <translation>le tableau classique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the diviners&apos; tableau</source>
+        <translation>le tableau des devins</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n chart(s) of the journal counted in %1.</source>
+        <extracomment>%n charts counted; %1 is &quot;the diviners&apos; tableau&quot; or &quot;the classic tableau&quot;.</extracomment>
+        <translation>
+            <numerusform>%n thème du journal compté dans %1.</numerusform>
+            <numerusform>%n thèmes du journal comptés dans %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n chart(s) found by the search &quot;%2&quot; counted in %1.</source>
+        <extracomment>%n charts counted; %1 the tableau, %2 the Journal&apos;s search as typed.</extracomment>
+        <translation>
+            <numerusform>%n thème trouvé par la recherche « %2 » compté dans %1.</numerusform>
+            <numerusform>%n thèmes trouvés par la recherche « %2 » comptés dans %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n chart(s) could not be read and are left out.</source>
+        <extracomment>Added to the line above the Figures table.</extracomment>
+        <translation>
+            <numerusform>%n thème n’a pas pu être lu et est laissé de côté.</numerusform>
+            <numerusform>%n thèmes n’ont pas pu être lus et sont laissés de côté.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+19"/>
+        <source>C&amp;harts with %1 in house %2: %n</source>
+        <extracomment>%1 is a figure&apos;s digits, %2 a house (&quot;3 Fahatelo&quot;), %n how many charts.</extracomment>
+        <translation>
+            <numerusform>T&amp;hèmes avec %1 dans la maison %2 : %n</numerusform>
+            <numerusform>T&amp;hèmes avec %1 dans la maison %2 : %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type in Save As; &quot;(*.csv)&quot; picks the files shown and stays as it is.</extracomment>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>figures.csv</source>
+        <extracomment>The file name Save As proposes for the Figures table.</extracomment>
+        <translation>figures.csv</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is the journal itself: the table was not written over it.</source>
+        <extracomment>%1 is the file&apos;s full path.</extracomment>
+        <translation>%1 est le journal lui-même : le tableau n’a pas été écrit par-dessus.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The table could not be written to %1: %2. The file was left as it was.</source>
+        <extracomment>%1 is the file&apos;s full path, %2 the reason.</extracomment>
+        <translation>Le tableau n’a pas pu être écrit dans %1 : %2. Le fichier est resté tel qu’il était.</translation>
+    </message>
+</context>
+<context>
     <name>frmJournal</name>
     <message>
-        <location filename="../journal/frmJournal.cpp" line="+44"/>
+        <location filename="../journal/frmJournal.cpp" line="+45"/>
         <source>Mothers %1, classic tableau</source>
         <extracomment>One line saying which chart the window is about; %1 is its mothers, &quot;1112/1112/1211/2121&quot;.</extracomment>
         <translation>Mères %1, tableau classique</translation>
@@ -836,12 +1109,18 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
     </message>
     <message>
         <location line="+3"/>
+        <source>&amp;Figures…</source>
+        <extracomment>Button 84 pixels wide: counts the figures in the houses of the charts listed.</extracomment>
+        <translation>Fi&amp;gures…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Close</source>
         <extracomment>Button 84 pixels wide.</extracomment>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+59"/>
         <source>No chart has been kept yet: Keep in Journal (Ctrl+K) keeps the chart on the board.</source>
         <extracomment>One line in the Journal window, below the empty list.</extracomment>
         <translation>Aucun thème n&apos;a encore été gardé : Garder dans le journal (Ctrl+K) garde le thème affiché.</translation>
@@ -1338,7 +1617,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Le journal %1 a été créé par une version plus récente de Kelvora&#xa0;: ses tableaux peuvent être listés et ouverts, mais pas gardés, modifiés ni supprimés.</translation>
     </message>
     <message>
-        <location line="+457"/>
+        <location line="+551"/>
         <source>it is the journal itself, which the export would destroy</source>
         <extracomment>The reason an export is refused (after &quot;Kelvora could not write the file %1: &quot;).</extracomment>
         <translation>c’est le journal lui-même, que l’export détruirait</translation>
@@ -1350,7 +1629,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Seuls %1 tableaux ont pu être écrits dans %2. %3</translation>
     </message>
     <message>
-        <location line="-373"/>
+        <location line="-467"/>
         <source>Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.</source>
         <extracomment>A failed keep; %1 is the journal&apos;s file, %2 the reason (SQLite&apos;s, in English, or one of these).</extracomment>
         <translation>Kelvora n’a pas pu garder le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
@@ -1420,10 +1699,19 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>son tableau %1 est endommagé</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+232"/>
         <source>Kelvora could not write the file %1: %2.</source>
         <extracomment>A failed CSV export; %1 is the file written, %2 the system&apos;s reason.</extracomment>
         <translation>Kelvora n’a pas pu écrire le fichier %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>journal::MothersReader</name>
+    <message>
+        <location filename="../journal/MothersReader.cpp" line="+49"/>
+        <source>Kelvora cannot read the journal %1: %2.</source>
+        <extracomment>%1 is the journal&apos;s file, %2 the reason.</extracomment>
+        <translation>Kelvora ne peut pas lire le journal %1 : %2.</translation>
     </message>
 </context>
 <context>
