@@ -321,9 +321,10 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
     //: Button 84 pixels wide: writes the whole journal to a CSV file.
     cmdExport = controls::GreyButton(this, "cmdExport", tr("E&xport…"), bold,
                                      TwipsRect(4260, 5520, 1260, 345));
-    //: Button 84 pixels wide: counts the figures in the houses of the charts listed.
+    //: Button 72 pixels wide (Close follows it): counts the figures in the houses of the charts
+    //: listed.
     cmdFigures = controls::GreyButton(this, "cmdFigures", tr("&Figures…"), bold,
-                                      TwipsRect(7020, 5520, 1260, 345));
+                                      TwipsRect(7020, 5520, 1080, 345));
     //: Button 84 pixels wide.
     cmdClose = controls::GreyButton(this, "cmdClose", tr("&Close"), bold,
                                     TwipsRect(8220, 5520, 1260, 345));
