@@ -45,6 +45,14 @@ QAccessibleInterface* FiguresAccessible(const QString&, QObject* object) {
     return nullptr;
 }
 
+// Deletes `reader` once its thread has ended (it may have already).
+void Drop(journal::MothersReader* reader) {
+    QObject::connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    if (reader->isFinished()) {
+        reader->deleteLater();
+    }
+}
+
 void WhiteGround(QWidget* box) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, Qt::white);
@@ -219,7 +227,7 @@ void frmFigures::Count() {
         // The count under way is no longer wanted: it ends soon and goes.
         reader->disconnect(this);
         reader->Stop();
-        connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+        Drop(reader);
     }
     model->SetCount(nullptr);
     charts->Clear();
@@ -233,7 +241,7 @@ void frmFigures::Count() {
 
 void frmFigures::Show(std::shared_ptr<const journal::FiguresCount> count) {
     if (reader) {
-        connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+        Drop(reader);
         reader = nullptr;
     }
     if (!count->error.isEmpty()) {
@@ -246,19 +254,17 @@ void frmFigures::Show(std::shared_ptr<const journal::FiguresCount> count) {
     grdFigures->resizeColumnsToContents();
     const QString tableau = ChosenTableau() == Tableau::Classic ? tr("the classic tableau")
                                                                 : tr("the diviners' tableau");
-    QString said =
-        search.trimmed().isEmpty()
-            //: %n charts counted; %1 is "the diviners' tableau" or "the classic tableau".
-            ? tr("%n chart(s) of the journal counted in %1.", "", int(count->tally.charts))
-                  .arg(tableau)
-            //: %n charts counted; %1 the tableau, %2 the Journal's search as typed.
-            : tr("%n chart(s) found by the search \"%2\" counted in %1.", "",
-                 int(count->tally.charts))
-                  .arg(tableau, search.trimmed());
+    const QString counted = QLocale().toString(qlonglong(count->tally.charts));
+    QString said = search.trimmed().isEmpty()
+                       //: %1 is "the diviners' tableau" or "the classic tableau", %2 a number.
+                       ? tr("Charts of the journal counted in %1: %2.").arg(tableau, counted)
+                       //: %1 the tableau, %2 a number, %3 the Journal's search as typed.
+                       : tr("Charts found by the search \"%3\" counted in %1: %2.")
+                             .arg(tableau, counted, search.trimmed());
     if (count->unreadable > 0) {
-        //: Added to the line above the Figures table.
-        said += u' ' +
-                tr("%n chart(s) could not be read and are left out.", "", int(count->unreadable));
+        //: Added to the line above the Figures table; %1 is a number.
+        said += u' ' + tr("Charts left out because they could not be read: %1.")
+                           .arg(QLocale().toString(qlonglong(count->unreadable)));
     }
     lblCounted->setText(said);
     ShowButtons();
@@ -275,10 +281,11 @@ void frmFigures::ChooseCell(const QModelIndex& cell) {
     }
     const int house = cell.row() + 1;
     charts->SetCell(store, *count, house, cell.column());
-    //: %1 is a figure's digits, %2 a house ("3 Fahatelo"), %n how many charts.
-    lblCharts->setText(
-        tr("C&harts with %1 in house %2: %n", "", charts->Total())
-            .arg(FigureDigits(figures::FigureAt(cell.column())), FiguresModel::HouseName(house)));
+    //: %1 is a figure's digits, %2 a house ("3 Fahatelo"), %3 how many charts.
+    lblCharts->setText(tr("C&harts with %1 in house %2: %3")
+                           .arg(FigureDigits(figures::FigureAt(cell.column())),
+                                FiguresModel::HouseName(house),
+                                QLocale().toString(charts->Total())));
     if (charts->rowCount() > 0) {
         grdCharts->setCurrentIndex(charts->index(0, 0));
         grdCharts->selectRow(0);

@@ -3,9 +3,11 @@
 #include "casting/Figures.h"
 #include "journal/FiguresModel.h"
 #include "journal/MothersReader.h"
+#include "journal/frmFigures.h"
 #include "tests/JournalSupport.h"
 #include "tests/TestMain.h"
 
+#include <QComboBox>
 #include <QtTest>
 
 #include <cmath>
@@ -19,6 +21,23 @@ int FigureOf(const QString& digits) {
         figure[static_cast<std::size_t>(r)] = digits[r] == u'2' ? 2 : 1;
     }
     return figures::FigureIndex(figure);
+}
+
+// Four charts, kept an hour apart: "a journey", "harvest", "harvest again", "rain soon".
+bool KeepFour(journal::JournalStore& store) {
+    int hour = 0;
+    for (const auto& [question, mothers] : {std::pair{"a journey", "1111/1111/1111/1111"},
+                                            {"harvest", "2111/1111/1111/1111"},
+                                            {"harvest again", "1211/2222/1111/1111"},
+                                            {"rain soon", "1111/2222/2111/1111"}}) {
+        journal::KeptChart chart =
+            testsupport::Chart(QString::fromUtf8(question), {}, QString::fromUtf8(mothers));
+        chart.keptUtc = chart.keptUtc.addSecs(3600 * hour++);
+        if (!store.Keep(chart)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -216,16 +235,7 @@ private slots:
         const QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("journal.sqlite"));
         journal::JournalStore store(path);
-        int hour = 0;
-        for (const auto& [question, mothers] : {std::pair{"a journey", "1111/1111/1111/1111"},
-                                                {"harvest", "2111/1111/1111/1111"},
-                                                {"harvest again", "1211/2222/1111/1111"},
-                                                {"rain soon", "1111/2222/2111/1111"}}) {
-            journal::KeptChart chart =
-                testsupport::Chart(QString::fromUtf8(question), {}, QString::fromUtf8(mothers));
-            chart.keptUtc = chart.keptUtc.addSecs(3600 * hour++);
-            QVERIFY(store.Keep(chart));
-        }
+        QVERIFY(KeepFour(store));
         const auto count =
             std::make_shared<journal::FiguresCount>(journal::CountFigures(path, search, tableau));
         QVERIFY2(count->error.isEmpty(), qPrintable(count->error));
@@ -237,6 +247,41 @@ private slots:
         }
         QCOMPARE(listed, questions);
         QCOMPARE(cell.Total(), int(questions.size()));
+    }
+
+    // The window counts again for another search or tableau, in its own thread, and shows the
+    // last one asked for.
+    void windowCountsAgain_data() {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<bool>("classic");
+        QTest::addColumn<qint64>("charts");
+        QTest::addColumn<QString>("house13");
+        QTest::newRow("all, diviners") << "" << false << 4LL << "too few charts";
+        QTest::newRow("all, classic") << "" << true << 4LL << "copy of house 5";
+        QTest::newRow("harvest, diviners") << "harvest" << false << 2LL << "too few charts";
+        QTest::newRow("journey, classic") << "journey" << true << 1LL << "copy of house 5";
+    }
+    void windowCountsAgain() {
+        QFETCH(QString, search);
+        QFETCH(bool, classic);
+        QFETCH(qint64, charts);
+        QFETCH(QString, house13);
+        const QTemporaryDir folder;
+        journal::JournalStore store(folder.filePath(QStringLiteral("journal.sqlite")));
+        QVERIFY(KeepFour(store));
+        chartTableau = Tableau::Diviners;
+        frmFigures window(nullptr, nullptr, store, QStringLiteral("rain"));
+        QTRY_VERIFY(window.Figures()->Count());
+        QCOMPARE(window.Figures()->Count()->tally.charts, 1);
+        // Both asked for at once: the first count is dropped.
+        window.cboTableau->setCurrentIndex(classic ? 1 : 0);
+        window.SetSearch(search);
+        QVERIFY(!window.Figures()->Count());
+        QTRY_VERIFY(window.Figures()->Count());
+        QCOMPARE(window.Figures()->Count()->tally.charts, charts);
+        QCOMPARE(window.Figures()->index(12, FiguresModel::VerdictColumn).data().toString(),
+                 house13);
+        QTRY_VERIFY(!window.Counting());
     }
 };
 

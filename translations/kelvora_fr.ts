@@ -883,7 +883,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>frmFigures</name>
     <message>
-        <location filename="../journal/frmFigures.cpp" line="+86"/>
+        <location filename="../journal/frmFigures.cpp" line="+94"/>
         <source>Kelvora Figures</source>
         <extracomment>Title of the Figures window.</extracomment>
         <translation>Figures de Kelvora</translation>
@@ -892,7 +892,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <location line="+3"/>
         <source>&amp;Tableau:</source>
         <extracomment>The label of the choice of tableau, 68 pixels wide.</extracomment>
-        <translation>&amp;Tableau :</translation>
+        <translation>&amp;Tableau&#xa0;:</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -922,22 +922,22 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <location line="+21"/>
         <source>Each cell: the charts with that figure in that house (in brackets, what random casting gives). Red: more than random casting gives, blue: fewer, the deeper the further off ((count - expected) / square root of expected; full at 4); grey: a figure the house never holds.</source>
         <extracomment>The legend below the Figures table.</extracomment>
-        <translation>Chaque case : les thèmes qui ont cette figure dans cette maison (entre parenthèses, ce que donne un tirage au hasard). Rouge : plus que le hasard, bleu : moins, d’autant plus foncé que l’écart est grand ((compte - attendu) / racine carrée de l’attendu ; plein à 4) ; gris : une figure que la maison ne peut jamais avoir.</translation>
+        <translation>Chaque case&#xa0;: les thèmes qui ont cette figure dans cette maison (entre parenthèses, ce que donne un tirage au hasard). Rouge&#xa0;: plus que le hasard, bleu&#xa0;: moins, d’autant plus foncé que l’écart est grand ((compte - attendu) / racine carrée de l’attendu&#xa0;; plein à 4)&#xa0;; gris&#xa0;: une figure que la maison ne peut jamais avoir.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>A house is unusual only when p is below 0.05/16 = 0.0031: sixteen houses are tested at once. Too few charts: some expected count is below 5. A copy always holds another house&apos;s figure and is no further evidence.</source>
-        <translation>Une maison n’est inhabituelle que si p est sous 0,05/16 = 0,0031 : seize maisons sont testées à la fois. Trop peu de thèmes : un compte attendu est sous 5. Une copie a toujours la figure d’une autre maison et n’apporte rien de plus.</translation>
+        <translation>Une maison n’est inhabituelle que si p est sous 0,05/16 = 0,0031&#xa0;: seize maisons sont testées à la fois. Trop peu de thèmes&#xa0;: un compte attendu est sous 5. Une copie a toujours la figure d’une autre maison et n’apporte rien de plus.</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+126"/>
+        <location line="+124"/>
         <source>C&amp;harts with the chosen figure in the chosen house:</source>
         <extracomment>The label of the list of charts with the chosen figure in the chosen house.</extracomment>
-        <translation>T&amp;hèmes avec la figure choisie dans la maison choisie :</translation>
+        <translation>T&amp;hèmes avec la figure choisie dans la maison choisie&#xa0;:</translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-116"/>
         <source>Charts in the chosen cell</source>
         <extracomment>The list&apos;s name to screen readers.</extracomment>
         <translation>Thèmes de la case choisie</translation>
@@ -976,44 +976,32 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <source>the diviners&apos; tableau</source>
         <translation>le tableau des devins</translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location line="+4"/>
-        <source>%n chart(s) of the journal counted in %1.</source>
-        <extracomment>%n charts counted; %1 is &quot;the diviners&apos; tableau&quot; or &quot;the classic tableau&quot;.</extracomment>
-        <translation>
-            <numerusform>%n thème du journal compté dans %1.</numerusform>
-            <numerusform>%n thèmes du journal comptés dans %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+3"/>
-        <source>%n chart(s) found by the search &quot;%2&quot; counted in %1.</source>
-        <extracomment>%n charts counted; %1 the tableau, %2 the Journal&apos;s search as typed.</extracomment>
-        <translation>
-            <numerusform>%n thème trouvé par la recherche « %2 » compté dans %1.</numerusform>
-            <numerusform>%n thèmes trouvés par la recherche « %2 » comptés dans %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+6"/>
-        <source>%n chart(s) could not be read and are left out.</source>
-        <extracomment>Added to the line above the Figures table.</extracomment>
-        <translation>
-            <numerusform>%n thème n’a pas pu être lu et est laissé de côté.</numerusform>
-            <numerusform>%n thèmes n’ont pas pu être lus et sont laissés de côté.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+19"/>
-        <source>C&amp;harts with %1 in house %2: %n</source>
-        <extracomment>%1 is a figure&apos;s digits, %2 a house (&quot;3 Fahatelo&quot;), %n how many charts.</extracomment>
-        <translation>
-            <numerusform>T&amp;hèmes avec %1 dans la maison %2 : %n</numerusform>
-            <numerusform>T&amp;hèmes avec %1 dans la maison %2 : %n</numerusform>
-        </translation>
+        <source>Charts of the journal counted in %1: %2.</source>
+        <extracomment>%1 is &quot;the diviners&apos; tableau&quot; or &quot;the classic tableau&quot;, %2 a number.</extracomment>
+        <translation>Thèmes du journal comptés dans %1 : %2.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+2"/>
+        <source>Charts found by the search &quot;%3&quot; counted in %1: %2.</source>
+        <extracomment>%1 the tableau, %2 a number, %3 the Journal&apos;s search as typed.</extracomment>
+        <translation>Thèmes trouvés par la recherche « %3 » comptés dans %1 : %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Charts left out because they could not be read: %1.</source>
+        <extracomment>Added to the line above the Figures table; %1 is a number.</extracomment>
+        <translation>Thèmes laissés de côté faute d’avoir pu être lus : %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>C&amp;harts with %1 in house %2: %3</source>
+        <extracomment>%1 is a figure&apos;s digits, %2 a house (&quot;3 Fahatelo&quot;), %3 how many charts.</extracomment>
+        <translation>T&amp;hèmes avec %1 dans la maison %2 : %3</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>CSV files (*.csv)</source>
         <extracomment>The file type in Save As; &quot;(*.csv)&quot; picks the files shown and stays as it is.</extracomment>
         <translation>Fichiers CSV (*.csv)</translation>
@@ -1028,13 +1016,13 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <location line="+8"/>
         <source>%1 is the journal itself: the table was not written over it.</source>
         <extracomment>%1 is the file&apos;s full path.</extracomment>
-        <translation>%1 est le journal lui-même : le tableau n’a pas été écrit par-dessus.</translation>
+        <translation>%1 est le journal lui-même&#xa0;: le tableau n’a pas été écrit par-dessus.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The table could not be written to %1: %2. The file was left as it was.</source>
         <extracomment>%1 is the file&apos;s full path, %2 the reason.</extracomment>
-        <translation>Le tableau n’a pas pu être écrit dans %1 : %2. Le fichier est resté tel qu’il était.</translation>
+        <translation>Le tableau n’a pas pu être écrit dans %1&#xa0;: %2. Le fichier est resté tel qu’il était.</translation>
     </message>
 </context>
 <context>
@@ -1108,9 +1096,9 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
         <translation>E&amp;xporter…</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Figures…</source>
-        <extracomment>Button 84 pixels wide: counts the figures in the houses of the charts listed.</extracomment>
+        <extracomment>Button 72 pixels wide (Close follows it): counts the figures in the houses of the charts listed.</extracomment>
         <translation>Fi&amp;gures…</translation>
     </message>
     <message>
@@ -1711,7 +1699,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <location filename="../journal/MothersReader.cpp" line="+49"/>
         <source>Kelvora cannot read the journal %1: %2.</source>
         <extracomment>%1 is the journal&apos;s file, %2 the reason.</extracomment>
-        <translation>Kelvora ne peut pas lire le journal %1 : %2.</translation>
+        <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
