@@ -62,6 +62,20 @@ void Walk(QAccessibleInterface* node, bool inMenu, QStringList& reached, QString
     }
 }
 
+// The names of a cell's header cells. Qt 6.4 makes them anew for each question and leaves them
+// to the caller: those not in the accessibility cache are let go here, through it.
+QStringList HeaderTexts(const QList<QAccessibleInterface*>& headers) {
+    QStringList texts;
+    for (QAccessibleInterface* header : headers) {
+        texts << header->text(QAccessible::Name);
+        if (!QAccessible::uniqueId(header)) {
+            QAccessible::deleteAccessibleInterface(
+                QAccessible::registerAccessibleInterface(header));
+        }
+    }
+    return texts;
+}
+
 float Draw(int i) {
     return i % 3 == 0 ? 0.75f : 0.25f;
 }
@@ -228,13 +242,12 @@ private slots:
         QCOMPARE(cells->rowCount(), 16);
         QCOMPARE(cells->columnCount(), 20);
         QAccessibleTableCellInterface* cell = cells->cellAt(row, column)->tableCellInterface();
-        QCOMPARE(cell->rowHeaderCells().size(), 1);
-        QCOMPARE(cell->rowHeaderCells().constFirst()->text(QAccessible::Name), rowHeader);
-        QCOMPARE(cell->columnHeaderCells().size(), 1);
-        QVERIFY(cell->columnHeaderCells()
-                    .constFirst()
-                    ->text(QAccessible::Name)
-                    .startsWith(columnHeader));
+        const QStringList rowHeaders = HeaderTexts(cell->rowHeaderCells());
+        const QStringList columnHeaders = HeaderTexts(cell->columnHeaderCells());
+        QCOMPARE(rowHeaders, QStringList{rowHeader});
+        QCOMPARE(columnHeaders.size(), 1);
+        QVERIFY2(columnHeaders.constFirst().startsWith(columnHeader),
+                 qPrintable(columnHeaders.constFirst()));
         QVERIFY2(cells->cellAt(row, column)->text(QAccessible::Name).startsWith(text),
                  qPrintable(cells->cellAt(row, column)->text(QAccessible::Name)));
         figures->hide();
