@@ -281,6 +281,11 @@ private slots:
         QCOMPARE(window.Figures()->Count()->tally.charts, charts);
         QCOMPARE(window.Figures()->index(12, FiguresModel::VerdictColumn).data().toString(),
                  house13);
+        // The export: a header, then a row per house ending with its verdict.
+        const QList<QByteArray> lines = window.Figures()->Csv().split('\n');
+        QCOMPARE(lines.size(), 18);
+        QVERIFY(lines[13].startsWith("13 Asorita,"));
+        QVERIFY2(lines[13].trimmed().endsWith(house13.toUtf8()), lines[13].constData());
         QTRY_VERIFY(!window.Counting());
     }
 };
