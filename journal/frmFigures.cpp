@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
@@ -220,6 +221,12 @@ bool frmFigures::Counting() const {
 void frmFigures::SetSearch(const QString& typed) {
     search = typed;
     Count();
+}
+
+void frmFigures::Follow(QAbstractItemModel* list, QLineEdit* search) {
+    disconnect(following);
+    following = connect(list, &QAbstractItemModel::modelReset, this,
+                        [this, search] { SetSearch(search->text()); });
 }
 
 void frmFigures::Count() {

@@ -10,8 +10,10 @@
 class CastingBoard;
 class CellChartsModel;
 class FiguresModel;
+class QAbstractItemModel;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableView;
 
@@ -43,6 +45,9 @@ public:
 
     // Counts the charts a search leaves (the whole journal when blank), once more.
     void SetSearch(const QString& search);
+    // Counts again, for the text of `search`, each time `list` is listed again (a keystroke in
+    // the search box, a chart kept, changed or removed), instead of any list followed before.
+    void Follow(QAbstractItemModel* list, QLineEdit* search);
     // Whether a count is running.
     bool Counting() const;
     const FiguresModel* Figures() const { return model; }
@@ -87,4 +92,5 @@ private:
     FiguresModel* model = nullptr;
     CellChartsModel* charts = nullptr;
     QPointer<journal::MothersReader> reader;
+    QMetaObject::Connection following;
 };

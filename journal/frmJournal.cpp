@@ -645,9 +645,8 @@ void frmJournal::cmdExport_Click() {
 
 void frmJournal::cmdFigures_Click() {
     frmFigures* figures = frmFigures::ShowFigures(board, this, store, txtSearch->text());
-    // It counts what the list shows: a new search counts again.
-    connect(txtSearch, &QLineEdit::textChanged, figures, &frmFigures::SetSearch,
-            Qt::UniqueConnection);
+    // It counts what the list shows: each time it is listed again, it counts again.
+    figures->Follow(model, txtSearch);
 }
 
 bool frmJournal::event(QEvent* event) {

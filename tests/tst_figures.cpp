@@ -4,10 +4,13 @@
 #include "journal/FiguresModel.h"
 #include "journal/MothersReader.h"
 #include "journal/frmFigures.h"
+#include "journal/frmJournal.h"
 #include "tests/JournalSupport.h"
 #include "tests/TestMain.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include <cmath>
@@ -287,6 +290,31 @@ private slots:
         QVERIFY(lines[13].startsWith("13 Asorita,"));
         QVERIFY2(lines[13].trimmed().endsWith(house13.toUtf8()), lines[13].constData());
         QTRY_VERIFY(!window.Counting());
+    }
+
+    // Opened from the Journal window, it counts what the list shows each time it is listed
+    // again: a search typed, a chart kept.
+    void followsTheJournal() {
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("journal.sqlite"));
+        {
+            journal::JournalStore store(path);
+            QVERIFY(KeepFour(store));
+        }
+        frmJournal journal(nullptr, nullptr, path);
+        journal.cmdFigures->click();
+        const QPointer<frmFigures> figures = frmFigures::OpenWindow();
+        QVERIFY(figures);
+        const auto counted = [&] {
+            return figures->Figures()->Count() ? figures->Figures()->Count()->tally.charts : -1;
+        };
+        QTRY_COMPARE(counted(), 4);
+        journal.txtSearch->setText(QStringLiteral("harvest"));
+        QTRY_COMPARE(counted(), 2);
+        QVERIFY(journal.Store().Keep(testsupport::Chart(QStringLiteral("harvest three"))));
+        journal.Refresh();
+        QTRY_COMPARE(counted(), 3);
+        journal.close();
     }
 };
 
