@@ -207,7 +207,14 @@ frmFigures::frmFigures(CastingBoard* board, QWidget* owner, journal::JournalStor
     Count();
 }
 
-frmFigures::~frmFigures() = default;
+frmFigures::~frmFigures() {
+    // Counts under way stop now and say nothing more; each waits for its thread as it goes, with
+    // the window's other children.
+    for (journal::MothersReader* counting : findChildren<journal::MothersReader*>()) {
+        counting->disconnect(this);
+        counting->Stop();
+    }
+}
 
 Tableau frmFigures::ChosenTableau() const {
     return cboTableau->currentData().toInt() == int(Tableau::Classic) ? Tableau::Classic
