@@ -245,6 +245,7 @@ void frmFigures::Count() {
     }
     model->SetCount(nullptr);
     charts->Clear();
+    lblCharts->setText(tr("C&harts with the chosen figure in the chosen house:"));
     //: Said while the Figures window counts.
     lblCounted->setText(tr("Counting…"));
     reader = new journal::MothersReader(store.Path(), search, ChosenTableau(), this);
