@@ -883,7 +883,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
 <context>
     <name>frmFigures</name>
     <message>
-        <location filename="../journal/frmFigures.cpp" line="+94"/>
+        <location filename="../journal/frmFigures.cpp" line="+95"/>
         <source>Kelvora Figures</source>
         <extracomment>Title of the Figures window.</extracomment>
         <translation>Figures de Kelvora</translation>
@@ -931,13 +931,14 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+124"/>
+        <location line="+93"/>
+        <location line="+45"/>
         <source>C&amp;harts with the chosen figure in the chosen house:</source>
         <extracomment>The label of the list of charts with the chosen figure in the chosen house.</extracomment>
         <translation>T&amp;hèmes avec la figure choisie dans la maison choisie&#xa0;:</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-130"/>
         <source>Charts in the chosen cell</source>
         <extracomment>The list&apos;s name to screen readers.</extracomment>
         <translation>Thèmes de la case choisie</translation>
@@ -961,7 +962,7 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+64"/>
         <source>Counting…</source>
         <extracomment>Said while the Figures window counts.</extracomment>
         <translation>Comptage…</translation>
@@ -980,25 +981,25 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <location line="+4"/>
         <source>Charts of the journal counted in %1: %2.</source>
         <extracomment>%1 is &quot;the diviners&apos; tableau&quot; or &quot;the classic tableau&quot;, %2 a number.</extracomment>
-        <translation>Thèmes du journal comptés dans %1 : %2.</translation>
+        <translation>Thèmes du journal comptés dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Charts found by the search &quot;%3&quot; counted in %1: %2.</source>
         <extracomment>%1 the tableau, %2 a number, %3 the Journal&apos;s search as typed.</extracomment>
-        <translation>Thèmes trouvés par la recherche « %3 » comptés dans %1 : %2.</translation>
+        <translation>Thèmes trouvés par la recherche «&#xa0;%3&#xa0;» comptés dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Charts left out because they could not be read: %1.</source>
         <extracomment>Added to the line above the Figures table; %1 is a number.</extracomment>
-        <translation>Thèmes laissés de côté faute d’avoir pu être lus : %1.</translation>
+        <translation>Thèmes laissés de côté faute d’avoir pu être lus&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>C&amp;harts with %1 in house %2: %3</source>
         <extracomment>%1 is a figure&apos;s digits, %2 a house (&quot;3 Fahatelo&quot;), %3 how many charts.</extracomment>
-        <translation>T&amp;hèmes avec %1 dans la maison %2 : %3</translation>
+        <translation>T&amp;hèmes avec %1 dans la maison %2&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+45"/>
