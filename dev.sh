@@ -16,9 +16,11 @@ debian:12 | debian:13) ;;
 esac
 
 # What building and running Kelvora needs (Xvfb for machines without a display; lupdate and
-# lrelease for the translations, and Qt's own translations; Qt's SQLite driver for the journal) ...
+# lrelease for the translations, and Qt's own translations; Qt's SQLite driver for the journal;
+# Boost's header-only maths for the Figures window's chi-square test) ...
 RUN_PACKAGES=(g++ cmake make qt6-base-dev qt6-tools-dev qt6-l10n-tools
-              qt6-translations-l10n libqt6sql6-sqlite libgl-dev fonts-dejavu-core xvfb xauth)
+              qt6-translations-l10n libqt6sql6-sqlite libgl-dev fonts-dejavu-core xvfb xauth
+              libboost-dev)
 # ... and what only the tests and benchmarks need on top: among them a Wayland desktop for
 # e2e_wayland (weston with XWayland, Qt's Wayland plugin, which Kelvora must pass over there, the
 # AT-SPI bus and its Python bindings, and X's xprop, which reads the frame the compositor gives),

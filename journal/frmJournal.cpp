@@ -8,6 +8,7 @@
 #include "journal/Import.h"
 #include "journal/JournalModel.h"
 #include "journal/frmImportSummary.h"
+#include "journal/frmFigures.h"
 #include "journal/frmKeep.h"
 #include "platform/AppTitle.h"
 #include "platform/MsgBox.h"
@@ -327,6 +328,10 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
     //: Button 84 pixels wide: keeps the charts of a CSV export or a text file of tableaux.
     cmdImport = controls::GreyButton(this, "cmdImport", tr("&Import…"), bold,
                                      TwipsRect(5640, 5520, 1260, 345));
+    //: Button 72 pixels wide (Close follows it): counts the figures in the houses of the charts
+    //: listed.
+    cmdFigures = controls::GreyButton(this, "cmdFigures", tr("&Figures…"), bold,
+                                      TwipsRect(7020, 5520, 1080, 345));
     //: Button 84 pixels wide.
     cmdClose = controls::GreyButton(this, "cmdClose", tr("&Close"), bold,
                                     TwipsRect(8220, 5520, 1260, 345));
@@ -335,6 +340,7 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
     connect(cmdDelete, &QPushButton::clicked, this, &frmJournal::cmdDelete_Click);
     connect(cmdExport, &QPushButton::clicked, this, &frmJournal::cmdExport_Click);
     connect(cmdImport, &QPushButton::clicked, this, &frmJournal::cmdImport_Click);
+    connect(cmdFigures, &QPushButton::clicked, this, &frmJournal::cmdFigures_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     connect(txtSearch, &QLineEdit::textChanged, this, &frmJournal::Refresh);
@@ -363,7 +369,7 @@ frmJournal::frmJournal(CastingBoard* board, QWidget* owner, journal::JournalStor
     });
 
     controls::TabChain({txtSearch, grdJournal, cmdOpen, cmdEdit, cmdDelete, cmdExport, cmdImport,
-                       cmdClose});
+                        cmdFigures, cmdClose});
     Refresh();
     txtSearch->setFocus();
 }
@@ -695,6 +701,10 @@ void frmJournal::cmdImport_Click() {
     frmImportSummary said(this, path, summary);
     controls::CenterOnScreen(&said);
     said.exec();
+void frmJournal::cmdFigures_Click() {
+    frmFigures* figures = frmFigures::ShowFigures(board, this, store, txtSearch->text());
+    // It counts what the list shows: each time it is listed again, it counts again.
+    figures->Follow(model, txtSearch);
 }
 
 bool frmJournal::event(QEvent* event) {

@@ -56,6 +56,7 @@ public:
     QPushButton* cmdDelete = nullptr;
     QPushButton* cmdExport = nullptr;
     QPushButton* cmdImport = nullptr;
+    QPushButton* cmdFigures = nullptr;
     QPushButton* cmdClose = nullptr;
 
 public slots:
@@ -64,6 +65,8 @@ public slots:
     void cmdDelete_Click();
     void cmdExport_Click();
     void cmdImport_Click();
+    // Opens the Figures window over the charts listed now.
+    void cmdFigures_Click();
 
 protected:
     bool event(QEvent* event) override;

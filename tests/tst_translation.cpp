@@ -3,6 +3,7 @@
 // behind.
 #include "TestMain.h"
 #include "UrlRecorder.h"
+#include "tests/JournalSupport.h"
 
 #include "casting/CastingBoard.h"
 #include "casting/Chart.h"
@@ -12,6 +13,7 @@
 #include "controls/PictureBox.h"
 #include "controls/RichTextBox.h"
 #include "interpretation/modSikidy.h"
+#include "journal/frmFigures.h"
 #include "journal/frmJournal.h"
 #include "journal/Import.h"
 #include "journal/frmImportSummary.h"
@@ -30,6 +32,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStyle>
+#include <QTableView>
 #include <QTranslator>
 
 #include <memory>
@@ -147,9 +150,8 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("window");
         for (const char* language : {"en", "fr"}) {
-            for (const char* window :
-                 {"main", "about", "report", "exit", "mothers", "journal", "keep", "reading",
-                  "import"}) {
+            for (const char* window : {"main", "about", "report", "exit", "mothers", "journal",
+                                       "keep", "reading", "import", "figures"}) {
                 QTest::addRow("%s %s", language, window) << language << window;
             }
         }
@@ -204,6 +206,18 @@ private slots:
                                      QStringLiteral("Permission denied"));
             frmImportSummary said(nullptr, QStringLiteral("tableaux.txt"), summary);
             overflows << Overflows(&said);
+        } else if (window == u"figures") { // counted, then a cell chosen: its longest lines
+            const QTemporaryDir folder;
+            const QString path = folder.filePath("journal.sqlite");
+            QVERIFY(testsupport::KeepCharts(path, 20));
+            journal::JournalStore store(path);
+            frmFigures figures(nullptr, nullptr, store, QStringLiteral("1"));
+            overflows << Overflows(&figures);
+            QSignalSpy counted(&figures, &frmFigures::Counted);
+            QVERIFY(counted.wait(10000));
+            overflows << Overflows(&figures);
+            figures.grdFigures->setCurrentIndex(figures.grdFigures->model()->index(11, 15));
+            overflows << Overflows(&figures);
         } else if (window == u"reading") { // a classic chart: the longest first line
             frmMain main;
             main.Frame3->OpenChart(*ReadMothers(QStringLiteral("1112/1112/1211/2121")),

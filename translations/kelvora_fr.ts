@@ -145,6 +145,26 @@
     </message>
 </context>
 <context>
+    <name>CellChartsModel</name>
+    <message>
+        <location filename="../journal/FiguresModel.cpp" line="+316"/>
+        <source>no question</source>
+        <extracomment>Said by a screen reader for the empty question of a kept chart.</extracomment>
+        <translation>pas de question</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Date</source>
+        <extracomment>Column headers of the list of charts with a figure in a house.</extracomment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+</context>
+<context>
     <name>Chart</name>
     <message>
         <location filename="../casting/Chart.cpp" line="+20"/>
@@ -398,6 +418,102 @@ les autres sont gardées), et 1 quand le fichier ne peut être lu ou le journal
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is the argument as typed.</extracomment>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>FiguresModel</name>
+    <message>
+        <location filename="../journal/FiguresModel.cpp" line="-266"/>
+        <source>no charts</source>
+        <extracomment>A house&apos;s verdict in the Figures table: nothing was counted.</extracomment>
+        <translation>aucun thème</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>too few charts</source>
+        <extracomment>A house&apos;s verdict: some expected count is below five, so the test says little.</extracomment>
+        <translation>trop peu de thèmes</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>copy of house %1</source>
+        <extracomment>A house&apos;s verdict in the classic tableau: it always holds house %1&apos;s figure.</extracomment>
+        <translation>copie de la maison %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>like random casting</source>
+        <extracomment>A house&apos;s verdict: its counts are like random casting&apos;s.</extracomment>
+        <translation>comme un tirage au hasard</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>unusual</source>
+        <extracomment>A house&apos;s verdict: p below 0.05/16.</extracomment>
+        <translation>inhabituelle</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>%1 (%2)</source>
+        <extracomment>A cell of the Figures table: %1 charts counted, %2 what random casting gives.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 charts, %2 expected</source>
+        <extracomment>A cell of the Figures table to screen readers.</extracomment>
+        <translation>%1 thèmes, %2 attendus</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>not tested</source>
+        <extracomment>Said by a screen reader for the empty test cells of a copy or of no charts.</extracomment>
+        <translation>non testée</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <location line="+25"/>
+        <source>Chi-square</source>
+        <extracomment>Column header of the Figures table: the house&apos;s chi-square statistic.</extracomment>
+        <translation>Khi-deux</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <location line="+22"/>
+        <source>df</source>
+        <extracomment>Column header of the Figures table: degrees of freedom.</extracomment>
+        <translation>ddl</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <location line="+19"/>
+        <source>p</source>
+        <extracomment>Column header of the Figures table: the test&apos;s p-value.</extracomment>
+        <translation>p</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <location line="+16"/>
+        <source>Verdict</source>
+        <extracomment>Column header of the Figures table.</extracomment>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>House</source>
+        <translation>Maison</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 count</source>
+        <extracomment>CSV column header: the count of figure %1 (its digits).</extracomment>
+        <translation>%1 compte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 expected</source>
+        <extracomment>CSV column header: the count random casting gives figure %1.</extracomment>
+        <translation>%1 attendu</translation>
     </message>
 </context>
 <context>
@@ -811,9 +927,202 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
     </message>
 </context>
 <context>
+    <name>frmFigures</name>
+    <message>
+        <location filename="../journal/frmFigures.cpp" line="+95"/>
+        <source>Kelvora Figures</source>
+        <extracomment>Title of the Figures window.</extracomment>
+        <translation>Figures de Kelvora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Tableau:</source>
+        <extracomment>The label of the choice of tableau, 68 pixels wide.</extracomment>
+        <translation>&amp;Tableau&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Diviners&apos; tableau</source>
+        <extracomment>A choice of tableau in the Figures window.</extracomment>
+        <translation>Tableau des devins</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Classic tableau</source>
+        <extracomment>A choice of tableau in the Figures window.</extracomment>
+        <translation>Tableau classique</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tableau</source>
+        <extracomment>The choice&apos;s name to screen readers.</extracomment>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Figures by house</source>
+        <extracomment>The table&apos;s name to screen readers.</extracomment>
+        <translation>Figures par maison</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Each cell: the charts with that figure in that house (in brackets, what random casting gives). Red: more than random casting gives, blue: fewer, the deeper the further off ((count - expected) / square root of expected; full at 4); grey: a figure the house never holds.</source>
+        <extracomment>The legend below the Figures table.</extracomment>
+        <translation>Chaque case&#xa0;: les thèmes qui ont cette figure dans cette maison (entre parenthèses, ce que donne un tirage au hasard). Rouge&#xa0;: plus que le hasard, bleu&#xa0;: moins, d’autant plus foncé que l’écart est grand ((compte - attendu) / racine carrée de l’attendu&#xa0;; plein à 4)&#xa0;; gris&#xa0;: une figure que la maison ne peut jamais avoir.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A house is unusual only when p is below 0.05/16 = 0.0031: sixteen houses are tested at once. Too few charts: some expected count is below 5. A copy always holds another house&apos;s figure and is no further evidence.</source>
+        <translation>Une maison n’est inhabituelle que si p est sous 0,05/16 = 0,0031&#xa0;: seize maisons sont testées à la fois. Trop peu de thèmes&#xa0;: un compte attendu est sous 5. Une copie a toujours la figure d’une autre maison et n’apporte rien de plus.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+93"/>
+        <location line="+45"/>
+        <source>C&amp;harts with the chosen figure in the chosen house:</source>
+        <extracomment>The label of the list of charts with the chosen figure in the chosen house.</extracomment>
+        <translation>T&amp;hèmes avec la figure choisie dans la maison choisie&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="-130"/>
+        <source>Charts in the chosen cell</source>
+        <extracomment>The list&apos;s name to screen readers.</extracomment>
+        <translation>Thèmes de la case choisie</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>&amp;Open</source>
+        <extracomment>Button 84 pixels wide: puts the chosen chart on the casting board.</extracomment>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E&amp;xport…</source>
+        <extracomment>Button 84 pixels wide: writes the table to a CSV file.</extracomment>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Close</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Counting…</source>
+        <extracomment>Said while the Figures window counts.</extracomment>
+        <translation>Comptage…</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the classic tableau</source>
+        <translation>le tableau classique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the diviners&apos; tableau</source>
+        <translation>le tableau des devins</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Charts of the journal counted in %1: %2.</source>
+        <extracomment>%1 is &quot;the diviners&apos; tableau&quot; or &quot;the classic tableau&quot;, %2 a number.</extracomment>
+        <translation>Thèmes du journal comptés dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Charts found by the search &quot;%3&quot; counted in %1: %2.</source>
+        <extracomment>%1 the tableau, %2 a number, %3 the Journal&apos;s search as typed.</extracomment>
+        <translation>Thèmes trouvés par la recherche «&#xa0;%3&#xa0;» comptés dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Charts left out because they could not be read: %1.</source>
+        <extracomment>Added to the line above the Figures table; %1 is a number.</extracomment>
+        <translation>Thèmes laissés de côté faute d’avoir pu être lus&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>C&amp;harts with %1 in house %2: %3</source>
+        <extracomment>%1 is a figure&apos;s digits, %2 a house (&quot;3 Fahatelo&quot;), %3 how many charts.</extracomment>
+        <translation>T&amp;hèmes avec %1 dans la maison %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type in Save As; &quot;(*.csv)&quot; picks the files shown and stays as it is.</extracomment>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>figures.csv</source>
+        <extracomment>The file name Save As proposes for the Figures table.</extracomment>
+        <translation>figures.csv</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is the journal itself: the table was not written over it.</source>
+        <extracomment>%1 is the file&apos;s full path.</extracomment>
+        <translation>%1 est le journal lui-même&#xa0;: le tableau n’a pas été écrit par-dessus.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The table could not be written to %1: %2. The file was left as it was.</source>
+        <extracomment>%1 is the file&apos;s full path, %2 the reason.</extracomment>
+        <translation>Le tableau n’a pas pu être écrit dans %1&#xa0;: %2. Le fichier est resté tel qu’il était.</translation>
+    </message>
+</context>
+<context>
+    <name>frmImportSummary</name>
+    <message>
+        <location filename="../journal/frmImportSummary.cpp" line="+24"/>
+        <source>Kelvora Import</source>
+        <extracomment>Title of the window that says what an import did.</extracomment>
+        <translation>Importation Kelvora</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Summary and refused lines:</source>
+        <extracomment>The label of the list of refused lines, 504 pixels wide.</extracomment>
+        <translation>&amp;Résumé et lignes refusées&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>S&amp;ave As…</source>
+        <extracomment>Button 84 pixels wide: writes the summary to a text file.</extracomment>
+        <translation>&amp;Enregistrer sous…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Close</source>
+        <extracomment>Button 84 pixels wide.</extracomment>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Text files (*.txt)</source>
+        <extracomment>The file type in Save As; &quot;(*.txt)&quot; picks the files shown and stays as it is.</extracomment>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>import summary.txt</source>
+        <extracomment>The file name Save As proposes for an import&apos;s summary.</extracomment>
+        <translation>résumé de l’importation.txt</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1
+The summary was not saved: %2</source>
+        <extracomment>%1 is the file&apos;s full path, %2 the reason.</extracomment>
+        <translation>%1
+Le résumé n’a pas été enregistré&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>frmJournal</name>
     <message>
-        <location filename="../journal/frmJournal.cpp" line="+44"/>
+        <location filename="../journal/frmJournal.cpp" line="+49"/>
         <source>Mothers %1, classic tableau</source>
         <extracomment>One line saying which chart the window is about; %1 is its mothers, &quot;1112/1112/1211/2121&quot;.</extracomment>
         <translation>Mères %1, tableau classique</translation>
@@ -882,25 +1191,37 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
     </message>
     <message>
         <location line="+3"/>
+        <source>&amp;Import…</source>
+        <extracomment>Button 84 pixels wide: keeps the charts of a CSV export or a text file of tableaux.</extracomment>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Figures…</source>
+        <extracomment>Button 72 pixels wide (Close follows it): counts the figures in the houses of the charts listed.</extracomment>
+        <translation>Fi&amp;gures…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Close</source>
         <extracomment>Button 84 pixels wide.</extracomment>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+60"/>
         <source>No chart has been kept yet: Keep in Journal (Ctrl+K) keeps the chart on the board.</source>
         <extracomment>One line in the Journal window, below the empty list.</extracomment>
         <translation>Aucun thème n&apos;a encore été gardé : Garder dans le journal (Ctrl+K) garde le thème affiché.</translation>
     </message>
     <message>
         <location line="+12"/>
-        <location line="+131"/>
+        <location line="+132"/>
         <source>The journal %1 was replaced by another file since it was listed: it is listed again.</source>
         <extracomment>Said in the Journal window; %1 is the journal&apos;s file.</extracomment>
         <translation>Le journal %1 a été remplacé par un autre fichier depuis qu’il a été listé&#xa0;: il est listé à nouveau.</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-101"/>
         <source>No chart has been kept yet.</source>
         <extracomment>One line in the Journal window, below the empty list.</extracomment>
         <translation>Aucun thème n&apos;a encore été gardé.</translation>
@@ -912,7 +1233,7 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
         <translation>Aucun thème gardé n&apos;a ces mots.</translation>
     </message>
     <message>
-        <location line="+140"/>
+        <location line="+141"/>
         <source>Edit Kept Chart</source>
         <extracomment>Title of the window that changes a kept chart&apos;s question and note.</extracomment>
         <translation>Modifier le thème gardé</translation>
@@ -951,8 +1272,32 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
     </message>
     <message>
         <location line="+0"/>
+        <location line="+48"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Journal exports and notebooks (*.csv *.txt)</source>
+        <extracomment>The file types Import offers; the parts in brackets pick the files shown and stay as they are.</extracomment>
+        <translation>Exports du journal et carnets (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the file&apos;s full path, %2 the reason.</extracomment>
+        <translation>%1 n’a pas pu être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Importing %1…</source>
+        <extracomment>Said while a file is imported; Cancel stops it and keeps nothing.</extracomment>
+        <translation>Importation de %1…</translation>
     </message>
 </context>
 <context>
@@ -1467,7 +1812,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="-12"/>
         <location line="+92"/>
-        <location line="+597"/>
+        <location line="+596"/>
         <location line="+17"/>
         <location line="+17"/>
         <source>Kelvora cannot read the journal %1: %2.</source>
@@ -1475,7 +1820,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-740"/>
+        <location line="-739"/>
         <source>The journal %1 is damaged (%2): the charts that can be read are listed, opened and exported; nothing is kept, changed or removed in it. The README says how to recover it.</source>
         <extracomment>Said in the Journal window, and when a chart is not kept; %1 is the journal&apos;s file, %2 SQLite&apos;s reason, in English.</extracomment>
         <translation>Le journal %1 est endommagé (%2)&#xa0;: les tableaux lisibles sont listés, ouverts et exportés&#xa0;; rien n’y est gardé, modifié ni supprimé. Le README explique comment le récupérer.</translation>
@@ -1540,7 +1885,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Kelvora n’a pas pu garder les tableaux importés dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
     <message>
-        <location line="+587"/>
+        <location line="+586"/>
         <source>it is the journal itself, which the export would destroy</source>
         <extracomment>The reason an export is refused (after &quot;Kelvora could not write the file %1: &quot;).</extracomment>
         <translation>c’est le journal lui-même, que l’export détruirait</translation>
@@ -1552,7 +1897,7 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <translation>Seuls %1 tableaux ont pu être écrits dans %2. %3</translation>
     </message>
     <message>
-        <location line="-670"/>
+        <location line="-669"/>
         <source>Kelvora could not keep the chart in the journal %1: %2. The journal is as it was.</source>
         <translation>Kelvora n’a pas pu garder le tableau dans le journal %1&#xa0;: %2. Le journal est resté tel qu’il était.</translation>
     </message>
@@ -1589,8 +1934,8 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
     <message>
         <location line="+9"/>
         <location line="+19"/>
-        <location line="+75"/>
-        <location line="+79"/>
+        <location line="+76"/>
+        <location line="+77"/>
         <location line="+186"/>
         <source>another program is using it</source>
         <translation>un autre programme l’utilise</translation>
@@ -1626,6 +1971,15 @@ A failure, said in a message box; %1 is the journal&apos;s file, %2 the reason (
         <source>Kelvora could not write the file %1: %2.</source>
         <extracomment>A failed CSV export; %1 is the file written, %2 the system&apos;s reason.</extracomment>
         <translation>Kelvora n’a pas pu écrire le fichier %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>journal::MothersReader</name>
+    <message>
+        <location filename="../journal/MothersReader.cpp" line="+49"/>
+        <source>Kelvora cannot read the journal %1: %2.</source>
+        <extracomment>%1 is the journal&apos;s file, %2 the reason.</extracomment>
+        <translation>Kelvora ne peut pas lire le journal %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
