@@ -26,7 +26,8 @@ frmImportSummary::frmImportSummary(QWidget* owner, const QString& file,
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
 
     lblOutcome = new QLabel(
-        QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(file), text.section(u'\n', 0, 0)), this);
+        QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(file), text.section(u'\n', 0, 0)),
+        this);
     controls::PlaceLabel(lblOutcome, "lblOutcome", controls::Verdana(8.25, true), Qt::white,
                          Qt::AlignLeft | Qt::AlignTop, TwipsRect(120, 120, 7560, 600));
     lblOutcome->setWordWrap(true);
@@ -40,9 +41,8 @@ frmImportSummary::frmImportSummary(QWidget* owner, const QString& file,
     txtRefused->setObjectName(QStringLiteral("txtRefused"));
     txtRefused->setGeometry(TwipsRect(120, 1080, 7560, 3360));
     txtRefused->setReadOnly(true);
-    txtRefused->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                        Qt::TextSelectableByKeyboard);
-        // Tab goes on to the buttons, so the keyboard never gets caught in the text.
+    txtRefused->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Tab goes on to the buttons, so the keyboard never gets caught in the text.
     txtRefused->setTabChangesFocus(true);
     txtRefused->setFont(controls::Verdana(8.25));
     QPalette palette = txtRefused->palette();
@@ -52,9 +52,9 @@ frmImportSummary::frmImportSummary(QWidget* owner, const QString& file,
     lblRefused->setBuddy(txtRefused);
 
     const QFont bold = controls::Verdana(8.25, true);
-    //: Button 84 pixels wide: writes the summary to a text file.
+    //: Button 140 pixels wide: writes the summary to a text file.
     cmdSave = controls::GreyButton(this, "cmdSave", tr("S&ave As…"), bold,
-                                   TwipsRect(5055, 4560, 1260, 345));
+                                   TwipsRect(4215, 4560, 2100, 345));
     //: Button 84 pixels wide.
     cmdClose = controls::GreyButton(this, "cmdClose", tr("&Close"), bold,
                                     TwipsRect(6420, 4560, 1260, 345));

@@ -7,8 +7,8 @@
 #include "controls/Twips.h"
 #include "journal/Import.h"
 #include "journal/JournalModel.h"
-#include "journal/frmImportSummary.h"
 #include "journal/frmFigures.h"
+#include "journal/frmImportSummary.h"
 #include "journal/frmKeep.h"
 #include "platform/AppTitle.h"
 #include "platform/MsgBox.h"
@@ -667,8 +667,7 @@ void frmJournal::cmdImport_Click() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     //: The file types Import offers; the parts in brackets pick the files shown and stay as
     //: they are.
-    dialog.setNameFilters({tr("Journal exports and notebooks (*.csv *.txt)"),
-                           tr("All files (*)")});
+    dialog.setNameFilters({tr("Journal exports and notebooks (*.csv *.txt)"), tr("All files (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
@@ -677,21 +676,22 @@ void frmJournal::cmdImport_Click() {
     journal::ImportSummary summary;
     if (!file.open(QIODevice::ReadOnly)) {
         //: %1 is the file's full path, %2 the reason.
-        summary.error = tr("%1 could not be read: %2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString());
+        summary.error =
+            tr("%1 could not be read: %2").arg(QDir::toNativeSeparators(path), file.errorString());
     } else {
         // Kept in one transaction, with its progress and Cancel; a cancelled import keeps
         // nothing. A board's File menu names the tableau for casts alone.
         //: Said while a file is imported; Cancel stops it and keeps nothing.
-        QProgressDialog progress(tr("Importing %1…").arg(QFileInfo(path).fileName()),
-                                 tr("Cancel"), 0, 0, this);
+        QProgressDialog progress(tr("Importing %1…").arg(QFileInfo(path).fileName()), tr("Cancel"),
+                                 0, 0, this);
         progress.setWindowTitle(platform::AppTitle());
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
         const Tableau chosen = board ? board->NextTableau() : chartTableau;
         summary = journal::ImportCharts(store, file, chosen, [&](qint64 done, qint64 total) {
             // Counted in kibibytes, so that files beyond 2 GiB still fit the bar.
-            progress.setMaximum(int(std::min<qint64>(total / 1024, std::numeric_limits<int>::max())));
+            progress.setMaximum(
+                int(std::min<qint64>(total / 1024, std::numeric_limits<int>::max())));
             progress.setValue(int(std::min<qint64>(done / 1024, progress.maximum())));
             return !progress.wasCanceled();
         });
@@ -701,6 +701,8 @@ void frmJournal::cmdImport_Click() {
     frmImportSummary said(this, path, summary);
     controls::CenterOnScreen(&said);
     said.exec();
+}
+
 void frmJournal::cmdFigures_Click() {
     frmFigures* figures = frmFigures::ShowFigures(board, this, store, txtSearch->text());
     // It counts what the list shows: each time it is listed again, it counts again.

@@ -4,10 +4,10 @@
 #include "casting/frmMothers.h"
 #include "casting/frmReading.h"
 #include "controls/LinkLabel.h"
-#include "journal/frmFigures.h"
-#include "journal/frmJournal.h"
 #include "journal/Import.h"
+#include "journal/frmFigures.h"
 #include "journal/frmImportSummary.h"
+#include "journal/frmJournal.h"
 #include "journal/frmKeep.h"
 #include "platform/Random.h"
 #include "report/frmSave.h"
@@ -186,9 +186,9 @@ private slots:
         }
         QTest::newRow("Enter Mothers") << "frmMothers" << cells + QStringList{"cmdOK", "cmdCancel"};
         QTest::newRow("Journal window")
-            << "frmJournal" << QStringList{"txtSearch", "grdJournal", "cmdOpen",   "cmdEdit",
-                                           "cmdDelete", "cmdExport",  "cmdImport", "cmdFigures",
-                                           "cmdClose"};
+            << "frmJournal"
+            << QStringList{"txtSearch", "grdJournal", "cmdOpen",    "cmdEdit", "cmdDelete",
+                           "cmdExport", "cmdImport",  "cmdFigures", "cmdClose"};
         QTest::newRow("Keep window")
             << "frmKeep" << QStringList{"txtQuestion", "txtNote", "cmdOK", "cmdCancel"};
         QTest::newRow("Import summary")

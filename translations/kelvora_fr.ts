@@ -1081,15 +1081,15 @@ Le nom est trop long. Choisissez un nom plus court.</translation>
         <translation>Importation Kelvora</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>&amp;Summary and refused lines:</source>
         <extracomment>The label of the list of refused lines, 504 pixels wide.</extracomment>
         <translation>&amp;Résumé et lignes refusées&#xa0;:</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>S&amp;ave As…</source>
-        <extracomment>Button 84 pixels wide: writes the summary to a text file.</extracomment>
+        <extracomment>Button 140 pixels wide: writes the summary to a text file.</extracomment>
         <translation>&amp;Enregistrer sous…</translation>
     </message>
     <message>
@@ -1272,29 +1272,29 @@ C’est le journal lui-même&#xa0;: l’export détruirait tous les tableaux gar
     </message>
     <message>
         <location line="+0"/>
-        <location line="+48"/>
+        <location line="+46"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-15"/>
         <source>Journal exports and notebooks (*.csv *.txt)</source>
         <extracomment>The file types Import offers; the parts in brackets pick the files shown and stay as they are.</extracomment>
         <translation>Exports du journal et carnets (*.csv *.txt)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the file&apos;s full path, %2 the reason.</extracomment>
         <translation>%1 n’a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Importing %1…</source>
         <extracomment>Said while a file is imported; Cancel stops it and keeps nothing.</extracomment>
         <translation>Importation de %1…</translation>
