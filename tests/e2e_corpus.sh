@@ -2,7 +2,9 @@
 # A notebook brought in as a person brings it in: the real kelvora binary in a private X server,
 # driven with xdotool. A text file holds a right tableau of each kind, a cast alone, a tableau with
 # a wrong sum and a line that is no chart; the Journal window's Import… reads it, the summary
-# says three kept and names the two refused lines, and the journal holds the three.
+# says three kept and names the two refused lines, and the journal holds the three. Figures… then
+# counts them; the cell of 2121 in house 1 lists the one chart cast with that first mother, and
+# Open puts it on the board: its interpretation is the one the Journal window's Open gives.
 # usage: e2e_corpus.sh path/to/kelvora
 set -u
 kelvora=$(realpath "$1")
@@ -56,5 +58,33 @@ command -v sqlite3 >/dev/null && check "the journal holds the three right charts
     test "$(sqlite3 "$file" 'SELECT tableau, mothers, question FROM charts ORDER BY mothers')" = \
     "$(printf '%s\n' "diviners|1112/1112/1211/2121|Le voyage ?" "classic|1112/2211/1212/2122|" \
         "classic|2121/1112/1221/2211|Un tirage seul")"
+
+
+# panel NAME: the interpretation of the chart on the board, written by the next press and copied
+# as a person would, in NAME.txt.
+panel() {
+    printf '' | xclip -selection clipboard
+    keys "$main" space Tab Tab ctrl+a ctrl+c
+    wait_for 10 copied "$1"
+}
+focus "$journal"
+keys "$journal" alt+f
+figures=$(wait_window "Kelvora Figures")
+must "Figures… opens the Figures window" test -n "$figures"
+# Down into the table, to house 1 and the eleventh figure, 2121; then down to its charts and Open.
+keys "$figures" Tab ctrl+Home $(printf 'Right %.0s' $(seq 10)) Tab Tab Return
+must "Open puts the chart on the board" wait_active "$main"
+panel from_figures
+first_figure() { grep -m1 "^Sikidy Figure Name" "$work/from_figures.txt"; }
+check "... the cast with 2121 (Acquisitio) in house 1" \
+    test "$(first_figure)" = "Sikidy Figure Name :- Acquisitio - Gain"
+focus "$journal"
+keys "$journal" ctrl+a
+typed "$journal" "tirage"
+sleep 0.5
+keys "$journal" Down Return
+must "the Journal window opens it too" wait_active "$main"
+panel from_journal
+check "... and its interpretation is the same" cmp -s "$work/from_figures.txt" "$work/from_journal.txt"
 
 [ "$failures" -eq 0 ]
