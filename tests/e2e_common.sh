@@ -81,7 +81,7 @@ focus() {
 
 failures=0
 check() { # check DESCRIPTION COMMAND...
-    if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
+    if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); return 1; fi
 }
 
 # fake_browser: puts a logging xdg-open in $work/bin (put that first on PATH) that writes each
